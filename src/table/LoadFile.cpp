@@ -1,0 +1,257 @@
+#include "table/LoadFile.h"
+
+#include <array>
+#include <new>
+#include <string_view>
+
+#include "table/Checked.h"
+#include "table/NumberText.h"
+#include "table/RunTimeError.h"
+#include "table/TextFile.h"
+
+namespace nuklorama {
+namespace {
+
+// The fields the loader reads are 1 to 6; a seventh boundary is never needed.
+constexpr int kFieldsRead = 7;
+constexpr std::size_t kShownFieldLength = 40;
+
+// Field boundaries of the current line; fields after the last one read are not located.
+class FieldList {
+public:
+    void Split(std::string_view line) {
+        count_ = 0;
+        std::size_t start = 0;
+        while (count_ < kFieldsRead) {
+            const std::size_t comma = line.find(',', start);
+            const std::size_t stop = comma == std::string_view::npos ? line.size() : comma;
+            spans_[count_++] = {start, stop - start};
+            if (comma == std::string_view::npos) break;
+            start = comma + 1;
+        }
+        // An empty line has no fields at all.
+        if (line.empty()) count_ = 0;
+    }
+
+    bool Has(int index) const { return index < count_; }
+
+    // The line may have changed since the split (a skipped split): clamp to what it holds.
+    std::string_view Get(std::string_view line, int index) const {
+        if (!Has(index))
+            throw RunTimeError(ErrorKind::SubscriptOutOfRange,
+                               "field " + std::to_string(index) + " missing");
+        const auto [start, length] = spans_[index];
+        return line.substr(std::min(start, line.size()), length);
+    }
+
+private:
+    std::array<std::pair<std::size_t, std::size_t>, kFieldsRead> spans_{};
+    int count_ = 0;
+};
+
+std::string Printable(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size() && i < kShownFieldLength; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c < 0x7F) {
+            out.push_back(static_cast<char>(c));
+        } else {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            out += "\\x";
+            out.push_back(kHex[c >> 4]);
+            out.push_back(kHex[c & 15]);
+        }
+    }
+    if (text.size() > kShownFieldLength) out += "...";
+    return out;
+}
+
+class Loader {
+public:
+    Loader(const std::string& fn, NuclideTable& table) : fn_(fn), t_(table) {}
+
+    LoadStep Run(LoadStep step);
+    std::string Describe(const RunTimeError& error, LoadStep step) const;
+    void CloseQuietly() noexcept {
+        try {
+            file_.Close();
+        } catch (const RunTimeError&) {
+        }
+    }
+
+private:
+    template <typename Array>
+    auto& Record(Array& array) const {
+        const int i = t_.NuclideCount;
+        if (i < 0 || i > NuclideTable::kMaxRecords)
+            throw RunTimeError(ErrorKind::SubscriptOutOfRange,
+                               "record " + std::to_string(i) + ", the table holds " +
+                                   std::to_string(NuclideTable::kMaxRecords));
+        return array[static_cast<std::size_t>(i)];
+    }
+    std::string_view Field(int index) const { return fields_.Get(line_, index); }
+    static int FieldReadBy(LoadStep step);
+
+    const std::string& fn_;
+    NuclideTable& t_;
+    TextFile file_;
+    // Working values of one load: after a skipped step they still hold the previous record's.
+    std::string line_;
+    FieldList fields_;
+    std::string halfLifeText_;
+    long long linesRead_ = 0;
+};
+
+LoadStep Loader::Run(LoadStep step) {
+    using enum LoadStep;
+    switch (step) {
+        case Open:
+            file_.Open(fn_);
+            return ResetCount;
+        case ResetCount:
+            t_.NuclideCount = 0;
+            return ResetMaxZ;
+        case ResetMaxZ:
+            t_.MaxZ = 0;
+            return ResetMaxN;
+        case ResetMaxN:
+            t_.MaxN = 0;
+            return ReadHeader;
+        case ReadHeader:
+            file_.ReadLine(line_);
+            ++linesRead_;
+            return TestEnd;
+        case TestEnd:
+            return file_.AtEnd() ? Close : CountRecord;
+        case CountRecord:
+            // Raised before the line is read, so a record whose later steps fail still counts.
+            t_.NuclideCount = checked::Add<std::int16_t>(t_.NuclideCount, 1);
+            return ReadRecordLine;
+        case ReadRecordLine:
+            file_.ReadLine(line_);
+            ++linesRead_;
+            return SplitLine;
+        case SplitLine:
+            fields_.Split(line_);
+            return StoreProtonNumber;
+        case StoreProtonNumber: {
+            const std::int32_t z = ToInt32(Field(1));
+            Record(t_.ProtonNumber) = z;
+            return StoreNeutronNumber;
+        }
+        case StoreNeutronNumber: {
+            const std::int32_t n = ToInt32(Field(2));
+            Record(t_.NeutronNumber) = n;
+            return KeepHalfLifeText;
+        }
+        case KeepHalfLifeText:
+            halfLifeText_.assign(Field(5));
+            return StoreHalfLifeUnit;
+        case StoreHalfLifeUnit: {
+            const std::string_view unit = Field(6);
+            Record(t_.HalfLifeUnit).assign(unit);
+            return TestMaxZ;
+        }
+        case TestMaxZ:
+            return t_.MaxZ < Record(t_.ProtonNumber) ? RaiseMaxZ : TestMaxN;
+        case RaiseMaxZ:
+            t_.MaxZ = checked::Narrow<std::int16_t>(Record(t_.ProtonNumber));
+            return TestMaxN;
+        case TestMaxN:
+            return t_.MaxN < Record(t_.NeutronNumber) ? RaiseMaxN : TestNoValue;
+        case RaiseMaxN:
+            t_.MaxN = checked::Narrow<std::int16_t>(Record(t_.NeutronNumber));
+            return TestNoValue;
+        case TestNoValue:
+            return halfLifeText_ == "-" ? StoreNoValue : StoreValue;
+        case StoreNoValue:
+            Record(t_.HalfLife) = 0;
+            return TestEnd;
+        case StoreValue:
+            Record(t_.HalfLife) = LeadingNumber(halfLifeText_);
+            return TestEnd;
+        case Close:
+            file_.Close();
+            return Return;
+        case Return:
+            return Return;
+    }
+    return Return;
+}
+
+int Loader::FieldReadBy(LoadStep step) {
+    switch (step) {
+        case LoadStep::StoreProtonNumber:
+            return 1;
+        case LoadStep::StoreNeutronNumber:
+            return 2;
+        case LoadStep::KeepHalfLifeText:
+            return 5;
+        case LoadStep::StoreHalfLifeUnit:
+            return 6;
+        default:
+            return -1;
+    }
+}
+
+std::string Loader::Describe(const RunTimeError& error, LoadStep step) const {
+    std::string where;
+    const auto add = [&where](const std::string& part) {
+        if (part.empty()) return;
+        where += where.empty() ? "" : ", ";
+        where += part;
+    };
+    switch (step) {
+        case LoadStep::Open:
+        case LoadStep::Close:
+            add(fn_);
+            break;
+        case LoadStep::ReadHeader:
+        case LoadStep::TestEnd:
+        case LoadStep::ReadRecordLine:
+            add("line " + std::to_string(linesRead_ + 1));
+            break;
+        default:
+            add("line " + std::to_string(linesRead_));
+            break;
+    }
+    const int field = FieldReadBy(step);
+    if (error.Detail().empty() && field >= 0 && fields_.Has(field))
+        add("field " + std::to_string(field) + ": \"" + Printable(Field(field)) + "\"");
+    add(error.Detail());
+    return std::string(ErrorKindText(error.Kind())) + " (" + where + ")";
+}
+
+}  // namespace
+
+void LoadFile(const std::string& fn, NuclideTable& table, UserInterface& ui) {
+    if (!IsNormalFile(fn)) {
+        ui.MsgBox(fn + " Not Found!", Buttons::Ok, Icon::Exclamation);
+        ui.EndProgram(1);
+    }
+    Loader loader(fn, table);
+    LoadStep step = LoadStep::Open;
+    while (step != LoadStep::Return) {
+        std::string description;
+        try {
+            step = loader.Run(step);
+            continue;
+        } catch (const RunTimeError& error) {
+            description = loader.Describe(error, step);
+        } catch (const std::bad_alloc&) {
+            description = loader.Describe(RunTimeError(ErrorKind::OutOfMemory), step);
+        }
+        switch (ui.AskAboutLoadFailure({step, description})) {
+            case Answer::Retry:
+                break;
+            case Answer::Ignore:
+                step = StepAfterIgnore(step);
+                break;
+            default:
+                loader.CloseQuietly();
+                return;
+        }
+    }
+}
+
+}  // namespace nuklorama
