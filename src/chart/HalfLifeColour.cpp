@@ -1,0 +1,64 @@
+#include "chart/HalfLifeColour.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace nuklorama {
+namespace {
+
+struct TimeUnit {
+    std::string_view word;
+    double toSeconds;
+};
+
+// Looked up in this order; "m" is minutes, a year is 31556926 s.
+constexpr TimeUnit kUnits[] = {
+    {"ys", 1e-24}, {"zs", 1e-21}, {"as", 1e-18}, {"fs", 1e-15},   {"ps", 1e-12},
+    {"ns", 1e-9},  {"us", 1e-6},  {"ms", 0.001}, {"s", 1},        {"m", 60},
+    {"min", 60},   {"h", 3600},   {"d", 86400},  {"y", 31556926}, {"a", 31556926},
+};
+
+// The scale was defined with this 15-digit value of ln 10, not with a library log10: exact
+// powers of ten land just below their grey step, and the chart must keep that.
+constexpr double kLn10 = 2.30258509299405;
+
+// Only ASCII letters can match a known word, so folding ASCII is enough; nothing is trimmed.
+bool EqualsLowered(std::string_view unit, std::string_view lowerWord) {
+    if (unit.size() != lowerWord.size()) return false;
+    for (std::size_t i = 0; i < unit.size(); ++i) {
+        char c = unit[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != lowerWord[i]) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+Colour HalfLifeColour(double value, std::string_view unit) {
+    if (EqualsLowered(unit, "stable")) return kWhite;
+    if (EqualsLowered(unit, "un")) return kRed;
+    const TimeUnit* found = nullptr;
+    for (const TimeUnit& u : kUnits) {
+        if (EqualsLowered(unit, u.word)) {
+            found = &u;
+            break;
+        }
+    }
+    if (found == nullptr) return kBlack;
+
+    // Seconds are used as given, without a multiplication that could change the value.
+    const double seconds = found->word == "s" ? value : value * found->toSeconds;
+    if (!(seconds > 0)) return kBlack;
+    if (std::isinf(seconds)) return kWhite;
+
+    const double decades = std::log(seconds) / kLn10;
+    const double step = std::floor((decades + 10) * 6);
+    // The logarithm keeps step within ±2000, so the product fits in 32 bits.
+    const auto c = static_cast<std::int32_t>(step) * 65793;
+    if (c < 1) return kBlack;
+    if (c > 0xFFFFFE) return kWhite;
+    return c;
+}
+
+}  // namespace nuklorama
