@@ -1,0 +1,31 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "window/frmMain.h"
+
+namespace {
+
+// Qt aborts with a terse platform-plugin message when there is no display; say it plainly.
+bool DisplayAvailable() {
+    if (std::getenv("QT_QPA_PLATFORM")) return true;
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (!DisplayAvailable()) {
+        std::fputs(
+            "nuklorama: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+            "Start it from a desktop session, or render the chart to an image with "
+            "nuklorama-cli.\n",
+            stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Nuklorama"));
+    nuklorama::frmMain window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,98 @@
+#include "window/frmMain.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "Version.h"
+#include "window/ChartArea.h"
+#include "window/QtUserInterface.h"
+#include "window/Twips.h"
+
+namespace nuklorama {
+namespace {
+
+constexpr float kClientWidth = 11652;
+constexpr float kClientHeight = 8460;
+
+void Place(QWidget* control, float left, float top, float width, float height) {
+    control->setGeometry(
+        twips::ToLogicalPixels(control, left), twips::ToLogicalPixels(control, top),
+        twips::ToLogicalPixels(control, width), twips::ToLogicalPixels(control, height));
+}
+
+}  // namespace
+
+frmMain::frmMain(UserInterface* ui)
+    : ownUi_(ui ? nullptr : std::make_unique<QtUserInterface>(this)),
+      ui_(ui ? ui : ownUi_.get()),
+      state_(std::make_unique<ChartState>()) {
+    setWindowTitle(QStringLiteral("Nuklorama"));
+
+    // Created in this order so that the chart area lies beneath the controls next to it.
+    picEl = new ChartArea(this);
+    cmdDraw = new QPushButton(QStringLiteral("画图"), this);
+    lbHeader = new QLabel(QStringLiteral("Nuklorama 核素图 · 版本 "), this);
+    const QString captions[] = {QStringLiteral("显示网格(绿)"), QStringLiteral("显示周期(黄)"),
+                                QStringLiteral("显示幻数(蓝)")};
+    for (int i = 0; i < 3; ++i) {
+        chkGrid[i] = new QCheckBox(captions[i], this);
+        chkGrid[i]->setChecked(true);
+    }
+
+    Place(picEl, 240, 360, 9495, 5895);
+    Place(cmdDraw, 240, 6360, 1215, 375);
+    Place(lbHeader, 240, 120, 6495, 255);
+    Place(chkGrid[0], 1680, 6360, 1935, 255);
+    Place(chkGrid[1], 3720, 6360, 1935, 255);
+    Place(chkGrid[2], 5760, 6360, 1935, 255);
+    setTabOrder(picEl, cmdDraw);
+    setTabOrder(cmdDraw, chkGrid[0]);
+    setTabOrder(chkGrid[0], chkGrid[1]);
+    setTabOrder(chkGrid[1], chkGrid[2]);
+
+    connect(cmdDraw, &QPushButton::clicked, this, &frmMain::cmdDraw_Click);
+    resize(twips::ToLogicalPixels(this, kClientWidth), twips::ToLogicalPixels(this, kClientHeight));
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Form_Load() {
+    lbHeader->setText(
+        lbHeader->text() +
+        QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+}
+
+void frmMain::Form_Resize() {
+    if (isMinimized()) return;
+    // The outer size, frame included, as the window system reports it.
+    const float Width = twips::FromLogicalPixels(this, frameGeometry().width());
+    const float Height = twips::FromLogicalPixels(this, frameGeometry().height());
+
+    // Each statement stands alone: one that fails (a negative size) is skipped.
+    twips::SetTop(cmdDraw, Height - twips::Height(cmdDraw) - 400.0f);
+    for (QCheckBox* box : chkGrid)
+        twips::SetTop(box, twips::Top(cmdDraw));
+    twips::SetWidth(picEl, Width - 2.0f * twips::Left(picEl));
+    twips::SetHeight(picEl, Height - twips::Height(lbHeader) - twips::Height(cmdDraw) - 480.0f);
+}
+
+void frmMain::resizeEvent(QResizeEvent*) {
+    Form_Resize();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    // Restoring from the task bar may not change the size, yet the layout must follow.
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+    QWidget::changeEvent(event);
+}
+
+void frmMain::cmdDraw_Click() {
+    DrawChart(kTableFileName, *state_, picEl->surface(), *ui_,
+              [this](Overlay overlay) { return chkGrid[int(overlay)]->isChecked(); });
+    picEl->update();
+}
+
+}  // namespace nuklorama

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "chart/DrawCommand.h"
+#include "table/UserInterface.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace nuklorama {
+
+class ChartArea;
+
+// The program's one window: header, chart area, the Draw button and the three overlay boxes.
+// It owns the loaded table and the cell size for as long as it lives.
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    // Without ui, message boxes and the pointer are the desktop's own.
+    explicit frmMain(UserInterface* ui = nullptr);
+    ~frmMain() override;
+
+    QLabel* lbHeader;
+    ChartArea* picEl;
+    QPushButton* cmdDraw;
+    std::array<QCheckBox*, 3> chkGrid;
+
+    const ChartState& state() const { return *state_; }
+
+public slots:
+    void cmdDraw_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Resize();
+
+    std::unique_ptr<UserInterface> ownUi_;
+    UserInterface* ui_;
+    std::unique_ptr<ChartState> state_;
+};
+
+}  // namespace nuklorama
