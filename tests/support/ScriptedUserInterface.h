@@ -1,0 +1,37 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "table/UserInterface.h"
+
+// Stands in for the person at the desktop: records every box and answers from a script.
+class ScriptedUserInterface : public nuklorama::UserInterface {
+public:
+    struct Box {
+        std::string text;
+        nuklorama::Buttons buttons;
+        nuklorama::Icon icon;
+    };
+    // Thrown instead of ending the test process.
+    struct ProgramEnded {
+        int status;
+    };
+
+    std::deque<nuklorama::Answer> answers;
+    // Given when the script has run out, and always after maxPrompts prompts.
+    nuklorama::Answer otherwise = nuklorama::Answer::Abort;
+    long long maxPrompts = 1000;
+
+    std::vector<Box> boxes;
+    std::vector<nuklorama::LoadStep> failedSteps;
+    std::vector<nuklorama::Pointer> pointers;
+    long long prompts = 0;
+
+    nuklorama::Answer MsgBox(const std::string& text, nuklorama::Buttons buttons,
+                             nuklorama::Icon icon) override;
+    void SetPointer(nuklorama::Pointer pointer) override { pointers.push_back(pointer); }
+    [[noreturn]] void EndProgram(int status) override { throw ProgramEnded{status}; }
+    nuklorama::Answer AskAboutLoadFailure(const nuklorama::LoadFailure& failure) override;
+};

@@ -1,0 +1,36 @@
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <fstream>
+#include <stdexcept>
+
+TemporaryCurrentDir::TemporaryCurrentDir() : previous_(QDir::currentPath()) {
+    if (!dir_.isValid() || !QDir::setCurrent(dir_.path()))
+        throw std::runtime_error("no temporary directory");
+}
+
+TemporaryCurrentDir::~TemporaryCurrentDir() {
+    QDir::setCurrent(previous_);
+}
+
+std::string TemporaryCurrentDir::Path(const std::string& name) const {
+    return dir_.filePath(QString::fromStdString(name)).toStdString();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+std::string Table(std::initializer_list<std::string> records) {
+    std::string text = "name,Z,N,A,symbol,halflife,unit\r\n";
+    for (const std::string& r : records)
+        text += r + "\r\n";
+    return text;
+}
+
+std::string Record(int z, int n, const std::string& halfLife, const std::string& unit) {
+    return "X" + std::to_string(z + n) + "," + std::to_string(z) + "," + std::to_string(n) + "," +
+           std::to_string(z + n) + ",X," + halfLife + "," + unit;
+}
