@@ -1,0 +1,51 @@
+#include "app/ImportCommand.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+
+#include "app/CliCommon.h"
+#include "table/NubaseImport.h"
+
+namespace nuklorama::cli {
+
+int ImportCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Makes a nuklorama table from a NUBASE evaluation in its fixed-width ASCII form.");
+    parser.addHelpOption();
+    parser.addPositionalArgument("NUBASE_FILE", "The NUBASE file, e.g. nubase_4.mas20.txt.");
+    parser.addPositionalArgument("OUT.csv", "The table to write.");
+    if (!parser.parse(arguments)) {
+        Complain(parser.errorText());
+        return kUsage;
+    }
+    if (parser.isSet("help")) parser.showHelp(kSuccess);
+    if (parser.positionalArguments().size() != 2) {
+        Complain("import-nubase takes NUBASE_FILE and OUT.csv; see import-nubase --help");
+        return kUsage;
+    }
+    const QString input = parser.positionalArguments().at(0);
+    const QString output = parser.positionalArguments().at(1);
+
+    QFile file(input);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Complain(input + ": " + file.errorString());
+        return kFailed;
+    }
+    const QByteArray nubase = file.readAll();
+    std::string table;
+    try {
+        table = ImportNubase(std::string_view(nubase.constData(), std::size_t(nubase.size())));
+    } catch (const NubaseError& error) {
+        Complain(input + ": " + QString::fromLocal8Bit(error.what()));
+        return kFailed;
+    }
+    const QString failure = WriteAtomically(output, QByteArray::fromStdString(table));
+    if (!failure.isEmpty()) {
+        Complain(output + ": " + failure);
+        return kFailed;
+    }
+    return kSuccess;
+}
+
+}  // namespace nuklorama::cli

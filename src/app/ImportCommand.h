@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+namespace nuklorama::cli {
+
+// nuklorama-cli import-nubase NUBASE_FILE OUT.csv
+int ImportCommand(const QStringList& arguments);
+
+}  // namespace nuklorama::cli

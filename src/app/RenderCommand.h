@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QStringList>
+
+namespace nuklorama::cli {
+
+// nuklorama-cli render [--size WxH] [--dpi N] [--overlays LIST] [--on-error abort|ignore]
+//                      TABLE OUTPUT
+int RenderCommand(const QStringList& arguments);
+
+}  // namespace nuklorama::cli

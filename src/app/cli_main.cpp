@@ -1,0 +1,52 @@
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "Version.h"
+#include "app/CliCommon.h"
+#include "app/ImportCommand.h"
+#include "app/RenderCommand.h"
+
+using namespace nuklorama::cli;
+
+namespace {
+
+constexpr const char* kCommands =
+    "Commands:\n"
+    "  render         Draw a table's chart to a PNG or SVG file.\n"
+    "  import-nubase  Make a table from a NUBASE evaluation.\n"
+    "Run nuklorama-cli COMMAND --help for a command's options.";
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("nuklorama-cli");
+    QCoreApplication::setApplicationVersion(nuklorama::kVersionText);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString("Nuklorama's chart of nuclides without a window.\n\n") +
+                                     kCommands);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument("command", "render or import-nubase");
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        Complain(parser.errorText());
+        return kUsage;
+    }
+    if (parser.isSet("version")) parser.showVersion();
+    if (parser.isSet("help")) parser.showHelp(kSuccess);
+
+    const QStringList rest = parser.positionalArguments();
+    if (rest.isEmpty()) {
+        Complain(QString("a command is needed.\n") + kCommands);
+        return kUsage;
+    }
+    QStringList arguments = rest;
+    arguments.first() = "nuklorama-cli " + rest.first();
+    if (rest.first() == "import-nubase") return ImportCommand(arguments);
+    if (rest.first() == "render") return RenderCommand(arguments);
+    Complain("unknown command \"" + rest.first() + "\".\n" + kCommands);
+    return kUsage;
+}

@@ -1,0 +1,137 @@
+#include "table/NubaseImport.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+namespace nuklorama {
+namespace {
+
+// Columns of the NUBASE format, 1-based and inclusive as its header gives them.
+struct Column {
+    std::size_t first, last;
+};
+constexpr Column kMassNumber{1, 3};
+constexpr Column kAtomicNumber{5, 7};
+constexpr Column kStateDigit{8, 8};
+constexpr Column kName{12, 16};
+constexpr Column kHalfLife{70, 78};
+constexpr Column kHalfLifeUnit{79, 80};
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+std::string_view Cut(std::string_view line, Column c) {
+    if (line.size() < c.first) return {};
+    return Trim(line.substr(c.first - 1, c.last - c.first + 1));
+}
+
+std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+
+int Integer(std::string_view text, const char* what, long long line) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 0)
+        throw NubaseError(line, std::string(what) + " " + Quoted(text) + " is not a number");
+    return value;
+}
+
+// Years in multiples of a thousand and up: the power of ten each stands for.
+struct ScaledYears {
+    std::string_view unit;
+    int powerOfTen;
+};
+constexpr std::array<ScaledYears, 8> kScaledYears{{{"ky", 3},
+                                                   {"My", 6},
+                                                   {"Gy", 9},
+                                                   {"Ty", 12},
+                                                   {"Py", 15},
+                                                   {"Ey", 18},
+                                                   {"Zy", 21},
+                                                   {"Yy", 24}}};
+constexpr std::array<std::string_view, 13> kKeptUnits{"ys", "zs", "as", "fs", "ps", "ns", "us",
+                                                      "ms", "s",  "m",  "h",  "d",  "y"};
+
+// Moves the decimal point of a plain decimal number right, digit by digit, so that no binary
+// rounding can change the value.
+std::string ShiftDecimalPoint(std::string_view number, int places) {
+    const std::size_t point = number.find('.');
+    std::string integer(number.substr(0, point));
+    std::string fraction(point == std::string_view::npos ? "" : number.substr(point + 1));
+    fraction.resize(std::max<std::size_t>(fraction.size(), std::size_t(places)), '0');
+    integer += fraction.substr(0, std::size_t(places));
+    fraction.erase(0, std::size_t(places));
+    integer.erase(0, std::min(integer.find_first_not_of('0'), integer.size() - 1));
+    return fraction.empty() ? integer : integer + "." + fraction;
+}
+
+bool IsPlainDecimal(std::string_view s) {
+    const auto digits = std::count_if(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const auto points = std::count(s.begin(), s.end(), '.');
+    return digits > 0 && points <= 1 && std::size_t(digits + points) == s.size();
+}
+
+struct HalfLife {
+    std::string value, unit;
+};
+
+HalfLife ConvertHalfLife(std::string_view text, std::string_view unit, long long line) {
+    if (text == "stbl") return {"-", "stable"};
+    if (text.empty() || text == "p-unst") return {"-", "un"};
+    // Systematics (#), approximations (~) and limits (<, >) still give the best value known.
+    std::string number;
+    for (const char c : text)
+        if (c != '#' && c != '~' && c != '<' && c != '>') number.push_back(c);
+    if (!IsPlainDecimal(number))
+        throw NubaseError(line, "half-life " + Quoted(text) + " is not a number");
+    for (const ScaledYears& s : kScaledYears)
+        if (unit == s.unit) return {ShiftDecimalPoint(number, s.powerOfTen), "y"};
+    if (std::find(kKeptUnits.begin(), kKeptUnits.end(), unit) == kKeptUnits.end())
+        throw NubaseError(line, "half-life unit " + Quoted(unit) + " is not known");
+    return {number, std::string(unit)};
+}
+
+}  // namespace
+
+std::string ImportNubase(std::string_view nubase) {
+    std::string table = "name,Z,N,A,symbol,halflife,unit\r\n";
+    long long lineNumber = 0;
+    while (!nubase.empty()) {
+        const std::size_t end = nubase.find('\n');
+        std::string_view line = nubase.substr(0, end);
+        nubase.remove_prefix(end == std::string_view::npos ? nubase.size() : end + 1);
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (Trim(line).empty() || line.front() == '#') continue;
+
+        if (line.size() < kName.last)
+            throw NubaseError(lineNumber, "the line is too short for a NUBASE entry");
+        // Isomers, levels, resonances and analogue states share the ground state's cell.
+        if (Cut(line, kStateDigit) != "0") {
+            if (Cut(line, kStateDigit).empty())
+                throw NubaseError(lineNumber, "the state digit in column 8 is missing");
+            continue;
+        }
+        const int a = Integer(Cut(line, kMassNumber), "mass number", lineNumber);
+        const int z = Integer(Cut(line, kAtomicNumber),
+                              "atomic number", lineNumber);
+        if (z > a) throw NubaseError(lineNumber, "atomic number above the mass number");
+        const std::string_view name = Cut(line, kName);
+        const std::size_t symbolStart = name.find_first_not_of("0123456789");
+        if (symbolStart == std::string_view::npos || symbolStart == 0 ||
+            name.find_first_of(",\"") != std::string_view::npos)
+            throw NubaseError(lineNumber, "nuclide name " + Quoted(name) + " is not valid");
+        const HalfLife halfLife =
+            ConvertHalfLife(Cut(line, kHalfLife), Cut(line, kHalfLifeUnit), lineNumber);
+
+        table += std::string(name) + ',' + std::to_string(z) + ',' + std::to_string(a - z) + ',' +
+                 std::to_string(a) + ',' + std::string(name.substr(symbolStart)) + ',' +
+                 halfLife.value + ',' + halfLife.unit + "\r\n";
+    }
+    return table;
+}
+
+}  // namespace nuklorama

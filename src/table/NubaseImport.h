@@ -1,0 +1,24 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace nuklorama {
+
+class NubaseError : public std::runtime_error {
+public:
+    NubaseError(long long line, const std::string& what)
+        : std::runtime_error("line " + std::to_string(line) + ": " + what), line_(line) {}
+    long long Line() const { return line_; }
+
+private:
+    long long line_;
+};
+
+// Turns a NUBASE evaluation in its fixed-width ASCII form into a nuklorama table: one record
+// per ground state, half-lives in the unit words the chart knows, CR LF line ends. Raises
+// NubaseError for the first line that does not follow the format.
+std::string ImportNubase(std::string_view nubase);
+
+}  // namespace nuklorama
