@@ -139,8 +139,9 @@ int RenderCommand(const QStringList& arguments) {
         DrawChart(o->table.toStdString(), *state, *surface, ui,
                   [overlays](Overlay which) { return overlays[std::size_t(which)]; });
     if (result == DrawResult::NothingToDraw) {
-        Complain(o->table + ": nothing to draw: no nuclide has a positive proton and neutron "
-                            "number");
+        Complain(o->table +
+                 ": nothing to draw: no nuclide has a positive proton and neutron "
+                 "number");
         return kFailed;
     }
     if (result == DrawResult::AreaTooSmall) {
@@ -151,9 +152,9 @@ int RenderCommand(const QStringList& arguments) {
         return kFailed;
     }
 
-    const QByteArray bytes = o->svg ? QByteArray::fromStdString(
-                                          static_cast<const SvgSurface&>(*surface).Document())
-                                    : Png(static_cast<const ImageSurface&>(*surface));
+    const QByteArray bytes =
+        o->svg ? QByteArray::fromStdString(static_cast<const SvgSurface&>(*surface).Document())
+               : Png(static_cast<const ImageSurface&>(*surface));
     const QString failure = WriteAtomically(o->output, bytes);
     if (!failure.isEmpty()) {
         Complain(o->output + ": " + failure);

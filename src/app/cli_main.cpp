@@ -25,8 +25,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(nuklorama::kVersionText);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString("Nuklorama's chart of nuclides without a window.\n\n") +
-                                     kCommands);
+    parser.setApplicationDescription(
+        QString("Nuklorama's chart of nuclides without a window.\n\n") + kCommands);
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument("command", "render or import-nubase");

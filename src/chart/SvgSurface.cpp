@@ -23,11 +23,14 @@ void SvgSurface::FillBox(float x1, float y1, float x2, float y2, Colour colour) 
 
 std::string SvgSurface::Document() const {
     const std::string w = std::to_string(width_), h = std::to_string(height_);
-    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "\" height=\"" + h +
-                      "\" viewBox=\"0 0 " + w + " " + h + "\" shape-rendering=\"crispEdges\">\n";
+    std::string svg =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+        w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h +
+        "\" shape-rendering=\"crispEdges\">\n";
     svg += Rect({0, 0, width_, height_}, kBackground);
-    for (const auto& [box, colour] : boxes_) svg += Rect(box, colour);
+    for (const auto& [box, colour] : boxes_)
+        svg += Rect(box, colour);
     return svg + "</svg>\n";
 }
 

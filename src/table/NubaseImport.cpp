@@ -19,8 +19,10 @@ constexpr Column kHalfLife{70, 78};
 constexpr Column kHalfLifeUnit{79, 80};
 
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -29,7 +31,9 @@ std::string_view Cut(std::string_view line, Column c) {
     return Trim(line.substr(c.first - 1, c.last - c.first + 1));
 }
 
-std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+std::string Quoted(std::string_view s) {
+    return "\"" + std::string(s) + "\"";
+}
 
 int Integer(std::string_view text, const char* what, long long line) {
     int value = 0;
@@ -44,14 +48,8 @@ struct ScaledYears {
     std::string_view unit;
     int powerOfTen;
 };
-constexpr std::array<ScaledYears, 8> kScaledYears{{{"ky", 3},
-                                                   {"My", 6},
-                                                   {"Gy", 9},
-                                                   {"Ty", 12},
-                                                   {"Py", 15},
-                                                   {"Ey", 18},
-                                                   {"Zy", 21},
-                                                   {"Yy", 24}}};
+constexpr std::array<ScaledYears, 8> kScaledYears{
+    {{"ky", 3}, {"My", 6}, {"Gy", 9}, {"Ty", 12}, {"Py", 15}, {"Ey", 18}, {"Zy", 21}, {"Yy", 24}}};
 constexpr std::array<std::string_view, 13> kKeptUnits{"ys", "zs", "as", "fs", "ps", "ns", "us",
                                                       "ms", "s",  "m",  "h",  "d",  "y"};
 
@@ -69,7 +67,8 @@ std::string ShiftDecimalPoint(std::string_view number, int places) {
 }
 
 bool IsPlainDecimal(std::string_view s) {
-    const auto digits = std::count_if(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const auto digits =
+        std::count_if(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
     const auto points = std::count(s.begin(), s.end(), '.');
     return digits > 0 && points <= 1 && std::size_t(digits + points) == s.size();
 }
@@ -116,8 +115,7 @@ std::string ImportNubase(std::string_view nubase) {
             continue;
         }
         const int a = Integer(Cut(line, kMassNumber), "mass number", lineNumber);
-        const int z = Integer(Cut(line, kAtomicNumber),
-                              "atomic number", lineNumber);
+        const int z = Integer(Cut(line, kAtomicNumber), "atomic number", lineNumber);
         if (z > a) throw NubaseError(lineNumber, "atomic number above the mass number");
         const std::string_view name = Cut(line, kName);
         const std::size_t symbolStart = name.find_first_not_of("0123456789");

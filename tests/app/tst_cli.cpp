@@ -1,0 +1,164 @@
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <memory>
+
+#include "chart/DrawCommand.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TestFiles.h"
+#include "window/ChartArea.h"
+#include "window/frmMain.h"
+
+using namespace nuklorama;
+
+namespace {
+
+struct Run {
+    int status;
+    QString errors;
+};
+
+Run Cli(const QStringList& arguments) {
+    QProcess process;
+    process.start(NUKLORAMA_CLI, arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+// Paints the SVG's rectangles, which are all it draws, in their order.
+QImage RasteriseOurSvg(const QByteArray& svg, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    static const QRegularExpression rect(
+        "<rect x=\"(\\d+)\" y=\"(\\d+)\" width=\"(\\d+)\" height=\"(\\d+)\" "
+        "fill=\"(#[0-9a-f]{6})\"/>");
+    for (auto it = rect.globalMatch(QString::fromUtf8(svg)); it.hasNext();) {
+        const auto m = it.next();
+        painter.fillRect(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
+                         m.captured(4).toInt(), QColor(m.captured(5)));
+    }
+    return image;
+}
+
+}  // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { dir_ = std::make_unique<TemporaryCurrentDir>(); }
+    void cleanup() { dir_.reset(); }
+
+    void exitStatus_data();
+    void exitStatus();
+    void ignoreCarriesOnPastABadRecord();
+    void failedWritesLeaveNothingBehind();
+    void failedImportKeepsTheOldTable();
+    void rendersWhatTheWindowDraws();
+    void svgMatchesThePng();
+
+private:
+    std::unique_ptr<TemporaryCurrentDir> dir_;
+};
+
+void TestCli::exitStatus_data() {
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    const QString good = QString::fromStdString(Table({Record(8, 8, "1", "s")}));
+    const QString bad = QString::fromStdString(Table({Record(8, 8, "1", "s"), "x,1,abc,,,1,s"}));
+    QTest::newRow("drawn") << good << QStringList() << 0 << "";
+    QTest::newRow("drawn after a failure")
+        << bad << QStringList() << 3 << "Type mismatch (line 3, field 2: \"abc\")";
+    QTest::newRow("missing table") << QString() << QStringList() << 1 << "t.csv Not Found!";
+    QTest::newRow("nothing to draw")
+        << QString::fromStdString(Table({})) << QStringList() << 1 << "nothing to draw";
+    QTest::newRow("empty file") << "" << QStringList{"--on-error", "ignore"} << 1
+                                << "Input past end of file (line 1)";
+    QTest::newRow("too small") << good << QStringList{"--size", "7x7"} << 1 << "too small";
+    QTest::newRow("bad size") << good << QStringList{"--size", "0x10"} << 2 << "--size";
+    QTest::newRow("bad dpi") << good << QStringList{"--dpi", "x"} << 2 << "--dpi";
+    QTest::newRow("bad overlay") << good << QStringList{"--overlays", "grid,stars"} << 2 << "stars";
+    QTest::newRow("bad policy") << good << QStringList{"--on-error", "retry"} << 2 << "--on-error";
+}
+
+void TestCli::exitStatus() {
+    QFETCH(QString, table);
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    if (!table.isNull()) WriteFile("t.csv", table.toStdString());
+    const Run run = Cli(QStringList{"render"} + options + QStringList{"t.csv", "out.png"});
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+    QCOMPARE(QFile::exists("out.png"), status == 0 || status == 3);
+}
+
+void TestCli::ignoreCarriesOnPastABadRecord() {
+    WriteFile("t.csv", Table({"x,1,abc,,,1,s", Record(8, 8, "-", "stable"), "y,2"}));
+    const Run run = Cli({"render", "--on-error", "ignore", "--overlays", "none", "--size", "90x90",
+                         "t.csv", "out.png"});
+    QCOMPARE(run.status, 3);
+    QCOMPARE(run.errors.count(QChar(10)), 4);  // one bad field, then three missing ones
+    const QImage image("out.png");
+    QCOMPARE(image.size(), QSize(90, 90));
+    QCOMPARE(image.pixel(89, 89), qRgb(255, 255, 255));  // cells of 11 pixels
+}
+
+void TestCli::failedWritesLeaveNothingBehind() {
+    WriteFile("t.csv", Table({Record(8, 8, "1", "s")}));
+    const Run run = Cli({"render", "t.csv", "missing-folder/out.png"});
+    QCOMPARE(run.status, 1);
+    QVERIFY(run.errors.contains("missing-folder/out.png"));
+    QVERIFY(QDir(".").entryList(QDir::Files).contains("t.csv"));
+    QCOMPARE(QDir(".").entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+void TestCli::failedImportKeepsTheOldTable() {
+    WriteFile("old.csv", "precious");
+    WriteFile("nubase.txt",
+              std::string(40, '#') + "\n012 0060   12C  garbage\n012 0x60   12C    \n");
+    const Run run = Cli({"import-nubase", "nubase.txt", "old.csv"});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.errors.contains("nubase.txt: line 3: atomic number"), qPrintable(run.errors));
+    QFile old("old.csv");
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("precious"));
+    QCOMPARE(QDir(".").entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+void TestCli::rendersWhatTheWindowDraws() {
+    WriteFile(kTableFileName, Table({Record(118, 177, "1", "s"), Record(50, 82, "-", "stable"),
+                                     Record(20, 20, "3", "un"), Record(30, 40, "2", "ms")}));
+    ScriptedUserInterface ui;
+    frmMain window(&ui);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.chkGrid[1]->setChecked(false);
+    QTest::mouseClick(window.cmdDraw, Qt::LeftButton);
+    const QImage drawn = window.picEl->surface().AreaImage();
+
+    const QString size = QString("%1x%2").arg(drawn.width()).arg(drawn.height());
+    QCOMPARE(
+        Cli({"render", "--size", size, "--overlays", "grid,magic", kTableFileName, "c.png"}).status,
+        0);
+    QCOMPARE(QImage("c.png").convertToFormat(QImage::Format_RGB32), drawn);
+}
+
+void TestCli::svgMatchesThePng() {
+    QFile::copy(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", "t.csv");
+    QCOMPARE(Cli({"render", "--size", "640x480", "t.csv", "c.png"}).status, 0);
+    QCOMPARE(Cli({"render", "--size", "640x480", "t.csv", "c.svg"}).status, 0);
+    QFile svg("c.svg");
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QCOMPARE(RasteriseOurSvg(svg.readAll(), QSize(640, 480)),
+             QImage("c.png").convertToFormat(QImage::Format_RGB32));
+}
+
+QTEST_MAIN(TestCli)
+#include "tst_cli.moc"
