@@ -1,5 +1,6 @@
 #include "chart/ChartLayout.h"
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -11,8 +12,10 @@ namespace {
 // Whole pixels per step: the chart area's twips over the count, rounded (a half to even), then
 // divided by the rounded twips per pixel, truncating.
 std::int32_t PixelsPerStep(float areaTwips, std::int16_t count, float twipsPerPixel) {
-    const auto stepTwips = checked::Round<std::int32_t>(checked::Quotient(areaTwips, count));
-    return checked::Div(stepTwips, checked::Round<std::int32_t>(twipsPerPixel));
+    // A step beyond 32 bits of twips is far wider than the largest cell, which is capped below.
+    const double stepTwips = std::min(checked::Quotient(areaTwips, count), double(INT32_MAX));
+    return checked::Div(checked::Round<std::int32_t>(stepTwips),
+                        checked::Round<std::int32_t>(twipsPerPixel));
 }
 
 // First pixel of row or column n and the one after it, or nothing outside 32 bits.

@@ -229,6 +229,10 @@ void LoadFile(const std::string& fn, NuclideTable& table, UserInterface& ui) {
         ui.MsgBox(fn + " Not Found!", Buttons::Ok, Icon::Exclamation);
         ui.EndProgram(1);
     }
+    RunLoadSteps(fn, table, ui);
+}
+
+void RunLoadSteps(const std::string& fn, NuclideTable& table, UserInterface& ui) {
     Loader loader(fn, table);
     LoadStep step = LoadStep::Open;
     while (step != LoadStep::Return) {

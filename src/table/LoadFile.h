@@ -11,4 +11,8 @@ namespace nuklorama {
 // the program after a message; every failing step asks ui whether to abort, retry or skip it.
 void LoadFile(const std::string& fn, NuclideTable& table, UserInterface& ui);
 
+// The load without the existence test, from the open on: the file may still vanish or change
+// between that test and the open, and this is where such a file is handled.
+void RunLoadSteps(const std::string& fn, NuclideTable& table, UserInterface& ui);
+
 }  // namespace nuklorama

@@ -12,6 +12,7 @@ private slots:
     void minTakesTheEntryOnATie();
     void cellSize_data();
     void cellSize();
+    void areaBeyondThirtyTwoBitsOfTwips();
     void bandsAndCellCrossExactly();
     void cellsBeyondTheEdgesAreClipped();
     void numbersBeyondThirtyTwoBitsAreNotDrawn();
@@ -55,6 +56,19 @@ void TestChartLayout::cellSize() {
     QFETCH(int, expected);
     const ImageSurface area(widthPixels, heightPixels, twipsPerPixel);
     QCOMPARE(int(ComputeCellSize(area, std::int16_t(maxZ), std::int16_t(maxN))), expected);
+}
+
+void TestChartLayout::areaBeyondThirtyTwoBitsOfTwips() {
+    // Sixteen million pixels at one inch each: no image is that large, but the size must not fail.
+    struct Vast : Surface {
+        float Width() const override { return 16'000'000.0f * 1440; }
+        float Height() const override { return 16'000'000.0f * 1440; }
+        float TwipsPerPixelX() const override { return 1440; }
+        float TwipsPerPixelY() const override { return 1440; }
+        void Cls() override {}
+        void FillBox(float, float, float, float, Colour) override {}
+    };
+    QCOMPARE(ComputeCellSize(Vast(), 1, 2), INT16_MAX);
 }
 
 void TestChartLayout::bandsAndCellCrossExactly() {
