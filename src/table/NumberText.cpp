@@ -113,24 +113,26 @@ std::int32_t ToInt32(std::string_view text) {
 
 double LeadingNumber(std::string_view text) {
     std::string compact;
-    compact.reserve(text.size());
-    for (char c : text)
-        if (c != ' ' && c != '\t' && c != '\n') compact.push_back(c);
+    if (text.find_first_of(" \t\n") != std::string_view::npos) {
+        compact.reserve(text.size());
+        for (char c : text)
+            if (c != ' ' && c != '\t' && c != '\n') compact.push_back(c);
+        text = compact;
+    }
 
-    const Decimal d = ScanDecimal(compact);
-    const double sign = d.negative ? -1.0 : 1.0;
-    if (d.digits.empty()) return sign * 0.0;
-    // Beyond these powers every value is an infinity or underflows to zero.
-    if (d.exponent > 400) return sign * std::numeric_limits<double>::infinity();
-    if (d.exponent < -400) return sign * 0.0;
-
-    const std::string normal = "0." + d.digits + "e" + std::to_string(d.exponent);
+    // The common case: the standard reading takes exactly this grammar once the sign is off.
+    std::size_t start = text.empty() || (text[0] != '+' && text[0] != '-') ? 0 : 1;
+    const bool negative = start == 1 && text[0] == '-';
+    if (start >= text.size() || !(IsDigit(text[start]) || text[start] == '.')) return 0.0;
     double value = 0;
-    const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    (void)end;
-    if (error == std::errc::result_out_of_range)
-        value = d.exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    return sign * value;
+    const auto result = std::from_chars(text.data() + start, text.data() + text.size(), value);
+    if (result.ec == std::errc::invalid_argument) return 0.0;
+    if (result.ec == std::errc()) return negative ? -value : value;
+
+    // Out of range: the power of ten tells an overflow from an underflow.
+    const Decimal d = ScanDecimal(text);
+    const double zeroOrInfinity = d.exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -zeroOrInfinity : zeroOrInfinity;
 }
 
 }  // namespace nuklorama
