@@ -1,0 +1,186 @@
+// What one press of Draw costs, measured on the real window offscreen. Not a test: run it by
+// hand (see docs/performance.md). Extra modes: --startup times the window's start-up once,
+// --presses N reports peak memory after N presses.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <set>
+
+#include "chart/DrawCommand.h"
+#include "chart/HalfLifeColour.h"
+#include "table/LoadFile.h"
+#include "window/ChartArea.h"
+#include "window/frmMain.h"
+
+using namespace nuklorama;
+
+namespace {
+
+QTemporaryDir* g_dir = nullptr;
+
+QByteArray ShippedTable() {
+    QFile file(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv");
+    if (!file.open(QIODevice::ReadOnly)) qFatal("no shipped table");
+    return file.readAll();
+}
+
+// The shipped table grown to 5000 records with plausible nuclides beyond the known ones on both
+// sides of each row, keeping the same largest Z and N.
+QByteArray GrownTable() {
+    QByteArray table = ShippedTable();
+    std::map<int, std::set<int>> known;
+    int records = 0;
+    for (const QByteArray& line : table.split('\n').mid(1)) {
+        const QList<QByteArray> f = line.split(',');
+        if (f.size() < 7) continue;
+        known[f[1].toInt()].insert(f[2].toInt());
+        ++records;
+    }
+    for (int width = 1; records < 5000; ++width) {
+        for (auto& [z, ns] : known) {
+            if (z < 1 || records >= 5000) continue;
+            for (const int n : {*ns.begin() - width, *ns.rbegin() + width}) {
+                if (n < 0 || n > 177 || records >= 5000) continue;
+                table += QByteArray::number(z + n) + "X," + QByteArray::number(z) + "," +
+                         QByteArray::number(n) + "," + QByteArray::number(z + n) + ",X,1.5,ms\r\n";
+                ++records;
+            }
+        }
+    }
+    return table;
+}
+
+void UseTable(bool grown) {
+    static const QByteArray shipped = ShippedTable(), larger = GrownTable();
+    QFile file(QDir(g_dir->path()).filePath(kTableFileName));
+    if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write the table");
+    file.write(grown ? larger : shipped);
+}
+
+// The real window, its chart area 1200 × 800 device pixels.
+std::unique_ptr<frmMain> ChartWindow() {
+    auto window = std::make_unique<frmMain>();
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get())) qFatal("window not shown");
+    for (int i = 0; i < 3; ++i) {
+        const QSize area = window->picEl->size();
+        window->resize(window->size() + QSize(1200 - area.width(), 800 - area.height()));
+    }
+    if (window->picEl->size() != QSize(1200, 800)) qFatal("chart area is not 1200x800");
+    return window;
+}
+
+class NoPrompts : public UserInterface {
+public:
+    Answer MsgBox(const std::string& text, Buttons, Icon) override { qFatal("%s", text.c_str()); }
+    void SetPointer(Pointer) override {}
+    [[noreturn]] void EndProgram(int) override { qFatal("table missing"); }
+};
+
+void BM_Load(benchmark::State& state) {
+    UseTable(state.range(0) == 5000);
+    auto table = std::make_unique<NuclideTable>();
+    NoPrompts ui;
+    for (auto _ : state) LoadFile(kTableFileName, *table, ui);
+    state.counters["records"] = table->NuclideCount;
+}
+
+void BM_Colours(benchmark::State& state) {
+    UseTable(state.range(0) == 5000);
+    auto table = std::make_unique<NuclideTable>();
+    NoPrompts ui;
+    LoadFile(kTableFileName, *table, ui);
+    for (auto _ : state) {
+        for (int i = 1; i <= table->NuclideCount; ++i)
+            benchmark::DoNotOptimize(HalfLifeColour(table->HalfLife[i], table->HalfLifeUnit[i]));
+    }
+}
+
+void BM_Press(benchmark::State& state) {
+    UseTable(state.range(0) == 5000);
+    const auto window = ChartWindow();
+    for (auto _ : state) window->cmdDraw_Click();
+    state.counters["cell"] = window->state().CellSize;
+}
+
+void BM_PressAndRepaint(benchmark::State& state) {
+    UseTable(state.range(0) == 5000);
+    const auto window = ChartWindow();
+    for (auto _ : state) {
+        window->cmdDraw_Click();
+        window->picEl->repaint();
+    }
+}
+
+void BM_FirstPressOfANewWindow(benchmark::State& state) {
+    UseTable(true);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = ChartWindow();
+        state.ResumeTiming();
+        window->cmdDraw_Click();
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+
+BENCHMARK(BM_Load)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Colours)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Press)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PressAndRepaint)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstPressOfANewWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+long PeakKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    g_dir = &dir;
+    QDir::setCurrent(dir.path());
+
+    const QString mode = argc > 1 ? QString(argv[1]) : QString();
+    if (mode == "--startup") {
+        // From the application's creation to the window shown on screen.
+        frmMain window;
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window)) return 1;
+        std::printf("startup_ms %.3f\n", double(sinceStart.nsecsElapsed()) / 1e6);
+        return 0;
+    }
+    if (mode == "--presses") {
+        UseTable(true);
+        const auto window = ChartWindow();
+        const int presses = argc > 2 ? std::atoi(argv[2]) : 600;
+        window->cmdDraw->click();
+        const long afterOne = PeakKiB();
+        for (int i = 1; i < presses; ++i) {
+            window->cmdDraw->click();
+            QApplication::processEvents();
+        }
+        std::printf("peak_kib_after_1 %ld\npeak_kib_after_%d %ld\n", afterOne, presses, PeakKiB());
+        return 0;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
