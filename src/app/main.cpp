@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 
@@ -25,6 +26,10 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nuklorama"));
+    QApplication::setDesktopFileName(QStringLiteral("org.nuklorama.Nuklorama"));
+    QIcon icon(QStringLiteral(":/icons/nuklorama-48.png"));
+    icon.addFile(QStringLiteral(":/icons/nuklorama-256.png"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("nuklorama"), icon));
     nuklorama::frmMain window;
     window.show();
     return app.exec();
