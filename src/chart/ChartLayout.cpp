@@ -23,12 +23,10 @@ struct Span {
     std::int32_t first, next;
 };
 std::optional<Span> PixelSpan(std::int32_t n, std::int16_t cellSize) {
-    try {
-        const std::int32_t first = checked::Mul<std::int32_t>(n, cellSize);
-        return Span{first, checked::Add<std::int32_t>(first, cellSize)};
-    } catch (const RunTimeError&) {
-        return std::nullopt;
-    }
+    const auto first = checked::TryMul<std::int32_t>(n, cellSize);
+    const auto next = first ? checked::TryAdd<std::int32_t>(*first, cellSize) : std::nullopt;
+    if (!next) return std::nullopt;
+    return Span{*first, *next};
 }
 
 }  // namespace

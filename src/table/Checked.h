@@ -4,6 +4,7 @@
 #include <concepts>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <utility>
 
 #include "table/RunTimeError.h"
@@ -12,18 +13,25 @@
 // result outside its type raises an Overflow error instead.
 namespace nuklorama::checked {
 
+// Nothing when the result does not fit: for callers that expect it often.
 template <std::integral T>
-T Add(T a, T b) {
+std::optional<T> TryAdd(T a, T b) {
     T r;
-    if (__builtin_add_overflow(a, b, &r)) throw RunTimeError(ErrorKind::Overflow);
+    if (__builtin_add_overflow(a, b, &r)) return std::nullopt;
     return r;
 }
 
 template <std::integral T>
-T Mul(T a, T b) {
+std::optional<T> TryMul(T a, T b) {
     T r;
-    if (__builtin_mul_overflow(a, b, &r)) throw RunTimeError(ErrorKind::Overflow);
+    if (__builtin_mul_overflow(a, b, &r)) return std::nullopt;
     return r;
+}
+
+template <std::integral T>
+T Add(T a, T b) {
+    if (const auto r = TryAdd(a, b)) return *r;
+    throw RunTimeError(ErrorKind::Overflow);
 }
 
 template <std::integral T>

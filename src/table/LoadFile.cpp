@@ -2,6 +2,7 @@
 
 #include <array>
 #include <new>
+#include <optional>
 #include <string_view>
 
 #include "table/Checked.h"
@@ -34,12 +35,14 @@ public:
     }
 
     bool Has(int index) const { return index < count_; }
+    static RunTimeError Missing(int index) {
+        return RunTimeError(ErrorKind::SubscriptOutOfRange,
+                            "field " + std::to_string(index) + " missing");
+    }
 
     // The line may have changed since the split (a skipped split): clamp to what it holds.
     std::string_view Get(std::string_view line, int index) const {
-        if (!Has(index))
-            throw RunTimeError(ErrorKind::SubscriptOutOfRange,
-                               "field " + std::to_string(index) + " missing");
+        if (!Has(index)) throw Missing(index);
         const auto [start, length] = spans_[index];
         return line.substr(std::min(start, line.size()), length);
     }
@@ -70,6 +73,9 @@ class Loader {
 public:
     Loader(const std::string& fn, NuclideTable& table) : fn_(fn), t_(table) {}
 
+    // The failures that a short line, or every line past the end of the table, meets: found
+    // without raising an exception, so that long runs of them stay cheap.
+    std::optional<RunTimeError> ExpectedFailure(LoadStep step) const;
     LoadStep Run(LoadStep step);
     std::string Describe(const RunTimeError& error, LoadStep step) const;
     void CloseQuietly() noexcept {
@@ -80,17 +86,22 @@ public:
     }
 
 private:
+    bool RecordInTable() const {
+        return t_.NuclideCount >= 0 && t_.NuclideCount <= NuclideTable::kMaxRecords;
+    }
+    RunTimeError BeyondTheTable() const {
+        return RunTimeError(ErrorKind::SubscriptOutOfRange,
+                            "record " + std::to_string(t_.NuclideCount) + ", the table holds " +
+                                std::to_string(NuclideTable::kMaxRecords));
+    }
     template <typename Array>
     auto& Record(Array& array) const {
-        const int i = t_.NuclideCount;
-        if (i < 0 || i > NuclideTable::kMaxRecords)
-            throw RunTimeError(ErrorKind::SubscriptOutOfRange,
-                               "record " + std::to_string(i) + ", the table holds " +
-                                   std::to_string(NuclideTable::kMaxRecords));
-        return array[static_cast<std::size_t>(i)];
+        if (!RecordInTable()) throw BeyondTheTable();
+        return array[static_cast<std::size_t>(t_.NuclideCount)];
     }
     std::string_view Field(int index) const { return fields_.Get(line_, index); }
     static int FieldReadBy(LoadStep step);
+    static bool IndexesRecord(LoadStep step);
 
     const std::string& fn_;
     NuclideTable& t_;
@@ -179,6 +190,22 @@ LoadStep Loader::Run(LoadStep step) {
     return Return;
 }
 
+std::optional<RunTimeError> Loader::ExpectedFailure(LoadStep step) const {
+    const int field = FieldReadBy(step);
+    if (field >= 0 && !fields_.Has(field)) return FieldList::Missing(field);
+    if (IndexesRecord(step) && !RecordInTable()) return BeyondTheTable();
+    if (step == LoadStep::CountRecord && !checked::TryAdd<std::int16_t>(t_.NuclideCount, 1))
+        return RunTimeError(ErrorKind::Overflow);
+    return std::nullopt;
+}
+
+bool Loader::IndexesRecord(LoadStep step) {
+    using enum LoadStep;
+    return step == StoreProtonNumber || step == StoreNeutronNumber || step == StoreHalfLifeUnit ||
+           step == TestMaxZ || step == RaiseMaxZ || step == TestMaxN || step == RaiseMaxN ||
+           step == StoreNoValue || step == StoreValue;
+}
+
 int Loader::FieldReadBy(LoadStep step) {
     switch (step) {
         case LoadStep::StoreProtonNumber:
@@ -236,15 +263,18 @@ void RunLoadSteps(const std::string& fn, NuclideTable& table, UserInterface& ui)
     Loader loader(fn, table);
     LoadStep step = LoadStep::Open;
     while (step != LoadStep::Return) {
-        std::string description;
-        try {
-            step = loader.Run(step);
-            continue;
-        } catch (const RunTimeError& error) {
-            description = loader.Describe(error, step);
-        } catch (const std::bad_alloc&) {
-            description = loader.Describe(RunTimeError(ErrorKind::OutOfMemory), step);
+        std::optional<RunTimeError> failure = loader.ExpectedFailure(step);
+        if (!failure) {
+            try {
+                step = loader.Run(step);
+                continue;
+            } catch (const RunTimeError& error) {
+                failure = error;
+            } catch (const std::bad_alloc&) {
+                failure = RunTimeError(ErrorKind::OutOfMemory);
+            }
         }
+        const std::string description = loader.Describe(*failure, step);
         switch (ui.AskAboutLoadFailure({step, description})) {
             case Answer::Retry:
                 break;

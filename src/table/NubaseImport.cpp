@@ -99,11 +99,15 @@ std::string ImportNubase(std::string_view nubase) {
     std::string table = "name,Z,N,A,symbol,halflife,unit\r\n";
     long long lineNumber = 0;
     while (!nubase.empty()) {
-        const std::size_t end = nubase.find('\n');
-        std::string_view line = nubase.substr(0, end);
-        nubase.remove_prefix(end == std::string_view::npos ? nubase.size() : end + 1);
+        // Line ends as the table loader reads them: CR LF, a lone CR or a lone LF.
+        const std::size_t end = nubase.find_first_of("\r\n");
+        const std::string_view line = nubase.substr(0, end);
+        std::size_t next = end == std::string_view::npos ? nubase.size() : end + 1;
+        if (end != std::string_view::npos && nubase[end] == '\r' && next < nubase.size() &&
+            nubase[next] == '\n')
+            ++next;
+        nubase.remove_prefix(next);
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (Trim(line).empty() || line.front() == '#') continue;
 
         if (line.size() < kName.last)
@@ -118,9 +122,13 @@ std::string ImportNubase(std::string_view nubase) {
         const int z = Integer(Cut(line, kAtomicNumber), "atomic number", lineNumber);
         if (z > a) throw NubaseError(lineNumber, "atomic number above the mass number");
         const std::string_view name = Cut(line, kName);
+        // The mass number then the element symbol, which is all the table may copy of it.
         const std::size_t symbolStart = name.find_first_not_of("0123456789");
-        if (symbolStart == std::string_view::npos || symbolStart == 0 ||
-            name.find_first_of(",\"") != std::string_view::npos)
+        const bool symbolIsLetters =
+            symbolStart != std::string_view::npos &&
+            std::all_of(name.begin() + std::ptrdiff_t(symbolStart), name.end(),
+                        [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
+        if (symbolStart == 0 || !symbolIsLetters)
             throw NubaseError(lineNumber, "nuclide name " + Quoted(name) + " is not valid");
         const HalfLife halfLife =
             ConvertHalfLife(Cut(line, kHalfLife), Cut(line, kHalfLifeUnit), lineNumber);

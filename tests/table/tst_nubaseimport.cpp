@@ -77,6 +77,12 @@ void TestNubaseImport::malformedLines_data() {
                                << "line 3: the line is too short for a NUBASE entry";
     QTest::newRow("name") << QByteArray::fromStdString(Entry("012", "0060", "12,C", "5", "s"))
                           << "line 3: nuclide name \"12,C\" is not valid";
+    QTest::newRow("control byte in the name")
+        << QByteArray::fromStdString(Entry("012", "0060", "12C\x01", "5", "s"))
+        << "line 3: nuclide name \"12C\x01\" is not valid";
+    // A lone CR ends a line, as it does for the table loader.
+    QTest::newRow("lone CR") << QByteArray("272 1090   272\r3480   B-=100")
+                             << "line 3: the line is too short for a NUBASE entry";
 }
 
 void TestNubaseImport::malformedLines() {

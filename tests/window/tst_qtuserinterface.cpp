@@ -1,11 +1,10 @@
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstring>
 #include <functional>
 
 #include "window/QtUserInterface.h"
@@ -99,14 +98,21 @@ void TestQtUserInterface::okBox() {
 }
 
 void TestQtUserInterface::endProgramExitsWithItsStatus() {
-    const pid_t child = fork();
-    QVERIFY(child >= 0);
-    if (child == 0) QtUserInterface(nullptr).EndProgram(1);
-    int status = 0;
-    QCOMPARE(waitpid(child, &status, 0), child);
-    QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), 1);
+    // In a process of its own: this one must live on.
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {"--end-program"});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 1);
 }
 
-QTEST_MAIN(TestQtUserInterface)
+int main(int argc, char* argv[]) {
+    if (argc == 2 && std::strcmp(argv[1], "--end-program") == 0) {
+        QtUserInterface(nullptr).EndProgram(1);
+    }
+    QApplication app(argc, argv);
+    TestQtUserInterface test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_qtuserinterface.moc"
