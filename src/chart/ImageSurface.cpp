@@ -43,8 +43,11 @@ void ImageSurface::FillBox(float x1, float y1, float x2, float y2, Colour colour
     const auto box = PixelBox(x1, y1, x2, y2, twipsPerPixel_, twipsPerPixel_, width_, height_);
     if (!box) return;
     const QRgb pixel = ToQRgb(colour);
+    // One detach check for the whole box rather than one per scan line.
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
     for (int y = box->top; y < box->bottom; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
         std::fill(line + box->left, line + box->right, pixel);
     }
 }

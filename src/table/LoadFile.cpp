@@ -22,16 +22,19 @@ class FieldList {
 public:
     void Split(std::string_view line) {
         count_ = 0;
+        if (line.empty()) return;  // an empty line has no fields at all
         std::size_t start = 0;
-        while (count_ < kFieldsRead) {
+        for (std::size_t i = 0; i < line.size() && count_ < kFieldsRead - 1; ++i) {
+            if (line[i] == ',') {
+                spans_[count_++] = {start, i - start};
+                start = i + 1;
+            }
+        }
+        if (count_ < kFieldsRead) {
             const std::size_t comma = line.find(',', start);
             const std::size_t stop = comma == std::string_view::npos ? line.size() : comma;
             spans_[count_++] = {start, stop - start};
-            if (comma == std::string_view::npos) break;
-            start = comma + 1;
         }
-        // An empty line has no fields at all.
-        if (line.empty()) count_ = 0;
     }
 
     bool Has(int index) const { return index < count_; }

@@ -1,5 +1,6 @@
 #include "table/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -85,6 +86,13 @@ std::int32_t ToInt32(std::string_view text) {
         text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
+    // Nearly every proton and neutron number is a few plain digits.
+    if (!text.empty() && text.size() <= 9 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return IsDigit(c); })) {
+        std::int32_t value = 0;
+        for (const char c : text) value = value * 10 + (c - '0');
+        return value;
+    }
     const Decimal d = ScanDecimal(text);
     if (d.length == 0 || d.length != text.size()) throw RunTimeError(ErrorKind::TypeMismatch);
     if (d.digits.empty() || d.exponent < 0) return 0;
