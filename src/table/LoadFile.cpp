@@ -248,6 +248,14 @@ std::string Loader::Describe(const RunTimeError& error, LoadStep step) const {
     const int field = FieldReadBy(step);
     if (error.Detail().empty() && field >= 0 && fields_.Has(field))
         add("field " + std::to_string(field) + ": \"" + Printable(Field(field)) + "\"");
+    // The largest numbers are 16 bits wide: say which number did not fit.
+    if (error.Detail().empty() && RecordInTable()) {
+        const auto record = static_cast<std::size_t>(t_.NuclideCount);
+        if (step == LoadStep::RaiseMaxZ)
+            add("proton number " + std::to_string(t_.ProtonNumber[record]));
+        if (step == LoadStep::RaiseMaxN)
+            add("neutron number " + std::to_string(t_.NeutronNumber[record]));
+    }
     add(error.Detail());
     return std::string(ErrorKindText(error.Kind())) + " (" + where + ")";
 }

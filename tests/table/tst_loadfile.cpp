@@ -239,6 +239,7 @@ void TestLoadFile::protonNumberBeyondSixteenBits() {
     ui_.otherwise = Answer::Ignore;
     Load(Table({Record(32767, 1, "1", "s"), Record(32768, 2, "1", "s")}));
     QCOMPARE(ui_.failedSteps, std::vector<Step>{Step::RaiseMaxZ});
+    QCOMPARE(ui_.boxes.at(0).text, std::string("Overflow (line 3, proton number 32768)\n"));
     QCOMPARE(table_->MaxZ, 32767);
     QCOMPARE(table_->ProtonNumber[2], 32768);
     QCOMPARE(table_->MaxN, 2);
