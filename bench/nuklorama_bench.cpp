@@ -93,7 +93,8 @@ void BM_Load(benchmark::State& state) {
     UseTable(state.range(0) == 5000);
     auto table = std::make_unique<NuclideTable>();
     NoPrompts ui;
-    for (auto _ : state) LoadFile(kTableFileName, *table, ui);
+    for (auto _ : state)
+        LoadFile(kTableFileName, *table, ui);
     state.counters["records"] = table->NuclideCount;
 }
 
@@ -111,7 +112,8 @@ void BM_Colours(benchmark::State& state) {
 void BM_Press(benchmark::State& state) {
     UseTable(state.range(0) == 5000);
     const auto window = ChartWindow();
-    for (auto _ : state) window->cmdDraw_Click();
+    for (auto _ : state)
+        window->cmdDraw_Click();
     state.counters["cell"] = window->state().CellSize;
 }
 

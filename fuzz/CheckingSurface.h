@@ -18,10 +18,10 @@ public:
     void Cls() override { boxes_ = 0; }
     void FillBox(float x1, float y1, float x2, float y2, nuklorama::Colour colour) override {
         if (colour < 0 || colour > 0xFFFFFF) std::abort();
-        const auto box = nuklorama::PixelBox(x1, y1, x2, y2, twipsPerPixel_, twipsPerPixel_,
-                                             width_, height_);
-        if (box && (box->left < 0 || box->top < 0 || box->right > width_ ||
-                    box->bottom > height_ || box->Width() <= 0 || box->Height() <= 0))
+        const auto box =
+            nuklorama::PixelBox(x1, y1, x2, y2, twipsPerPixel_, twipsPerPixel_, width_, height_);
+        if (box && (box->left < 0 || box->top < 0 || box->right > width_ || box->bottom > height_ ||
+                    box->Width() <= 0 || box->Height() <= 0))
             std::abort();
         last_ = box;
         ++boxes_;

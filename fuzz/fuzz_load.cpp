@@ -1,9 +1,9 @@
 // The whole press of Draw on arbitrary table bytes, answered by prompts taken from the input.
 #include <unistd.h>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <array>
 #include <memory>
 #include <string>
 

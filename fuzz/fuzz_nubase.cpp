@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     std::size_t lines = 0;
-    for (const char c : csv) lines += c == '\n';
+    for (const char c : csv)
+        lines += c == '\n';
     if (lines - 1 > std::size_t(NuclideTable::kMaxRecords)) return 0;
 
     FILE* file = std::fopen(path.c_str(), "wb");

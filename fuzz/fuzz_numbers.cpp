@@ -1,8 +1,8 @@
 // Both numeric conversions against slow, independent readings of the same text.
+#include <locale.h>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <locale.h>
 #include <regex>
 #include <string>
 
@@ -23,7 +23,8 @@ double CStrtod(const std::string& text) {
 }
 
 void CheckToInt32(const std::string& text) {
-    static const std::regex number(R"(^[ \t]*([+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?)[ \t]*$)");
+    static const std::regex number(
+        R"(^[ \t]*([+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?)[ \t]*$)");
     std::smatch m;
     const bool isNumber = text.find('\0') == std::string::npos && std::regex_match(text, m, number);
     try {

@@ -90,7 +90,8 @@ std::int32_t ToInt32(std::string_view text) {
     if (!text.empty() && text.size() <= 9 &&
         std::all_of(text.begin(), text.end(), [](char c) { return IsDigit(c); })) {
         std::int32_t value = 0;
-        for (const char c : text) value = value * 10 + (c - '0');
+        for (const char c : text)
+            value = value * 10 + (c - '0');
         return value;
     }
     const Decimal d = ScanDecimal(text);
