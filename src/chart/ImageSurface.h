@@ -18,8 +18,6 @@ public:
     bool Resize(int widthPixels, int heightPixels);
     void SetTwipsPerPixel(float twipsPerPixel) { twipsPerPixel_ = twipsPerPixel; }
 
-    int WidthPixels() const { return width_; }
-    int HeightPixels() const { return height_; }
     // May be larger than the area; only the area's pixels belong to the chart.
     const QImage& Image() const { return image_; }
     QImage AreaImage() const { return image_.copy(0, 0, width_, height_); }

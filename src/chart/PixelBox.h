@@ -9,7 +9,6 @@ struct PixelRect {
     int left, top, right, bottom;
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
-    bool operator==(const PixelRect&) const = default;
 };
 
 // The pixels a box with corners in twips covers inside an area of width × height pixels, both
