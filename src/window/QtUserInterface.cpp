@@ -12,6 +12,8 @@ Answer QtUserInterface::MsgBox(const std::string& text, Buttons buttons, Icon ic
     QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                     QStringLiteral("Nuklorama"), QString::fromStdString(text),
                     QMessageBox::NoButton, window_);
+    // The text may quote a table's field: never let it be read as markup or name a resource.
+    box.setTextFormat(Qt::PlainText);
     if (buttons == Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -15,21 +16,52 @@ Q_DECLARE_METATYPE(nuklorama::Answer)
 
 namespace {
 
-// Acts on the box once it is up, while MsgBox waits for it.
-void WhenBoxShows(std::function<void(QMessageBox*)> act) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            if (box && box->isVisible()) {
-                poll->stop();
-                poll->deleteLater();
-                act(box);
-                return;
+// What a person saw in a box and did with it.
+struct Seen {
+    QStringList buttons;  // left to right
+    QString title, text;
+    Qt::TextFormat format = Qt::AutoText;
+    QMessageBox::Icon icon{};
+    bool stuck = false;
+};
+
+// Shows a box through ui and presses key once the box is ready for it: shown, active and with
+// its buttons up. A box that does not close after the key is closed here and reported stuck, so
+// the test fails instead of waiting for ever.
+Answer Answered(QtUserInterface& ui, const std::string& text, Buttons buttons, Icon icon, int key,
+                Seen& seen, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTimer poll;
+    int pressedAt = -1, ticks = 0;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        ++ticks;
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        if (pressedAt >= 0) {
+            if (ticks - pressedAt > 500) {
+                seen.stuck = true;
+                box->done(QMessageBox::Cancel);
             }
+            return;
         }
+        const QList<QAbstractButton*> all = box->buttons();
+        if (!box->isActiveWindow() ||
+            !std::all_of(all.begin(), all.end(), [](auto* b) { return b->isVisible(); }))
+            return;
+        QList<QAbstractButton*> ordered = all;
+        std::sort(ordered.begin(), ordered.end(), [](auto* a, auto* b) {
+            return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
+        });
+        for (auto* b : ordered)
+            seen.buttons << b->text();
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.format = box->textFormat();
+        seen.icon = box->icon();
+        pressedAt = ticks;
+        QTest::keyClick(box, Qt::Key(key), modifiers);
     });
-    poll->start(5);
+    poll.start(10);
+    return ui.MsgBox(text, buttons, icon);
 }
 
 }  // namespace
@@ -39,8 +71,13 @@ class TestQtUserInterface : public QObject {
 private slots:
     void abortRetryIgnore_data();
     void abortRetryIgnore();
-    void okBox();
+    void tableTextIsShownAsPlainText_data();
+    void tableTextIsShownAsPlainText();
     void endProgramExitsWithItsStatus();
+
+private:
+    QWidget window_;
+    QtUserInterface ui_{&window_};
 };
 
 void TestQtUserInterface::abortRetryIgnore_data() {
@@ -58,43 +95,42 @@ void TestQtUserInterface::abortRetryIgnore() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(Answer, answer);
-    QWidget window;
-    QtUserInterface ui(&window);
-    QStringList captions;
-    QString title, text;
-    QMessageBox::Icon icon{};
-    WhenBoxShows([&](QMessageBox* box) {
-        QList<QAbstractButton*> buttons = box->buttons();
-        std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) {
-            return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
-        });
-        for (auto* b : buttons)
-            captions << b->text();
-        title = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        QTest::keyClick(box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    });
-    QCOMPARE(ui.MsgBox("Overflow (line 3)\n", Buttons::AbortRetryIgnore, Icon::Exclamation),
+    Seen seen;
+    QCOMPARE(Answered(ui_, "Overflow (line 3)\n", Buttons::AbortRetryIgnore, Icon::Exclamation, key,
+                      seen, Qt::KeyboardModifiers(modifiers)),
              answer);
-    QCOMPARE(captions, (QStringList{"&Abort", "&Retry", "&Ignore"}));
-    QCOMPARE(title, QString("Nuklorama"));
-    QCOMPARE(text, QString("Overflow (line 3)\n"));
-    QCOMPARE(icon, QMessageBox::Warning);
+    QVERIFY2(!seen.stuck, "the box did not close");
+    QCOMPARE(seen.buttons, (QStringList{"&Abort", "&Retry", "&Ignore"}));
+    QCOMPARE(seen.title, QString("Nuklorama"));
+    QCOMPARE(seen.text, QString("Overflow (line 3)\n"));
+    QCOMPARE(seen.icon, QMessageBox::Warning);
 }
 
-void TestQtUserInterface::okBox() {
-    QWidget window;
-    QtUserInterface ui(&window);
-    for (const int key : {int(Qt::Key_Return), int(Qt::Key_Escape)}) {
-        QMessageBox::Icon icon{};
-        WhenBoxShows([&](QMessageBox* box) {
-            icon = box->icon();
-            QTest::keyClick(box, Qt::Key(key));
-        });
-        QCOMPARE(ui.MsgBox("老兄,别把窗口放这么小啊!", Buttons::Ok, Icon::None), Answer::Ok);
-        QCOMPARE(icon, QMessageBox::NoIcon);
-    }
+void TestQtUserInterface::tableTextIsShownAsPlainText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("buttons");
+    QTest::newRow("bold") << "Type mismatch (line 2, field 1: \"<b>x</b>\")\n"
+                          << int(Buttons::AbortRetryIgnore);
+    QTest::newRow("entity") << "Type mismatch (line 2, field 2: \"&lt;\")\n"
+                            << int(Buttons::AbortRetryIgnore);
+    // As rich text this would read /dev/zero as an image, for ever.
+    QTest::newRow("image") << "Type mismatch (line 2, field 1: \"<img src=\"/dev/zero\">\")\n"
+                           << int(Buttons::AbortRetryIgnore);
+    QTest::newRow("small window") << "老兄,别把窗口放这么小啊!" << int(Buttons::Ok);
+    QTest::newRow("missing file") << "<i>t</i>.csv Not Found!" << int(Buttons::Ok);
+}
+
+void TestQtUserInterface::tableTextIsShownAsPlainText() {
+    QFETCH(QString, text);
+    QFETCH(int, buttons);
+    Seen seen;
+    const Answer answer =
+        Answered(ui_, text.toStdString(), Buttons(buttons), Icon::None, Qt::Key_Escape, seen);
+    QVERIFY2(!seen.stuck, "the box did not close");
+    QCOMPARE(answer, buttons == int(Buttons::Ok) ? Answer::Ok : Answer::Abort);
+    QCOMPARE(seen.text, text);
+    QCOMPARE(seen.format, Qt::PlainText);
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);
 }
 
 void TestQtUserInterface::endProgramExitsWithItsStatus() {
