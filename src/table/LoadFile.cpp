@@ -263,7 +263,7 @@ std::string Loader::Describe(const RunTimeError& error, LoadStep step) const {
 }  // namespace
 
 void LoadFile(const std::string& fn, NuclideTable& table, UserInterface& ui) {
-    if (!IsNormalFile(fn)) {
+    if (!IsRegularFile(fn)) {
         ui.MsgBox(fn + " Not Found!", Buttons::Ok, Icon::Exclamation);
         ui.EndProgram(1);
     }

@@ -4,6 +4,8 @@
 #include <array>
 #include <charconv>
 
+#include "table/LineReader.h"
+
 namespace nuklorama {
 namespace {
 
@@ -97,16 +99,16 @@ HalfLife ConvertHalfLife(std::string_view text, std::string_view unit, long long
 
 std::string ImportNubase(std::string_view nubase) {
     std::string table = "name,Z,N,A,symbol,halflife,unit\r\n";
+    // Lines split exactly as the table loader splits them.
+    LineReader reader([&nubase](char* into, std::size_t size) {
+        const std::size_t n = nubase.copy(into, size);
+        nubase.remove_prefix(n);
+        return n;
+    });
     long long lineNumber = 0;
-    while (!nubase.empty()) {
-        // Line ends as the table loader reads them: CR LF, a lone CR or a lone LF.
-        const std::size_t end = nubase.find_first_of("\r\n");
-        const std::string_view line = nubase.substr(0, end);
-        std::size_t next = end == std::string_view::npos ? nubase.size() : end + 1;
-        if (end != std::string_view::npos && nubase[end] == '\r' && next < nubase.size() &&
-            nubase[next] == '\n')
-            ++next;
-        nubase.remove_prefix(next);
+    std::string line;
+    while (!reader.AtEnd()) {
+        reader.ReadLine(line);
         ++lineNumber;
         if (Trim(line).empty() || line.front() == '#') continue;
 

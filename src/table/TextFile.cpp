@@ -12,8 +12,6 @@
 namespace nuklorama {
 namespace {
 
-constexpr std::size_t kBufferSize = 64 * 1024;
-
 ErrorKind OpenErrorKind(int error) {
     switch (error) {
         case ENOENT:
@@ -31,7 +29,7 @@ ErrorKind OpenErrorKind(int error) {
 
 }  // namespace
 
-bool IsNormalFile(const std::string& path) {
+bool IsRegularFile(const std::string& path) {
     struct stat info {};
     return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
@@ -50,59 +48,34 @@ void TextFile::Open(const std::string& path) {
         ::close(fd);
         throw RunTimeError(ErrorKind::PathFileAccessError, "not a regular file");
     }
-    buffer_.resize(kBufferSize);
-    begin_ = end_ = 0;
     fd_ = fd;
+    reader_.emplace([fd](char* into, std::size_t size) {
+        for (;;) {
+            const ssize_t got = ::read(fd, into, size);
+            if (got >= 0) return static_cast<std::size_t>(got);
+            if (errno != EINTR) throw RunTimeError(ErrorKind::DeviceIOError, std::strerror(errno));
+        }
+    });
 }
 
-void TextFile::RequireOpen() const {
+LineReader& TextFile::Reader() {
     if (fd_ < 0) throw RunTimeError(ErrorKind::BadFileNameOrNumber, "the file is not open");
-}
-
-bool TextFile::BufferEmptyAfterFill() {
-    if (begin_ < end_) return false;
-    for (;;) {
-        const ssize_t got = ::read(fd_, buffer_.data(), buffer_.size());
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw RunTimeError(ErrorKind::DeviceIOError, std::strerror(errno));
-        begin_ = 0;
-        end_ = static_cast<std::size_t>(got);
-        return got == 0;
-    }
+    return *reader_;
 }
 
 bool TextFile::AtEnd() {
-    RequireOpen();
-    return BufferEmptyAfterFill();
+    return Reader().AtEnd();
 }
 
 void TextFile::ReadLine(std::string& line) {
-    RequireOpen();
-    if (BufferEmptyAfterFill()) throw RunTimeError(ErrorKind::InputPastEndOfFile);
-    next_.clear();
-    for (;;) {
-        const char* data = buffer_.data();
-        std::size_t stop = begin_;
-        while (stop < end_ && data[stop] != '\n' && data[stop] != '\r')
-            ++stop;
-        next_.append(data + begin_, stop - begin_);
-        if (stop < end_) {
-            const bool carriageReturn = data[stop] == '\r';
-            begin_ = stop + 1;
-            if (carriageReturn && !BufferEmptyAfterFill() && buffer_[begin_] == '\n') ++begin_;
-            break;
-        }
-        begin_ = end_;
-        if (BufferEmptyAfterFill()) break;  // the last line has no line end
-    }
-    line.swap(next_);
+    Reader().ReadLine(line);
 }
 
 void TextFile::Close() {
     if (fd_ < 0) return;
     const int fd = fd_;
     fd_ = -1;
-    begin_ = end_ = 0;
+    reader_.reset();
     if (::close(fd) != 0 && errno != EINTR) throw RunTimeError(ErrorKind::DeviceIOError);
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 
-#include <cstddef>
+#include <optional>
 #include <string>
-#include <vector>
+
+#include "table/LineReader.h"
 
 namespace nuklorama {
 
-// A table file read line by line as raw bytes. CR LF, a lone CR and a lone LF each end a line;
-// the line end is not part of the line. Every failure raises a RunTimeError.
+// A table file read line by line as raw bytes (see LineReader for the line ends). Every failure
+// raises a RunTimeError.
 class TextFile {
 public:
     TextFile() = default;
@@ -24,18 +25,14 @@ public:
     void Close();
 
 private:
-    bool BufferEmptyAfterFill();
-    void RequireOpen() const;
+    LineReader& Reader();
 
     int fd_ = -1;
-    std::vector<char> buffer_;
-    std::size_t begin_ = 0;
-    std::size_t end_ = 0;
-    std::string next_;
+    std::optional<LineReader> reader_;
 };
 
 // True if path names a regular file (a link to one counts); a missing table is reported
 // before any open is tried.
-bool IsNormalFile(const std::string& path);
+bool IsRegularFile(const std::string& path);
 
 }  // namespace nuklorama

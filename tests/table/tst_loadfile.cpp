@@ -6,7 +6,9 @@
 
 #include "support/ScriptedUserInterface.h"
 #include "support/TestFiles.h"
+#include "table/LineReader.h"
 #include "table/LoadFile.h"
+#include "table/RunTimeError.h"
 
 using namespace nuklorama;
 using Step = LoadStep;
@@ -25,6 +27,8 @@ private slots:
     void readsTheFieldsItUses();
     void lineEnds_data();
     void lineEnds();
+    void retriedReadReturnsTheWholeLine_data();
+    void retriedReadReturnsTheWholeLine();
     void maximaDoNotDependOnOrder();
     void recordsAboveTheCountKeepEarlierValues();
     void emptyFileFailsAtTheHeader();
@@ -98,6 +102,11 @@ void TestLoadFile::lineEnds_data() {
     QTest::newRow("LF") << std::string("h\na,1,2,,,3,s\nb,4,5,,,6,m\n");
     QTest::newRow("CR") << std::string("h\ra,1,2,,,3,s\rb,4,5,,,6,m\r");
     QTest::newRow("mixed, no final end") << std::string("h\ra,1,2,,,3,s\nb,4,5,,,6,m");
+    // The reader's buffer ends between the CR and the LF of the header's line end.
+    QTest::newRow("CR LF across reads")
+        << std::string(LineReader::kBufferSize - 1, 'h') + "\r\na,1,2,,,3,s\r\nb,4,5,,,6,m\r\n";
+    QTest::newRow("line longer than a read")
+        << "h\r\n" + std::string(3 * LineReader::kBufferSize, 'a') + ",1,2,,,3,s\r\nb,4,5,,,6,m";
 }
 
 void TestLoadFile::lineEnds() {
@@ -108,6 +117,41 @@ void TestLoadFile::lineEnds() {
     QCOMPARE(table_->NeutronNumber[2], 5);
     QCOMPARE(table_->HalfLifeUnit[1], std::string("s"));
     QCOMPARE(table_->HalfLifeUnit[2], std::string("m"));
+}
+
+void TestLoadFile::retriedReadReturnsTheWholeLine_data() {
+    QTest::addColumn<int>("failAt");
+    QTest::newRow("inside a line") << 14;
+    QTest::newRow("between CR and LF") << 9;
+    QTest::newRow("at the start of a line") << 10;
+    QTest::newRow("at the end") << 18;
+}
+
+void TestLoadFile::retriedReadReturnsTheWholeLine() {
+    QFETCH(int, failAt);
+    // Hands out one byte per read and fails once, at byte failAt.
+    const std::string bytes = "h\r\nfirst\r\nsecond\r\n";
+    std::size_t at = 0;
+    bool failed = false;
+    LineReader reader([&](char* into, std::size_t) -> std::size_t {
+        if (int(at) == failAt && !std::exchange(failed, true))
+            throw RunTimeError(ErrorKind::DeviceIOError);
+        if (at == bytes.size()) return 0;
+        *into = bytes[at++];
+        return 1;
+    });
+    std::vector<std::string> lines;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        try {
+            if (reader.AtEnd()) break;
+            std::string line;
+            reader.ReadLine(line);
+            lines.push_back(line);
+        } catch (const RunTimeError&) {
+        }
+    }
+    QVERIFY(failed);
+    QCOMPARE(lines, (std::vector<std::string>{"h", "first", "second"}));
 }
 
 void TestLoadFile::maximaDoNotDependOnOrder() {
