@@ -34,6 +34,7 @@ frmMain::frmMain(UserInterface* ui)
     picEl = new ChartArea(this);
     cmdDraw = new QPushButton(QStringLiteral("画图"), this);
     lbHeader = new QLabel(QStringLiteral("Nuklorama 核素图 · 版本 "), this);
+    lbHeader->setTextFormat(Qt::PlainText);
     const QString captions[] = {QStringLiteral("显示网格(绿)"), QStringLiteral("显示周期(黄)"),
                                 QStringLiteral("显示幻数(蓝)")};
     for (int i = 0; i < 3; ++i) {
@@ -67,9 +68,10 @@ void frmMain::Form_Load() {
 
 void frmMain::Form_Resize() {
     if (isMinimized()) return;
-    // The outer size, frame included, as the window system reports it.
-    const float Width = twips::FromLogicalPixels(this, frameGeometry().width());
-    const float Height = twips::FromLogicalPixels(this, frameGeometry().height());
+    // The client area: title bars differ from desktop to desktop, and each of them must show
+    // the whole button row.
+    const float Width = twips::FromLogicalPixels(this, width());
+    const float Height = twips::FromLogicalPixels(this, height());
 
     // Each statement stands alone: one that fails (a negative size) is skipped.
     twips::SetTop(cmdDraw, Height - twips::Height(cmdDraw) - 400.0f);
