@@ -13,7 +13,7 @@
 namespace nuklorama {
 namespace {
 
-// The fields the loader reads are 1 to 6; a seventh boundary is never needed.
+// The loader reads fields 1 to 6, so only fields 0 to 6 of a line are located.
 constexpr int kFieldsRead = 7;
 constexpr std::size_t kShownFieldLength = 40;
 
@@ -76,9 +76,9 @@ class Loader {
 public:
     Loader(const std::string& fn, NuclideTable& table) : fn_(fn), t_(table) {}
 
-    // The failures that a short line, or every line past the end of the table, meets: found
-    // without raising an exception, so that long runs of them stay cheap.
-    std::optional<RunTimeError> ExpectedFailure(LoadStep step) const;
+    // The failure a step will meet on a short line or past the end of the table, foreseen
+    // without running it: long runs of such failures must stay cheap.
+    std::optional<RunTimeError> ForeseenFailure(LoadStep step) const;
     LoadStep Run(LoadStep step);
     std::string Describe(const RunTimeError& error, LoadStep step) const;
     void CloseQuietly() noexcept {
@@ -193,7 +193,7 @@ LoadStep Loader::Run(LoadStep step) {
     return Return;
 }
 
-std::optional<RunTimeError> Loader::ExpectedFailure(LoadStep step) const {
+std::optional<RunTimeError> Loader::ForeseenFailure(LoadStep step) const {
     const int field = FieldReadBy(step);
     if (field >= 0 && !fields_.Has(field)) return FieldList::Missing(field);
     if (IndexesRecord(step) && !RecordInTable()) return BeyondTheTable();
@@ -274,7 +274,7 @@ void RunLoadSteps(const std::string& fn, NuclideTable& table, UserInterface& ui)
     Loader loader(fn, table);
     LoadStep step = LoadStep::Open;
     while (step != LoadStep::Return) {
-        std::optional<RunTimeError> failure = loader.ExpectedFailure(step);
+        std::optional<RunTimeError> failure = loader.ForeseenFailure(step);
         if (!failure) {
             try {
                 step = loader.Run(step);

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 
+#include "table/Characters.h"
 #include "table/LineReader.h"
 
 namespace nuklorama {
@@ -20,17 +21,9 @@ constexpr Column kName{12, 16};
 constexpr Column kHalfLife{70, 78};
 constexpr Column kHalfLifeUnit{79, 80};
 
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
 std::string_view Cut(std::string_view line, Column c) {
     if (line.size() < c.first) return {};
-    return Trim(line.substr(c.first - 1, c.last - c.first + 1));
+    return TrimBlanks(line.substr(c.first - 1, c.last - c.first + 1));
 }
 
 std::string Quoted(std::string_view s) {
@@ -69,8 +62,7 @@ std::string ShiftDecimalPoint(std::string_view number, int places) {
 }
 
 bool IsPlainDecimal(std::string_view s) {
-    const auto digits =
-        std::count_if(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const auto digits = std::count_if(s.begin(), s.end(), IsDigit);
     const auto points = std::count(s.begin(), s.end(), '.');
     return digits > 0 && points <= 1 && std::size_t(digits + points) == s.size();
 }
@@ -110,7 +102,7 @@ std::string ImportNubase(std::string_view nubase) {
     while (!reader.AtEnd()) {
         reader.ReadLine(line);
         ++lineNumber;
-        if (Trim(line).empty() || line.front() == '#') continue;
+        if (TrimBlanks(line).empty() || line.front() == '#') continue;
 
         if (line.size() < kName.last)
             throw NubaseError(lineNumber, "the line is too short for a NUBASE entry");
@@ -125,19 +117,19 @@ std::string ImportNubase(std::string_view nubase) {
         if (z > a) throw NubaseError(lineNumber, "atomic number above the mass number");
         const std::string_view name = Cut(line, kName);
         // The mass number then the element symbol, which is all the table may copy of it.
-        const std::size_t symbolStart = name.find_first_not_of("0123456789");
+        const auto symbol = std::find_if_not(name.begin(), name.end(), IsDigit);
         const bool symbolIsLetters =
-            symbolStart != std::string_view::npos &&
-            std::all_of(name.begin() + std::ptrdiff_t(symbolStart), name.end(),
-                        [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
-        if (symbolStart == 0 || !symbolIsLetters)
+            symbol != name.end() && std::all_of(symbol, name.end(), [](char c) {
+                return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+            });
+        if (symbol == name.begin() || !symbolIsLetters)
             throw NubaseError(lineNumber, "nuclide name " + Quoted(name) + " is not valid");
         const HalfLife halfLife =
             ConvertHalfLife(Cut(line, kHalfLife), Cut(line, kHalfLifeUnit), lineNumber);
 
         table += std::string(name) + ',' + std::to_string(z) + ',' + std::to_string(a - z) + ',' +
-                 std::to_string(a) + ',' + std::string(name.substr(symbolStart)) + ',' +
-                 halfLife.value + ',' + halfLife.unit + "\r\n";
+                 std::to_string(a) + ',' + std::string(symbol, name.end()) + ',' + halfLife.value +
+                 ',' + halfLife.unit + "\r\n";
     }
     return table;
 }

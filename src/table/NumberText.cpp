@@ -6,14 +6,11 @@
 #include <limits>
 #include <string>
 
+#include "table/Characters.h"
 #include "table/RunTimeError.h"
 
 namespace nuklorama {
 namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // A decimal number read as sign, significant digits and a power of ten: the value is
 // 0.digits × 10^exponent, with no leading zero in digits (an empty digits means zero).
@@ -75,20 +72,12 @@ Decimal ScanDecimal(std::string_view s) {
     return d;
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 }  // namespace
 
 std::int32_t ToInt32(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
+    text = TrimBlanks(text);
     // Nearly every proton and neutron number is a few plain digits.
-    if (!text.empty() && text.size() <= 9 &&
-        std::all_of(text.begin(), text.end(), [](char c) { return IsDigit(c); })) {
+    if (!text.empty() && text.size() <= 9 && std::all_of(text.begin(), text.end(), IsDigit)) {
         std::int32_t value = 0;
         for (const char c : text)
             value = value * 10 + (c - '0');
