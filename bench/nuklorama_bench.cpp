@@ -114,7 +114,7 @@ void BM_Press(benchmark::State& state) {
     const auto window = ChartWindow();
     for (auto _ : state)
         window->cmdDraw_Click();
-    state.counters["cell"] = window->state().CellSize;
+    state.counters["cell"] = window->State().CellSize;
 }
 
 void BM_PressAndRepaint(benchmark::State& state) {

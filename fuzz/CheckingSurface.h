@@ -1,36 +1,27 @@
 #pragma once
 
 #include <cstdlib>
+#include <optional>
 
-#include "chart/PixelBox.h"
-#include "chart/Surface.h"
+#include "chart/PixelSurface.h"
 
 // A chart area that draws nothing but insists that every box it is given lands inside it.
-class CheckingSurface : public nuklorama::Surface {
+class CheckingSurface : public nuklorama::PixelSurface {
 public:
-    CheckingSurface(int width, int height, float twipsPerPixel)
-        : width_(width), height_(height), twipsPerPixel_(twipsPerPixel) {}
+    using PixelSurface::PixelSurface;
 
-    float Width() const override { return float(width_) * twipsPerPixel_; }
-    float Height() const override { return float(height_) * twipsPerPixel_; }
-    float TwipsPerPixelX() const override { return twipsPerPixel_; }
-    float TwipsPerPixelY() const override { return twipsPerPixel_; }
     void Cls() override { boxes_ = 0; }
-    void FillBox(float x1, float y1, float x2, float y2, nuklorama::Colour colour) override {
-        if (colour < 0 || colour > 0xFFFFFF) std::abort();
-        const auto box =
-            nuklorama::PixelBox(x1, y1, x2, y2, twipsPerPixel_, twipsPerPixel_, width_, height_);
-        if (box && (box->left < 0 || box->top < 0 || box->right > width_ || box->bottom > height_ ||
-                    box->Width() <= 0 || box->Height() <= 0))
-            std::abort();
-        last_ = box;
-        ++boxes_;
-    }
-
+    // The pixels of the last box drawn, if it covered any.
     std::optional<nuklorama::PixelRect> last_;
     long boxes_ = 0;
 
 private:
-    int width_, height_;
-    float twipsPerPixel_;
+    void FillPixels(const nuklorama::PixelRect& r, nuklorama::Colour colour) override {
+        if (colour < 0 || colour > 0xFFFFFF) std::abort();
+        if (r.left < 0 || r.top < 0 || r.right > WidthPixels() || r.bottom > HeightPixels() ||
+            r.Width() <= 0 || r.Height() <= 0)
+            std::abort();
+        last_ = r;
+        ++boxes_;
+    }
 };

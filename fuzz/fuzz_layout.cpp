@@ -25,6 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A cell covers exactly where its row band and its column band cross.
     DrawH(area, c, z, kGreen);
     const auto row = area.last_;
+    area.last_.reset();
     DrawV(area, c, n, kGreen);
     const auto column = area.last_;
     area.last_.reset();

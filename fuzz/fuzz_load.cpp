@@ -72,8 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     *state = ChartState{};
     CheckingSurface surface(width, height, 15);
     ScriptFromInput ui(answers);
-    DrawChart(path, *state, surface, ui,
-              [overlays](Overlay o) { return (overlays >> int(o)) & 1; });
+    PressDraw(path, *state, surface, ui,
+              {bool(overlays & 1), bool(overlays & 2), bool(overlays & 4)});
     CheckTable(state->table);
     return 0;
 }

@@ -3,15 +3,14 @@
 #include <QBuffer>
 #include <QCommandLineParser>
 #include <QRegularExpression>
-#include <array>
 #include <memory>
 #include <optional>
 
 #include "app/CliCommon.h"
 #include "app/ConsoleUserInterface.h"
 #include "chart/DrawCommand.h"
-#include "chart/ImageSurface.h"
 #include "chart/SvgSurface.h"
+#include "image/ImageSurface.h"
 
 namespace nuklorama::cli {
 namespace {
@@ -20,12 +19,12 @@ namespace {
 constexpr int kMaxSide = 16384;
 // A pixel must stay at least one twip: the cell arithmetic counts whole twips per pixel.
 constexpr int kMaxDpi = 1440;
-// zlib level 1: several times faster than Qt's default, the pixels are the same.
+// Qt's PNG quality 85 is zlib level 1; like every level it keeps the pixels exactly.
 constexpr int kPngQuality = 85;
 
 struct Options {
     int width = 1200, height = 800, dpi = 96;
-    std::array<bool, 3> overlays{true, true, true};
+    Overlays overlays;
     bool ignoreRecordFailures = false;
     QString table, output;
     bool svg = false;
@@ -69,15 +68,17 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString& error
     }
 
     o.overlays = {false, false, false};
-    const QStringList names = {"grid", "periods", "magic"};
     for (const QString& name : parser.value("overlays").split(',')) {
-        if (name == "none") continue;
-        const auto index = names.indexOf(name);
-        if (index < 0) {
+        if (name == "grid") {
+            o.overlays.grid = true;
+        } else if (name == "periods") {
+            o.overlays.periods = true;
+        } else if (name == "magic") {
+            o.overlays.magic = true;
+        } else if (name != "none") {
             error = "--overlays takes grid, periods, magic or none, not \"" + name + "\"";
             return std::nullopt;
         }
-        o.overlays[std::size_t(index)] = true;
     }
 
     const QString onError = parser.value("on-error");
@@ -134,10 +135,7 @@ int RenderCommand(const QStringList& arguments) {
 
     ConsoleUserInterface ui(o->ignoreRecordFailures);
     auto state = std::make_unique<ChartState>();
-    const auto overlays = o->overlays;
-    const DrawResult result =
-        DrawChart(o->table.toStdString(), *state, *surface, ui,
-                  [overlays](Overlay which) { return overlays[std::size_t(which)]; });
+    const DrawResult result = PressDraw(o->table.toStdString(), *state, *surface, ui, o->overlays);
     if (result == DrawResult::NothingToDraw) {
         Complain(o->table +
                  ": nothing to draw: no nuclide has a positive proton and neutron "

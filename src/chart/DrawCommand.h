@@ -1,10 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
-#include "chart/Surface.h"
+#include "chart/Chart.h"
 #include "table/NuclideTable.h"
 #include "table/UserInterface.h"
 
@@ -16,10 +15,6 @@ struct ChartState {
     std::int16_t CellSize = 0;
 };
 
-enum class Overlay { Grid = 0, Periods = 1, MagicNumbers = 2 };
-// Asked at the moment each overlay is due.
-using OverlayQuery = std::function<bool(Overlay)>;
-
 enum class DrawResult { Drawn, NothingToDraw, AreaTooSmall };
 
 inline constexpr const char* kTableFileName = "nuklorama.csv";
@@ -28,10 +23,10 @@ inline constexpr const char* kNothingToDrawMessage =
     "The table holds no nuclide with a positive proton and neutron number, so there is nothing "
     "to draw.";
 
-// One press of Draw: reload the table from fn, fit the chart to picEl, clear it, draw the
-// overlays that are on and then every nuclide. A table or area that gives no chart leaves the
-// previous picture and says why.
-DrawResult DrawChart(const std::string& fn, ChartState& state, Surface& picEl, UserInterface& ui,
-                     const OverlayQuery& overlayOn);
+// One press of Draw: reload the table from fn, fit the chart to picEl, clear it and draw it,
+// with the busy pointer meanwhile. A table or area that gives no chart leaves the previous
+// picture and says why.
+DrawResult PressDraw(const std::string& fn, ChartState& state, Surface& picEl, UserInterface& ui,
+                     const Overlays& overlays);
 
 }  // namespace nuklorama

@@ -1,4 +1,4 @@
-#include "chart/PixelBox.h"
+#include "chart/PixelSurface.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,18 +17,17 @@ long long ToPixel(float twips, float twipsPerPixel) {
 
 }  // namespace
 
-std::optional<PixelRect> PixelBox(float x1, float y1, float x2, float y2, float twipsPerPixelX,
-                                  float twipsPerPixelY, int width, int height) {
-    long long left = ToPixel(x1, twipsPerPixelX), right = ToPixel(x2, twipsPerPixelX);
-    long long top = ToPixel(y1, twipsPerPixelY), bottom = ToPixel(y2, twipsPerPixelY);
+void PixelSurface::FillBox(float x1, float y1, float x2, float y2, Colour colour) {
+    long long left = ToPixel(x1, twipsPerPixel_), right = ToPixel(x2, twipsPerPixel_);
+    long long top = ToPixel(y1, twipsPerPixel_), bottom = ToPixel(y2, twipsPerPixel_);
     if (left > right) std::swap(left, right);
     if (top > bottom) std::swap(top, bottom);
     left = std::max(left, 0LL);
     top = std::max(top, 0LL);
-    right = std::min(right + 1, static_cast<long long>(width));
-    bottom = std::min(bottom + 1, static_cast<long long>(height));
-    if (left >= right || top >= bottom) return std::nullopt;
-    return PixelRect{int(left), int(top), int(right), int(bottom)};
+    right = std::min(right + 1, static_cast<long long>(width_));
+    bottom = std::min(bottom + 1, static_cast<long long>(height_));
+    if (left >= right || top >= bottom) return;
+    FillPixels({int(left), int(top), int(right), int(bottom)}, colour);
 }
 
 }  // namespace nuklorama

@@ -16,19 +16,14 @@ std::string Rect(const PixelRect& r, Colour colour) {
 
 }  // namespace
 
-void SvgSurface::FillBox(float x1, float y1, float x2, float y2, Colour colour) {
-    if (const auto box = PixelBox(x1, y1, x2, y2, twipsPerPixel_, twipsPerPixel_, width_, height_))
-        boxes_.emplace_back(*box, colour);
-}
-
 std::string SvgSurface::Document() const {
-    const std::string w = std::to_string(width_), h = std::to_string(height_);
+    const std::string w = std::to_string(WidthPixels()), h = std::to_string(HeightPixels());
     std::string svg =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
         w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h +
         "\" shape-rendering=\"crispEdges\">\n";
-    svg += Rect({0, 0, width_, height_}, kBackground);
+    svg += Rect({0, 0, WidthPixels(), HeightPixels()}, kBackground);
     for (const auto& [box, colour] : boxes_)
         svg += Rect(box, colour);
     return svg + "</svg>\n";

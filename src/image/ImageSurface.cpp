@@ -1,9 +1,7 @@
-#include "chart/ImageSurface.h"
+#include "image/ImageSurface.h"
 
 #include <QPainter>
 #include <algorithm>
-
-#include "chart/PixelBox.h"
 
 namespace nuklorama {
 
@@ -12,17 +10,17 @@ QRgb ToQRgb(Colour colour) {
 }
 
 ImageSurface::ImageSurface(int widthPixels, int heightPixels, float twipsPerPixel)
-    : twipsPerPixel_(twipsPerPixel) {
-    Resize(widthPixels, heightPixels);
+    : PixelSurface(0, 0, twipsPerPixel) {
+    Fit(widthPixels, heightPixels, twipsPerPixel);
 }
 
-bool ImageSurface::Resize(int widthPixels, int heightPixels) {
+void ImageSurface::Fit(int widthPixels, int heightPixels, float twipsPerPixel) {
     widthPixels = std::max(widthPixels, 0);
     heightPixels = std::max(heightPixels, 0);
     if (widthPixels > image_.width() || heightPixels > image_.height()) {
         QImage grown(std::max(widthPixels, image_.width()), std::max(heightPixels, image_.height()),
                      QImage::Format_RGB32);
-        if (grown.isNull()) return false;
+        if (grown.isNull()) return;
         grown.fill(ToQRgb(kBackground));
         if (!image_.isNull()) {
             QPainter painter(&grown);
@@ -30,25 +28,21 @@ bool ImageSurface::Resize(int widthPixels, int heightPixels) {
         }
         image_ = std::move(grown);
     }
-    width_ = widthPixels;
-    height_ = heightPixels;
-    return true;
+    SetSize(widthPixels, heightPixels, twipsPerPixel);
 }
 
 void ImageSurface::Cls() {
     image_.fill(ToQRgb(kBackground));
 }
 
-void ImageSurface::FillBox(float x1, float y1, float x2, float y2, Colour colour) {
-    const auto box = PixelBox(x1, y1, x2, y2, twipsPerPixel_, twipsPerPixel_, width_, height_);
-    if (!box) return;
+void ImageSurface::FillPixels(const PixelRect& rect, Colour colour) {
     const QRgb pixel = ToQRgb(colour);
     // One detach check for the whole box rather than one per scan line.
     uchar* bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
-    for (int y = box->top; y < box->bottom; ++y) {
+    for (int y = rect.top; y < rect.bottom; ++y) {
         auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
-        std::fill(line + box->left, line + box->right, pixel);
+        std::fill(line + rect.left, line + rect.right, pixel);
     }
 }
 

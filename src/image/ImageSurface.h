@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "chart/Surface.h"
+#include "chart/PixelSurface.h"
 
 namespace nuklorama {
 
@@ -10,30 +10,23 @@ QRgb ToQRgb(Colour colour);
 
 // A chart area of whole device pixels backed by one persistent image. Resizing the area never
 // rescales or redraws what is drawn: the image only grows, and what it held stays in place.
-class ImageSurface : public Surface {
+class ImageSurface : public PixelSurface {
 public:
     ImageSurface(int widthPixels, int heightPixels, float twipsPerPixel);
 
-    // Returns false, keeping the old size, when the image could not grow.
-    bool Resize(int widthPixels, int heightPixels);
-    void SetTwipsPerPixel(float twipsPerPixel) { twipsPerPixel_ = twipsPerPixel; }
+    // Keeps the old size when the image cannot grow.
+    void Fit(int widthPixels, int heightPixels, float twipsPerPixel);
 
     // May be larger than the area; only the area's pixels belong to the chart.
     const QImage& Image() const { return image_; }
-    QImage AreaImage() const { return image_.copy(0, 0, width_, height_); }
+    QImage AreaImage() const { return image_.copy(0, 0, WidthPixels(), HeightPixels()); }
 
-    float Width() const override { return float(width_) * twipsPerPixel_; }
-    float Height() const override { return float(height_) * twipsPerPixel_; }
-    float TwipsPerPixelX() const override { return twipsPerPixel_; }
-    float TwipsPerPixelY() const override { return twipsPerPixel_; }
     void Cls() override;
-    void FillBox(float x1, float y1, float x2, float y2, Colour colour) override;
 
 private:
+    void FillPixels(const PixelRect& rect, Colour colour) override;
+
     QImage image_;
-    int width_ = 0;
-    int height_ = 0;
-    float twipsPerPixel_;
 };
 
 }  // namespace nuklorama

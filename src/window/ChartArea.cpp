@@ -7,15 +7,15 @@
 
 namespace nuklorama {
 
-ChartArea::ChartArea(QWidget* parent) : QWidget(parent), surface_(0, 0, 15) {
+ChartArea::ChartArea(QWidget* parent) : QWidget(parent), picture_(0, 0, 15) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::TabFocus);
 }
 
 void ChartArea::FitSurface() {
     const double ratio = devicePixelRatioF();
-    surface_.SetTwipsPerPixel(twips::PerPixel(this));
-    surface_.Resize(int(std::lround(width() * ratio)), int(std::lround(height() * ratio)));
+    picture_.Fit(int(std::lround(width() * ratio)), int(std::lround(height() * ratio)),
+                 twips::PerPixel(this));
 }
 
 void ChartArea::resizeEvent(QResizeEvent*) {
@@ -25,7 +25,7 @@ void ChartArea::resizeEvent(QResizeEvent*) {
 void ChartArea::paintEvent(QPaintEvent*) {
     FitSurface();  // the screen may have changed under the window
     QPainter painter(this);
-    const QImage& image = surface_.Image();
+    const QImage& image = picture_.Image();
     const double ratio = devicePixelRatioF();
     painter.drawImage(QRectF(0, 0, image.width() / ratio, image.height() / ratio), image);
 }

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "chart/ImageSurface.h"
+#include "image/ImageSurface.h"
 
 namespace nuklorama {
 
@@ -13,8 +13,7 @@ class ChartArea : public QWidget {
 public:
     explicit ChartArea(QWidget* parent = nullptr);
 
-    ImageSurface& surface() { return surface_; }
-    const ImageSurface& surface() const { return surface_; }
+    ImageSurface& Picture() { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -23,7 +22,7 @@ protected:
 private:
     void FitSurface();
 
-    ImageSurface surface_;
+    ImageSurface picture_;
 };
 
 }  // namespace nuklorama

@@ -92,8 +92,10 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::cmdDraw_Click() {
-    DrawChart(kTableFileName, *state_, picEl->surface(), *ui_,
-              [this](Overlay overlay) { return chkGrid[int(overlay)]->isChecked(); });
+    // Nothing else runs during a press, so the boxes read now are the boxes at each overlay.
+    const Overlays overlays{chkGrid[0]->isChecked(), chkGrid[1]->isChecked(),
+                            chkGrid[2]->isChecked()};
+    PressDraw(kTableFileName, *state_, picEl->Picture(), *ui_, overlays);
     picEl->update();
 }
 

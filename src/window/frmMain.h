@@ -29,7 +29,7 @@ public:
     QPushButton* cmdDraw;
     std::array<QCheckBox*, 3> chkGrid;
 
-    const ChartState& state() const { return *state_; }
+    const ChartState& State() const { return *state_; }
 
 public slots:
     void cmdDraw_Click();

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+
+#include "chart/Surface.h"
+#include "table/NuclideTable.h"
+
+namespace nuklorama {
+
+// The bands a chart shows under its cells.
+struct Overlays {
+    bool grid = true;     // every tenth row and column, green
+    bool periods = true;  // the rows that close the periods, yellow
+    bool magic = true;    // the magic numbers as rows and columns, blue
+};
+
+inline constexpr std::int32_t kPeriodEnds[] = {2, 10, 18, 36, 54, 86, 118};
+inline constexpr std::int32_t kMagicNumbers[] = {2, 8, 20, 28, 50, 82, 126, 184};
+
+// Draws the overlays that are on and then every record's cell, cellSize pixels square, over
+// what picEl holds. Later drawing covers earlier: grid, period rows, magic rows, magic columns,
+// cells.
+void DrawChart(const NuclideTable& table, std::int16_t cellSize, const Overlays& overlays,
+               Surface& picEl);
+
+}  // namespace nuklorama
