@@ -4,7 +4,7 @@
 #include <QRect>
 
 #include "chart/Colour.h"
-#include "chart/ImageSurface.h"
+#include "image/ImageSurface.h"
 
 // Whether every pixel of region in image has the given chart colour.
 inline bool AllPixels(const QImage& image, const QRect& region, nuklorama::Colour colour) {

@@ -2,7 +2,10 @@
 
 #include <QDir>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
+
+#include "table/LoadFile.h"
 
 TemporaryCurrentDir::TemporaryCurrentDir() : previous_(QDir::currentPath()) {
     if (!dir_.isValid() || !QDir::setCurrent(dir_.path()))
@@ -11,10 +14,6 @@ TemporaryCurrentDir::TemporaryCurrentDir() : previous_(QDir::currentPath()) {
 
 TemporaryCurrentDir::~TemporaryCurrentDir() {
     QDir::setCurrent(previous_);
-}
-
-std::string TemporaryCurrentDir::Path(const std::string& name) const {
-    return dir_.filePath(QString::fromStdString(name)).toStdString();
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
@@ -33,4 +32,17 @@ std::string Table(std::initializer_list<std::string> records) {
 std::string Record(int z, int n, const std::string& halfLife, const std::string& unit) {
     return "X" + std::to_string(z + n) + "," + std::to_string(z) + "," + std::to_string(n) + "," +
            std::to_string(z + n) + ",X," + halfLife + "," + unit;
+}
+
+std::string Stored(const nuklorama::NuclideTable& t, int i) {
+    std::ostringstream out;
+    const auto r = std::size_t(i);
+    out << t.ProtonNumber[r] << ',' << t.NeutronNumber[r] << ',' << t.HalfLife[r] << ','
+        << t.HalfLifeUnit[r];
+    return out.str();
+}
+
+void LoadScratch::Load(const std::string& bytes) {
+    WriteFile("nuklorama.csv", bytes);
+    nuklorama::LoadFile("nuklorama.csv", *table, ui);
 }

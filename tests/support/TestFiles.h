@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QTemporaryDir>
+#include <memory>
 #include <string>
+
+#include "support/ScriptedUserInterface.h"
+#include "table/NuclideTable.h"
 
 // A fresh temporary folder that is the current directory while the object lives.
 class TemporaryCurrentDir {
 public:
     TemporaryCurrentDir();
     ~TemporaryCurrentDir();
-    std::string Path(const std::string& name) const;
 
 private:
     QTemporaryDir dir_;
@@ -21,3 +24,17 @@ void WriteFile(const std::string& path, const std::string& bytes);
 std::string Table(std::initializer_list<std::string> records);
 // A record line with the given numbers, half-life and unit.
 std::string Record(int z, int n, const std::string& halfLife, const std::string& unit);
+
+// Record i of t as "Z,N,half-life,unit", to compare a whole record at once.
+std::string Stored(const nuklorama::NuclideTable& t, int i);
+
+// What a load test starts from: an empty folder as the current directory, a table and a scripted
+// person to answer the prompts.
+struct LoadScratch {
+    TemporaryCurrentDir dir;
+    std::unique_ptr<nuklorama::NuclideTable> table = std::make_unique<nuklorama::NuclideTable>();
+    ScriptedUserInterface ui;
+
+    // Writes bytes as nuklorama.csv and loads it.
+    void Load(const std::string& bytes);
+};

@@ -1,21 +1,81 @@
 // The real window, end to end. Run offscreen, at a device pixel ratio of 2, and under a real
 // window manager, where frames and minimising are the desktop's own.
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <cstring>
 #include <memory>
 
 #include "support/PixelCheck.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestFiles.h"
 #include "window/ChartArea.h"
+#include "window/QtUserInterface.h"
 #include "window/Twips.h"
 #include "window/frmMain.h"
 
 using namespace nuklorama;
 
-class TestFrmMain : public QObject {
+Q_DECLARE_METATYPE(nuklorama::Answer)
+
+namespace {
+
+// What a person saw in a box and did with it.
+struct Seen {
+    QStringList buttons;  // left to right
+    QString title, text;
+    Qt::TextFormat format = Qt::AutoText;
+    QMessageBox::Icon icon{};
+    bool stuck = false;
+};
+
+// Shows a box through ui and presses key once the box is ready for it: shown, active and with
+// its buttons up. A box that does not close after the key is closed here and reported stuck, so
+// the test fails instead of waiting for ever.
+Answer Answered(QtUserInterface& ui, const std::string& text, Buttons buttons, Icon icon, int key,
+                Seen& seen, Qt::KeyboardModifiers modifiers) {
+    QTimer poll;
+    int pressedAt = -1, ticks = 0;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        ++ticks;
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        if (pressedAt >= 0) {
+            if (ticks - pressedAt > 500) {
+                seen.stuck = true;
+                box->done(QMessageBox::Cancel);
+            }
+            return;
+        }
+        const QList<QAbstractButton*> all = box->buttons();
+        if (!box->isActiveWindow() ||
+            !std::all_of(all.begin(), all.end(), [](auto* b) { return b->isVisible(); }))
+            return;
+        QList<QAbstractButton*> ordered = all;
+        std::sort(ordered.begin(), ordered.end(), [](auto* a, auto* b) {
+            return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
+        });
+        for (auto* b : ordered)
+            seen.buttons << b->text();
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.format = box->textFormat();
+        seen.icon = box->icon();
+        pressedAt = ticks;
+        QTest::keyClick(box, Qt::Key(key), modifiers);
+    });
+    poll.start(10);
+    return ui.MsgBox(text, buttons, icon);
+}
+
+}  // namespace
+
+class TestWindow : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -26,6 +86,9 @@ private slots:
     void resizeFollowsTheClientArea();
     void drawButtonDrawsTheTable();
     void pictureSurvivesResizeAndMinimising();
+    void messageBoxes_data();
+    void messageBoxes();
+    void endProgramExitsWithItsStatus();
 
 private:
     float Twips(int pixels) const { return twips::FromLogicalPixels(window_.get(), pixels); }
@@ -43,16 +106,25 @@ private:
         return {window_->picEl,      window_->cmdDraw,    window_->lbHeader,
                 window_->chkGrid[0], window_->chkGrid[1], window_->chkGrid[2]};
     }
+    QList<QRect> Layout() const {
+        QList<QRect> layout;
+        for (const QWidget* control : Controls())
+            layout << control->geometry();
+        return layout;
+    }
 
     std::unique_ptr<TemporaryCurrentDir> dir_;
     ScriptedUserInterface ui_;
     std::unique_ptr<frmMain> window_;
+    // The desktop's own message boxes, over the window.
+    std::unique_ptr<QtUserInterface> boxes_;
 };
 
-void TestFrmMain::init() {
+void TestWindow::init() {
     dir_ = std::make_unique<TemporaryCurrentDir>();
     ui_ = ScriptedUserInterface();
     window_ = std::make_unique<frmMain>(&ui_);
+    boxes_ = std::make_unique<QtUserInterface>(window_.get());
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     if (qEnvironmentVariableIsSet("NUKLORAMA_EXPECT_FRAME"))
@@ -60,12 +132,13 @@ void TestFrmMain::init() {
                      "no window manager put a frame around the window");
 }
 
-void TestFrmMain::cleanup() {
+void TestWindow::cleanup() {
+    boxes_.reset();
     window_.reset();
     dir_.reset();
 }
 
-void TestFrmMain::startsAsDesigned() {
+void TestWindow::startsAsDesigned() {
     QCOMPARE(window_->windowTitle(), QString("Nuklorama"));
     QVERIFY(window_->lbHeader->text().endsWith(QString("版本 ") + NUKLORAMA_VERSION));
     QCOMPARE(window_->cmdDraw->text(), QString("画图"));
@@ -81,7 +154,7 @@ void TestFrmMain::startsAsDesigned() {
     QCOMPARE(window_->picEl->nextInFocusChain(), window_->cmdDraw);
 }
 
-void TestFrmMain::resizeFollowsTheClientArea_data() {
+void TestWindow::resizeFollowsTheClientArea_data() {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("fits");
     QTest::newRow("as designed") << QSize(777, 564) << true;
@@ -91,7 +164,7 @@ void TestFrmMain::resizeFollowsTheClientArea_data() {
     QTest::newRow("chart width would be negative too") << QSize(20, 75) << false;
 }
 
-void TestFrmMain::resizeFollowsTheClientArea() {
+void TestWindow::resizeFollowsTheClientArea() {
     QFETCH(QSize, size);
     QFETCH(bool, fits);
     ResizeClient(777, 564);
@@ -116,13 +189,13 @@ void TestFrmMain::resizeFollowsTheClientArea() {
     }
 }
 
-void TestFrmMain::drawButtonDrawsTheTable() {
+void TestWindow::drawButtonDrawsTheTable() {
     window_->chkGrid[1]->setChecked(false);
     Draw(Table({Record(118, 177, "1", "s"), Record(1, 0, "-", "stable"), Record(2, 2, "3", "un")}));
 
-    const int c = window_->state().CellSize;
+    const int c = window_->State().CellSize;
     // A chart pixel is a device pixel: the cell size follows the device pixel ratio.
-    const QImage image = window_->picEl->surface().AreaImage();
+    const QImage image = window_->picEl->Picture().AreaImage();
     QCOMPARE(image.size(), window_->picEl->size() * window_->devicePixelRatio());
     QVERIFY(c >= 3);
     QVERIFY(ui_.boxes.empty());
@@ -137,27 +210,84 @@ void TestFrmMain::drawButtonDrawsTheTable() {
     QCOMPARE(shown, image);
 }
 
-void TestFrmMain::pictureSurvivesResizeAndMinimising() {
+void TestWindow::pictureSurvivesResizeAndMinimising() {
     Draw(Table({Record(118, 177, "1", "s"), Record(1, 1, "-", "stable")}));
-    const QImage drawn = window_->picEl->surface().AreaImage();
+    const QImage drawn = window_->picEl->Picture().AreaImage();
     ResizeClient(600, 400);
     ResizeClient(777, 564);
-    QCOMPARE(window_->picEl->surface().AreaImage(), drawn);
+    QCOMPARE(window_->picEl->Picture().AreaImage(), drawn);
 
-    QList<QRect> layout;
-    for (const QWidget* control : Controls())
-        layout << control->geometry();
+    const QList<QRect> layout = Layout();
     window_->showMinimized();
     QTRY_VERIFY(window_->isMinimized());
-    for (int i = 0; i < layout.size(); ++i)
-        QCOMPARE(Controls()[i]->geometry(), layout[i]);
+    QCOMPARE(Layout(), layout);
     window_->showNormal();
     QTRY_VERIFY(!window_->isMinimized());
     QTRY_COMPARE(window_->size(), QSize(777, 564));
-    for (int i = 0; i < layout.size(); ++i)
-        QCOMPARE(Controls()[i]->geometry(), layout[i]);
-    QCOMPARE(window_->picEl->surface().AreaImage(), drawn);
+    QCOMPARE(Layout(), layout);
+    QCOMPARE(window_->picEl->Picture().AreaImage(), drawn);
 }
 
-QTEST_MAIN(TestFrmMain)
-#include "tst_frmmain.moc"
+void TestWindow::messageBoxes_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("key");  // with Alt when it is a letter
+    QTest::addColumn<Answer>("answer");
+    const auto row = [](const char* name, QString text, Buttons buttons, int key, Answer answer) {
+        QTest::newRow(name) << text << int(buttons) << key << answer;
+    };
+    const Buttons ari = Buttons::AbortRetryIgnore;
+    row("Enter answers the default", "Overflow (line 3)\n", ari, Qt::Key_Return, Answer::Abort);
+    row("Escape", "Overflow (line 3)\n", ari, Qt::Key_Escape, Answer::Abort);
+    row("Alt+A", "Overflow (line 3)\n", ari, Qt::Key_A, Answer::Abort);
+    row("Alt+R", "Overflow (line 3)\n", ari, Qt::Key_R, Answer::Retry);
+    row("Alt+I", "Overflow (line 3)\n", ari, Qt::Key_I, Answer::Ignore);
+    // Table text is shown as it stands: as rich text the last would read /dev/zero for ever.
+    row("bold", "Type mismatch (line 2, field 1: \"<b>x</b>\")\n", ari, Qt::Key_I, Answer::Ignore);
+    row("entity", "Type mismatch (line 2, field 2: \"&lt;\")\n", ari, Qt::Key_R, Answer::Retry);
+    row("image", "Type mismatch (line 2, field 1: \"<img src=\"/dev/zero\">\")\n", ari,
+        Qt::Key_Escape, Answer::Abort);
+    row("small window", "老兄,别把窗口放这么小啊!", Buttons::Ok, Qt::Key_Return, Answer::Ok);
+    row("missing file", "<i>t</i>.csv Not Found!", Buttons::Ok, Qt::Key_Escape, Answer::Ok);
+}
+
+void TestWindow::messageBoxes() {
+    QFETCH(QString, text);
+    QFETCH(int, buttons);
+    QFETCH(int, key);
+    QFETCH(Answer, answer);
+    const bool ari = Buttons(buttons) == Buttons::AbortRetryIgnore;
+    const auto modifiers = key >= Qt::Key_A && key <= Qt::Key_Z ? Qt::AltModifier : Qt::NoModifier;
+    Seen seen;
+    QCOMPARE(Answered(*boxes_, text.toStdString(), Buttons(buttons),
+                      ari ? Icon::Exclamation : Icon::None, key, seen, modifiers),
+             answer);
+    QVERIFY2(!seen.stuck, "the box did not close");
+    const QStringList captions =
+        ari ? QStringList{"&Abort", "&Retry", "&Ignore"} : QStringList{"OK"};
+    QCOMPARE(seen.buttons, captions);
+    QCOMPARE(seen.title, QString("Nuklorama"));
+    QCOMPARE(seen.text, text);
+    QCOMPARE(seen.format, Qt::PlainText);
+    QCOMPARE(seen.icon, ari ? QMessageBox::Warning : QMessageBox::NoIcon);
+}
+
+void TestWindow::endProgramExitsWithItsStatus() {
+    // In a process of its own: this one must live on.
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {"--end-program"});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 1);
+}
+
+int main(int argc, char* argv[]) {
+    if (argc == 2 && std::strcmp(argv[1], "--end-program") == 0) {
+        QtUserInterface(nullptr).EndProgram(1);
+    }
+    QApplication app(argc, argv);
+    TestWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_window.moc"

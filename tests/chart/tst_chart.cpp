@@ -1,0 +1,285 @@
+#include <QTest>
+#include <optional>
+
+#include "chart/ChartLayout.h"
+#include "chart/DrawCommand.h"
+#include "chart/HalfLifeColour.h"
+#include "image/ImageSurface.h"
+#include "support/PixelCheck.h"
+#include "support/TestFiles.h"
+
+using namespace nuklorama;
+
+Q_DECLARE_METATYPE(std::string)
+
+namespace {
+constexpr Colour Grey(int g) {
+    return g * 65793;
+}
+}  // namespace
+
+class TestChart : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { s_.reset(); }
+
+    void colour_data();
+    void colour();
+    void greyStepsRiseSixPerDecade();
+    void minTakesTheEntryOnATie();
+    void cellSize_data();
+    void cellSize();
+    void bandsAndCellsCrossAndClip();
+    void resizingKeepsThePicture();
+    void gridIsBoundedByTheRecordCount_data();
+    void gridIsBoundedByTheRecordCount();
+    void overlaysStackInOrderUnderTheCells();
+    void eachPressReloadsTheTable();
+    void pressesThatDrawNothing_data();
+    void pressesThatDrawNothing();
+
+private:
+    DrawResult Press(const std::string& table, Overlays overlays = {}) {
+        WriteFile(kTableFileName, table);
+        return PressDraw(kTableFileName, state_, area_, s_->ui, overlays);
+    }
+
+    std::optional<LoadScratch> s_;
+    ChartState state_;
+    // 200 × 120 pixels: with MaxN 20 and MaxZ 12 each cell is 10 pixels square.
+    ImageSurface area_{200, 120, 15};
+};
+
+void TestChart::init() {
+    s_.emplace();
+    state_ = ChartState();
+    area_ = ImageSurface(200, 120, 15);
+}
+
+void TestChart::colour_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<std::string>("unit");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("1 s") << 1.0 << std::string("s") << Grey(60);
+    QTest::newRow("10 s lands below its step") << 10.0 << std::string("s") << Grey(65);
+    QTest::newRow("1 y") << 1.0 << std::string("y") << Grey(104);
+    // Two of each unit, well inside a step, so that any wrong factor shows.
+    QTest::newRow("ys") << 2e15 << std::string("ys") << Grey(7);
+    QTest::newRow("zs") << 2e13 << std::string("zs") << Grey(13);
+    QTest::newRow("as") << 2e11 << std::string("as") << Grey(19);
+    QTest::newRow("fs") << 2e9 << std::string("fs") << Grey(25);
+    QTest::newRow("ps") << 2e7 << std::string("ps") << Grey(31);
+    QTest::newRow("ns") << 2e5 << std::string("ns") << Grey(37);
+    QTest::newRow("us") << 2e3 << std::string("us") << Grey(43);
+    QTest::newRow("ms") << 20.0 << std::string("ms") << Grey(49);
+    QTest::newRow("s") << 2.0 << std::string("s") << Grey(61);
+    QTest::newRow("m") << 2.0 << std::string("m") << Grey(72);
+    QTest::newRow("min") << 2.0 << std::string("MIN") << Grey(72);
+    QTest::newRow("h") << 2.0 << std::string("h") << Grey(83);
+    QTest::newRow("d") << 2.0 << std::string("d") << Grey(91);
+    QTest::newRow("y") << 2.0 << std::string("Y") << Grey(106);
+    QTest::newRow("a") << 2.0 << std::string("a") << Grey(106);
+    QTest::newRow("1e-11 s") << 1e-11 << std::string("s") << kBlack;
+    QTest::newRow("last grey") << 3.0e32 << std::string("s") << Grey(254);
+    QTest::newRow("1e40 y") << 1e40 << std::string("y") << kWhite;
+    QTest::newRow("STABLE") << 5.0 << std::string("STABLE") << kWhite;
+    QTest::newRow("stable with a blank") << 0.0 << std::string("stable ") << kBlack;
+    QTest::newRow("UN") << 3.0 << std::string("UN") << kRed;
+    QTest::newRow("sec") << 1.0 << std::string("sec") << kBlack;
+    QTest::newRow("empty unit") << 1.0 << std::string("") << kBlack;
+    QTest::newRow("no value") << 0.0 << std::string("s") << kBlack;
+    QTest::newRow("negative") << -5.0 << std::string("h") << kBlack;
+    QTest::newRow("overflows into seconds") << 1e307 << std::string("y") << kWhite;
+}
+
+void TestChart::colour() {
+    QFETCH(double, value);
+    QFETCH(std::string, unit);
+    QFETCH(int, expected);
+    QCOMPARE(HalfLifeColour(value, unit), expected);
+}
+
+void TestChart::greyStepsRiseSixPerDecade() {
+    for (int decade = -9; decade <= 31; ++decade) {
+        const double seconds = 2 * std::pow(10.0, decade);
+        const int g = HalfLifeColour(seconds, "s") & 0xFF;
+        QCOMPARE(HalfLifeColour(seconds, "s"), Grey(g));
+        QCOMPARE(HalfLifeColour(seconds * 10, "s") & 0xFF, g + 6);
+    }
+}
+
+void TestChart::minTakesTheEntryOnATie() {
+    const std::int32_t one[] = {5}, several[] = {9, 2, 4};
+    QCOMPARE(Min(7, one), 5);
+    QCOMPARE(Min(3, several), 2);
+    QCOMPARE(Min(3, {}), 3);
+}
+
+void TestChart::cellSize_data() {
+    QTest::addColumn<int>("widthPixels");
+    QTest::addColumn<int>("heightPixels");
+    QTest::addColumn<float>("twipsPerPixel");
+    QTest::addColumn<int>("maxZ");
+    QTest::addColumn<int>("maxN");
+    QTest::addColumn<int>("expected");
+    // 9000 × 6000 twips at 15 twips per pixel.
+    QTest::newRow("example") << 600 << 400 << 15.0f << 118 << 177 << 3;
+    QTest::newRow("half the width") << 300 << 400 << 15.0f << 118 << 177 << 1;
+    QTest::newRow("narrower than MaxN pixels") << 170 << 400 << 15.0f << 118 << 177 << 0;
+    QTest::newRow("rounding still gives one") << 172 << 400 << 15.0f << 118 << 177 << 1;
+    QTest::newRow("lower than MaxZ pixels") << 600 << 110 << 15.0f << 118 << 177 << 0;
+    QTest::newRow("120 dpi") << 750 << 500 << 12.0f << 118 << 177 << 4;
+    QTest::newRow("height step 44.5 rounds to even") << 600 << 89 << 15.0f << 30 << 10 << 2;
+    QTest::newRow("twips per pixel are rounded") << 600 << 400 << 14.6f << 1 << 1 << 389;
+    // Sixteen million pixels of an inch each: beyond 32 bits of twips, capped, not failed.
+    QTest::newRow("vast") << 16'000'000 << 16'000'000 << 1440.0f << 1 << 2 << int(INT16_MAX);
+}
+
+void TestChart::cellSize() {
+    QFETCH(int, widthPixels);
+    QFETCH(int, heightPixels);
+    QFETCH(float, twipsPerPixel);
+    QFETCH(int, maxZ);
+    QFETCH(int, maxN);
+    QFETCH(int, expected);
+    struct Area : PixelSurface {  // measured only, never drawn on
+        using PixelSurface::PixelSurface;
+        void Cls() override {}
+        void FillPixels(const PixelRect&, Colour) override {}
+    } area(widthPixels, heightPixels, twipsPerPixel);
+    QCOMPARE(int(ComputeCellSize(area, std::int16_t(maxZ), std::int16_t(maxN))), expected);
+}
+
+void TestChart::bandsAndCellsCrossAndClip() {
+    ImageSurface area(60, 40, 15);
+    DrawH(area, 3, 2, kGreen);
+    DrawV(area, 3, 2, kBlue);
+    DrawCell(area, 3, 2, 2, kRed);
+    QImage image = area.AreaImage();
+    // Row 2 is pixel rows 6 to 8 across the full width, under column 2; the cell is where
+    // they cross.
+    QVERIFY(AllPixels(image, QRect(0, 6, 6, 3), kGreen));
+    QVERIFY(AllPixels(image, QRect(9, 6, 51, 3), kGreen));
+    QVERIFY(AllPixels(image, QRect(6, 0, 3, 6), kBlue));
+    QVERIFY(AllPixels(image, QRect(6, 9, 3, 31), kBlue));
+    QCOMPARE(PixelsOf(image, kRed), QRect(6, 6, 3, 3));
+    QVERIFY(AllPixels(image, QRect(0, 0, 6, 6), kBackground));
+
+    area.Cls();
+    DrawCell(area, 4, 9, 14, kRed);   // pixels 56 to 59 across, 36 to 39 down: the corner
+    DrawCell(area, 4, -1, 0, kBlue);  // above the area
+    DrawCell(area, 4, 0, -1, kBlue);  // left of it
+    DrawH(area, 3, INT32_MAX, kGreen);
+    DrawV(area, 3, INT32_MIN, kGreen);
+    DrawCell(area, 2, 1'500'000'000, 0, kGreen);
+    area.FillBox(90, 45, 90, 45, kWhite);  // one pixel
+    image = area.AreaImage();
+    QCOMPARE(PixelsOf(image, kRed), QRect(56, 36, 4, 4));
+    QCOMPARE(PixelsOf(image, kBlue), QRect());
+    QCOMPARE(PixelsOf(image, kGreen), QRect());
+    QCOMPARE(PixelsOf(image, kWhite), QRect(6, 3, 1, 1));
+}
+
+void TestChart::resizingKeepsThePicture() {
+    ImageSurface area(10, 10, 15);
+    area.FillBox(0, 0, 135, 135, kRed);
+    area.Fit(20, 5, 15);
+    QCOMPARE(area.Width(), 300.0f);
+    QVERIFY(AllPixels(area.AreaImage(), QRect(0, 0, 10, 5), kRed));
+    QVERIFY(AllPixels(area.AreaImage(), QRect(10, 0, 10, 5), kBackground));
+    area.Fit(20, 20, 15);
+    QVERIFY(AllPixels(area.AreaImage(), QRect(0, 0, 10, 10), kRed));
+    area.Cls();
+    QVERIFY(AllPixels(area.AreaImage(), QRect(0, 0, 20, 20), kBackground));
+}
+
+void TestChart::gridIsBoundedByTheRecordCount_data() {
+    QTest::addColumn<int>("records");
+    QTest::addColumn<bool>("bandAtTen");
+    QTest::newRow("5 records: only row and column 0") << 5 << false;
+    QTest::newRow("10 records") << 10 << true;
+    QTest::newRow("3000 records") << 3000 << true;
+}
+
+void TestChart::gridIsBoundedByTheRecordCount() {
+    QFETCH(int, records);
+    QFETCH(bool, bandAtTen);
+    std::string text = "h\r\n";
+    for (int i = 0; i < records; ++i)
+        text += Record(12, 20, "1", "s") + "\r\n";
+    QCOMPARE(Press(text, {true, false, false}), DrawResult::Drawn);
+    QCOMPARE(state_.CellSize, 10);
+    const QImage image = area_.AreaImage();
+    QVERIFY(AllPixels(image, QRect(0, 0, 200, 10), kGreen));
+    QVERIFY(AllPixels(image, QRect(0, 0, 10, 120), kGreen));
+    QCOMPARE(AllPixels(image, QRect(0, 100, 200, 10), kGreen), bandAtTen);
+    QCOMPARE(AllPixels(image, QRect(100, 0, 10, 120), kGreen), bandAtTen);
+    QVERIFY(AllPixels(image, QRect(20, 20, 80, 80), kBackground));
+    QCOMPARE(s_->ui.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Default}));
+}
+
+void TestChart::overlaysStackInOrderUnderTheCells() {
+    std::string text = "h\r\n";
+    for (int i = 0; i < 10; ++i)
+        text += Record(12, 20, "1", "un") + "\r\n";
+    text += Record(2, 8, "-", "stable") + "\r\n" + Record(3, 3, "1", "s") + "\r\n";
+    QCOMPARE(Press(text), DrawResult::Drawn);
+    const QImage image = area_.AreaImage();
+    auto at = [&image](int column, int row) { return image.pixel(column * 10 + 5, row * 10 + 5); };
+    QCOMPARE(at(5, 10), ToQRgb(kYellow));  // period row 10 over grid row 10
+    QCOMPARE(at(5, 2), ToQRgb(kBlue));     // magic row 2 over period row 2
+    QCOMPARE(at(10, 8), ToQRgb(kBlue));    // magic row 8 over grid column 10
+    QCOMPARE(at(2, 10), ToQRgb(kBlue));    // magic column 2 over period row 10
+    QCOMPARE(at(8, 2), ToQRgb(kWhite));    // the cell over the magic bands
+    QCOMPARE(at(3, 3), ToQRgb(Grey(60)));
+    QCOMPARE(at(0, 5), ToQRgb(kGreen));
+    QCOMPARE(at(5, 5), ToQRgb(kBackground));
+}
+
+void TestChart::eachPressReloadsTheTable() {
+    Press(Table({Record(12, 20, "1", "s"), Record(3, 3, "-", "stable")}), {false, false, false});
+    QCOMPARE(area_.AreaImage().pixel(35, 35), ToQRgb(kWhite));
+    Press(Table({Record(12, 20, "1", "s")}), {false, false, false});
+    QCOMPARE(state_.table.NuclideCount, 1);
+    QCOMPARE(area_.AreaImage().pixel(35, 35), ToQRgb(kBackground));
+    // A count above the table, after Ignore at the 5001st line: the 5000 records are drawn.
+    std::string text = "h\r\n" + Record(12, 20, "1", "s") + "\r\n";
+    for (int i = 0; i < 5000; ++i)
+        text += Record(3, 3, "-", "stable") + "\r\n";
+    s_->ui.otherwise = Answer::Ignore;
+    QCOMPARE(Press(text, {false, false, false}), DrawResult::Drawn);
+    QCOMPARE(state_.table.NuclideCount, 5001);
+    QCOMPARE(area_.AreaImage().pixel(35, 35), ToQRgb(kWhite));
+}
+
+void TestChart::pressesThatDrawNothing_data() {
+    QTest::addColumn<std::string>("table");
+    QTest::addColumn<std::string>("message");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("too small") << Table({Record(12, 300, "-", "stable")})
+                               << std::string(kAreaTooSmallMessage) << int(Icon::None);
+    for (const auto& [name, table] : {std::pair("header only", Table({})),
+                                      std::pair("no positive Z", Table({Record(0, 5, "1", "s")})),
+                                      std::pair("empty file", std::string())})
+        QTest::newRow(name) << table << std::string(kNothingToDrawMessage)
+                            << int(Icon::Exclamation);
+}
+
+void TestChart::pressesThatDrawNothing() {
+    QFETCH(std::string, table);
+    QFETCH(std::string, message);
+    QFETCH(int, icon);
+    Press(Table({Record(12, 20, "-", "stable")}));
+    const QImage before = area_.AreaImage();
+    s_->ui = ScriptedUserInterface();
+    QVERIFY(Press(table) != DrawResult::Drawn);
+    QCOMPARE(s_->ui.boxes.back().text, message);
+    QCOMPARE(s_->ui.boxes.back().buttons, Buttons::Ok);
+    QCOMPARE(int(s_->ui.boxes.back().icon), icon);
+    QCOMPARE(s_->ui.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Default}));
+    QCOMPARE(area_.AreaImage(), before);
+}
+
+QTEST_GUILESS_MAIN(TestChart)
+#include "tst_chart.moc"
