@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The same chart drawn the everyday way, with matplotlib, to compare the renderer against.
 
 Reads a nuklorama table and draws one grey square per nuclide (white stable, red unknown) on a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one press of Draw costs, measured on the real window offscreen. Not a test: run it by
 // hand (see docs/performance.md). Extra modes: --startup times the window's start-up and then
 // the first press of the fresh process,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The half-life colour for any double and any unit word stays a colour of the scale.
 #include <cstdlib>
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cell size, bands and cells for any chart area, resolution, maxima and numbers.
 #include <cstdlib>
 

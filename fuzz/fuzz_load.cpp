@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole press of Draw on arbitrary table bytes, answered by prompts taken from the input.
 #include <unistd.h>
 

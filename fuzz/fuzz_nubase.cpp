@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes either fail to import with a line number, or give a table that loads cleanly.
 #include <unistd.h>
 

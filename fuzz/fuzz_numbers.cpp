@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both numeric conversions against slow, independent readings of the same text.
 #include <locale.h>
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Huge tables nobody should feed the program, which it must survive all the same. Slow: the
 // everyday suite may leave them out with ctest -LE slow.
 #include <QTest>

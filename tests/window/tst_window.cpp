@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window, end to end. Run offscreen, at a device pixel ratio of 2, and under a real
 // window manager, where frames and minimising are the desktop's own.
 #include <QApplication>
