@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 namespace nuklorama::cli {
@@ -10,9 +9,5 @@ enum ExitStatus { kSuccess = 0, kFailed = 1, kUsage = 2, kDrawnWithLoadFailures 
 
 // One line on standard error, behind the program's name.
 void Complain(const QString& message);
-
-// Writes data to path through a temporary file renamed into place, so a failure leaves any
-// earlier file untouched. Returns an empty string or what went wrong.
-QString WriteAtomically(const QString& path, const QByteArray& data);
 
 }  // namespace nuklorama::cli

@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "app/CliCommon.h"
+#include "image/ChartFiles.h"
 #include "table/NubaseImport.h"
 
 namespace nuklorama::cli {

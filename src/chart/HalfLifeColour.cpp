@@ -23,8 +23,9 @@ constexpr TimeUnit kUnits[] = {
 // powers of ten land just below their grey step, and the chart must keep that.
 constexpr double kLn10 = 2.30258509299405;
 
-// Only ASCII letters can match a known word, so folding ASCII is enough; nothing is trimmed.
-bool EqualsLowered(std::string_view unit, std::string_view lowerWord) {
+}  // namespace
+
+bool IsUnitWord(std::string_view unit, std::string_view lowerWord) {
     if (unit.size() != lowerWord.size()) return false;
     for (std::size_t i = 0; i < unit.size(); ++i) {
         char c = unit[i];
@@ -34,14 +35,12 @@ bool EqualsLowered(std::string_view unit, std::string_view lowerWord) {
     return true;
 }
 
-}  // namespace
-
 Colour HalfLifeColour(double value, std::string_view unit) {
-    if (EqualsLowered(unit, "stable")) return kWhite;
-    if (EqualsLowered(unit, "un")) return kRed;
+    if (IsUnitWord(unit, "stable")) return kWhite;
+    if (IsUnitWord(unit, "un")) return kRed;
     const TimeUnit* found = nullptr;
     for (const TimeUnit& u : kUnits) {
-        if (EqualsLowered(unit, u.word)) {
+        if (IsUnitWord(unit, u.word)) {
             found = &u;
             break;
         }

@@ -1,16 +1,111 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/ChartArea.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QHelpEvent>
+#include <QMenu>
 #include <QPainter>
+#include <QToolTip>
 #include <cmath>
 
+#include "image/ChartFiles.h"
 #include "window/Twips.h"
 
 namespace nuklorama {
+namespace {
 
-ChartArea::ChartArea(QWidget* parent) : QWidget(parent), picture_(0, 0, 15) {
+// Tool tips take rich text when it looks like markup; this shows any text verbatim.
+QString AsPlainToolTip(const QString& text) {
+    return "<p style='white-space:pre'>" + text.toHtmlEscaped() + "</p>";
+}
+
+}  // namespace
+
+ChartArea::ChartArea(QWidget* parent, UserInterface& ui)
+    : QWidget(parent),
+      ui_(ui),
+      picture_(0, 0, 15),
+      copy_(new QAction(QStringLiteral("复制图片"), this)),
+      save_(new QAction(QStringLiteral("图片另存为…"), this)),
+      menu_(new QMenu(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(QStringLiteral("核素图"));
+    setAccessibleDescription(
+        QStringLiteral("核素图：横向中子数 N，纵向质子数 "
+                       "Z，灰度表示半衰期。指针停在格子上显示核素；右键菜单可复制或保存图片。"));
+    copy_->setShortcut(QKeySequence::Copy);
+    copy_->setShortcutContext(Qt::WidgetShortcut);
+    for (QAction* action : {copy_, save_}) {
+        action->setEnabled(false);
+        addAction(action);
+        menu_->addAction(action);
+    }
+    connect(copy_, &QAction::triggered, this, &ChartArea::CopyPicture);
+    connect(save_, &QAction::triggered, this, &ChartArea::AskWhereToSave);
+}
+
+void ChartArea::SetDrawn(DrawnChart drawn) {
+    drawn_ = std::move(drawn);
+    copy_->setEnabled(true);
+    save_->setEnabled(true);
+}
+
+void ChartArea::CopyPicture() {
+    if (drawn_) QApplication::clipboard()->setImage(picture_.AreaImage());
+}
+
+void ChartArea::AskWhereToSave() {
+    QString filter = QStringLiteral("PNG (*.png)");
+    const QString path =
+        QFileDialog::getSaveFileName(this, save_->text(), QStringLiteral("nuklorama.png"),
+                                     QStringLiteral("PNG (*.png);;SVG (*.svg)"), &filter);
+    if (path.isEmpty()) return;
+    const bool svg = filter.startsWith("SVG") || path.endsWith(".svg", Qt::CaseInsensitive);
+    const QString suffix = svg ? ".svg" : ".png";
+    SavePicture(path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix);
+}
+
+bool ChartArea::SavePicture(const QString& path) {
+    if (!drawn_) return false;
+    const QByteArray bytes = path.endsWith(".svg", Qt::CaseInsensitive)
+                                 ? QByteArray::fromStdString(SvgOfDrawnChart(*drawn_))
+                                 : PngBytes(picture_.AreaImage());
+    const QString failure = WriteAtomically(path, bytes);
+    if (failure.isEmpty()) return true;
+    ui_.MsgBox((path + ": " + failure).toStdString(), Buttons::Ok, Icon::Exclamation);
+    return false;
+}
+
+bool ChartArea::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const double ratio = devicePixelRatioF();
+    const std::string text = drawn_
+                                 ? DescribeCell(*drawn_, int(std::floor(help->pos().x() * ratio)),
+                                                int(std::floor(help->pos().y() * ratio)))
+                                 : std::string();
+    if (text.empty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), AsPlainToolTip(QString::fromStdString(text)), this);
+    return true;
+}
+
+void ChartArea::contextMenuEvent(QContextMenuEvent* event) {
+    menu_->popup(event->globalPos());
+}
+
+void ChartArea::keyPressEvent(QKeyEvent* event) {
+    // The menu key arrives as a context menu event; Shift+F10 is the desktops' other way.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)
+        menu_->popup(mapToGlobal(rect().center()));
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void ChartArea::FitSurface() {

@@ -23,6 +23,12 @@ void Place(QWidget* control, float left, float top, float width, float height) {
         twips::ToLogicalPixels(control, width), twips::ToLogicalPixels(control, height));
 }
 
+// What a screen reader says: the caption as the name, and what the control does.
+void Describe(QWidget* control, const QString& description) {
+    control->setAccessibleName(control->property("text").toString());
+    control->setAccessibleDescription(description);
+}
+
 }  // namespace
 
 frmMain::frmMain(UserInterface* ui)
@@ -32,7 +38,7 @@ frmMain::frmMain(UserInterface* ui)
     setWindowTitle(QStringLiteral("Nuklorama"));
 
     // Created in this order so that the chart area lies beneath the controls next to it.
-    picEl = new ChartArea(this);
+    picEl = new ChartArea(this, *ui_);
     cmdDraw = new QPushButton(QStringLiteral("画图"), this);
     lbHeader = new QLabel(QStringLiteral("Nuklorama 核素图 · 版本 "), this);
     lbHeader->setTextFormat(Qt::PlainText);
@@ -49,6 +55,12 @@ frmMain::frmMain(UserInterface* ui)
     Place(chkGrid[0], 1680, 6360, 1935, 255);
     Place(chkGrid[1], 3720, 6360, 1935, 255);
     Place(chkGrid[2], 5760, 6360, 1935, 255);
+    Describe(cmdDraw, QStringLiteral("读取当前文件夹中的 nuklorama.csv，按窗口大小重新画核素图"));
+    const QString bands[] = {QStringLiteral("画出每隔十行十列的绿色带"),
+                             QStringLiteral("画出闭合周期的质子数所在行的黄色带"),
+                             QStringLiteral("画出幻数所在行列的蓝色带")};
+    for (int i = 0; i < 3; ++i)
+        Describe(chkGrid[i], bands[i]);
     setTabOrder(picEl, cmdDraw);
     setTabOrder(cmdDraw, chkGrid[0]);
     setTabOrder(chkGrid[0], chkGrid[1]);
@@ -57,6 +69,7 @@ frmMain::frmMain(UserInterface* ui)
     connect(cmdDraw, &QPushButton::clicked, this, &frmMain::cmdDraw_Click);
     resize(twips::ToLogicalPixels(this, kClientWidth), twips::ToLogicalPixels(this, kClientHeight));
     Form_Load();
+    Describe(lbHeader, QStringLiteral("程序名称与版本"));
 }
 
 frmMain::~frmMain() = default;
@@ -96,7 +109,11 @@ void frmMain::cmdDraw_Click() {
     // Nothing else runs during a press, so the boxes read now are the boxes at each overlay.
     const Overlays overlays{chkGrid[0]->isChecked(), chkGrid[1]->isChecked(),
                             chkGrid[2]->isChecked()};
-    PressDraw(kTableFileName, *state_, picEl->Picture(), *ui_, overlays);
+    if (PressDraw(kTableFileName, *state_, picEl->Picture(), *ui_, overlays) == DrawResult::Drawn) {
+        const ImageSurface& area = picEl->Picture();
+        picEl->SetDrawn({std::make_shared<const NuclideTable>(state_->table), state_->CellSize,
+                         overlays, area.WidthPixels(), area.HeightPixels(), area.TwipsPerPixelX()});
+    }
     picEl->update();
 }
 

@@ -4,6 +4,7 @@
 
 #include "chart/ChartLayout.h"
 #include "chart/DrawCommand.h"
+#include "chart/DrawnChart.h"
 #include "chart/HalfLifeColour.h"
 #include "image/ImageSurface.h"
 #include "support/PixelCheck.h"
@@ -39,6 +40,8 @@ private slots:
     void eachPressReloadsTheTable();
     void pressesThatDrawNothing_data();
     void pressesThatDrawNothing();
+    void identifiesTheCellUnderThePointer_data();
+    void identifiesTheCellUnderThePointer();
 
 private:
     DrawResult Press(const std::string& table, Overlays overlays = {}) {
@@ -280,6 +283,34 @@ void TestChart::pressesThatDrawNothing() {
     QCOMPARE(int(s_->ui.boxes.back().icon), icon);
     QCOMPARE(s_->ui.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Default}));
     QCOMPARE(area_.AreaImage(), before);
+}
+
+void TestChart::identifiesTheCellUnderThePointer_data() {
+    QTest::addColumn<QPoint>("pixel");
+    QTest::addColumn<QString>("text");
+    const auto row = [](const char* name, QPoint pixel, const char* text) {
+        QTest::newRow(name) << pixel << QString::fromUtf8(text);
+    };
+    // Cells of 2 pixels: Z 26, N 30 covers x 60 and 61, y 52 and 53.
+    row("timed", {60, 52}, "⁵⁶Fe\nZ = 26, N = 30, A = 56\n半衰期 2.6 y");
+    row("far edge of the cell", {61, 53}, "⁵⁶Fe\nZ = 26, N = 30, A = 56\n半衰期 2.6 y");
+    row("next cell, empty", {62, 53}, "Fe\nZ = 26, N = 31");
+    row("the neutron, stable", {2, 0}, "¹n\nZ = 0, N = 1, A = 1\n稳定");
+    row("shared cell: the last record is on top", {16, 16}, "¹⁶O\nZ = 8, N = 8, A = 16\n稳定");
+    row("beyond 118, unknown", {361, 239}, "Z = 119, N = 180, A = 299\n半衰期未知");
+    row("markup stays text", {3, 3}, "²H\nZ = 1, N = 1, A = 2\n半衰期 1 <b>x</b>");
+    row("right of the area", {400, 10}, "");
+    row("left of the area", {-1, 10}, "");
+}
+
+void TestChart::identifiesTheCellUnderThePointer() {
+    QFETCH(QPoint, pixel);
+    QFETCH(QString, text);
+    s_->Load(Table({Record(26, 30, "2.6", "y"), Record(0, 1, "-", "stable"), Record(8, 8, "1", "s"),
+                    Record(8, 8, "-", "STABLE"), Record(119, 180, "-", "un"),
+                    Record(1, 1, "1", "<b>x</b>")}));
+    const DrawnChart chart{std::make_shared<NuclideTable>(*s_->table), 2, {}, 400, 300, 15};
+    QCOMPARE(QString::fromStdString(DescribeCell(chart, pixel.x(), pixel.y())), text);
 }
 
 QTEST_GUILESS_MAIN(TestChart)

@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real window, end to end. Run offscreen, at a device pixel ratio of 2, and under a real
 // window manager, where frames and minimising are the desktop's own.
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <cstring>
 #include <memory>
 
@@ -87,6 +93,7 @@ private slots:
     void resizeFollowsTheClientArea();
     void drawButtonDrawsTheTable();
     void pictureSurvivesResizeAndMinimising();
+    void readingThePicture();
     void messageBoxes_data();
     void messageBoxes();
     void endProgramExitsWithItsStatus();
@@ -153,6 +160,10 @@ void TestWindow::startsAsDesigned() {
              QRectF(5760, 120, 1215, 255));
     QCOMPARE(Twips(window_->width()), Snapped(11652));
     QCOMPARE(window_->picEl->nextInFocusChain(), window_->cmdDraw);
+    for (const QWidget* control : Controls()) {
+        QVERIFY(!control->accessibleName().isEmpty());
+        QVERIFY(!control->accessibleDescription().isEmpty());
+    }
 }
 
 void TestWindow::resizeFollowsTheClientArea_data() {
@@ -227,6 +238,45 @@ void TestWindow::pictureSurvivesResizeAndMinimising() {
     QTRY_COMPARE(window_->size(), QSize(777, 564));
     QCOMPARE(Layout(), layout);
     QCOMPARE(window_->picEl->Picture().AreaImage(), drawn);
+}
+
+void TestWindow::readingThePicture() {
+    ChartArea* area = window_->picEl;
+    const auto tipAt = [area](QPoint device) {
+        QHelpEvent help(QEvent::ToolTip, device / area->devicePixelRatio(),
+                        area->mapToGlobal(device));
+        QApplication::sendEvent(area, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(area->actions().size(), 2);
+    for (const QAction* action : area->actions())
+        QVERIFY(!action->isEnabled());
+    QCOMPARE(tipAt({1, 1}), QString());
+
+    Draw(Table({Record(118, 177, "1", "s"), Record(2, 2, "3", "<img src=\"/dev/zero\">")}));
+    const int c = window_->State().CellSize;
+    // A later press that draws nothing leaves the picture, and so what it reads.
+    Draw(Table({}));
+    QCOMPARE(ui_.boxes.back().text, std::string(kNothingToDrawMessage));
+    const QString tip = tipAt({2 * c, 2 * c + c - 1});
+    QVERIFY2(
+        tip.contains("⁴He\nZ = 2, N = 2, A = 4\n半衰期 3 &lt;img src=&quot;/dev/zero&quot;&gt;"),
+        qPrintable(tip));
+
+    for (const QAction* action : area->actions())
+        QVERIFY(action->isEnabled());
+    area->CopyPicture();
+    QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+             area->Picture().AreaImage());
+    QVERIFY(!area->SavePicture("missing-folder/chart.png"));
+    QVERIFY(QString::fromStdString(ui_.boxes.back().text).startsWith("missing-folder/chart.png: "));
+    QVERIFY(QDir(".").entryList(QDir::Files | QDir::Hidden).contains("nuklorama.csv"));
+    QCOMPARE(QDir(".").entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    area->setFocus();
+    QTest::keyClick(area, Qt::Key_F10, Qt::ShiftModifier);
+    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+    QApplication::activePopupWidget()->close();
 }
 
 void TestWindow::messageBoxes_data() {
