@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RenderCommand.h"
 
-#include <QBuffer>
 #include <QCommandLineParser>
 #include <QRegularExpression>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "app/CliCommon.h"
 #include "app/ConsoleUserInterface.h"
 #include "chart/DrawCommand.h"
 #include "chart/SvgSurface.h"
+#include "image/ChartFigure.h"
+#include "image/ChartFiles.h"
 #include "image/ImageSurface.h"
 
 namespace nuklorama::cli {
@@ -20,8 +22,6 @@ namespace {
 constexpr int kMaxSide = 16384;
 // A pixel must stay at least one twip: the cell arithmetic counts whole twips per pixel.
 constexpr int kMaxDpi = 1440;
-// Qt's PNG quality 85 is zlib level 1; like every level it keeps the pixels exactly.
-constexpr int kPngQuality = 85;
 
 struct Options {
     int width = 1200, height = 800, dpi = 96;
@@ -29,6 +29,8 @@ struct Options {
     bool ignoreRecordFailures = false;
     QString table, output;
     bool svg = false;
+    bool legend = false;
+    QString title;
 };
 
 std::optional<Options> ParseOptions(const QStringList& arguments, QString& error) {
@@ -42,6 +44,8 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString& error
          "grid,periods,magic"},
         {"on-error", "Answer to a failed record: abort (default) or ignore.", "abort|ignore",
          "abort"},
+        {"legend", "Add axis numbers and a legend around the chart."},
+        {"title", "Add a title line above the figure (implies --legend).", "TEXT"},
     });
     parser.addPositionalArgument("TABLE", "The nuclide table, e.g. data/nuklorama.csv.");
     parser.addPositionalArgument("OUTPUT", "The image to write, ending in .png or .svg.");
@@ -93,6 +97,8 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString& error
         error = "render takes TABLE and OUTPUT; see render --help";
         return std::nullopt;
     }
+    o.title = parser.value("title");
+    o.legend = parser.isSet("legend") || parser.isSet("title");
     o.table = parser.positionalArguments().at(0);
     o.output = parser.positionalArguments().at(1);
     o.svg = o.output.endsWith(".svg", Qt::CaseInsensitive);
@@ -103,15 +109,30 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString& error
     return o;
 }
 
-QByteArray Png(const ImageSurface& surface) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    surface.AreaImage().save(&buffer, "PNG", kPngQuality);
-    return bytes;
+// The file's bytes: the chart alone, or the figure around it when a legend is asked for.
+QByteArray Output(const Options& o, const Surface& surface, std::int16_t cellSize) {
+    if (!o.legend) {
+        return o.svg ? QByteArray::fromStdString(static_cast<const SvgSurface&>(surface).Document())
+                     : PngBytes(static_cast<const ImageSurface&>(surface).AreaImage());
+    }
+    const ChartFigure figure(o.width, o.height, cellSize, o.overlays, o.title);
+    if (!o.svg)
+        return PngBytes(figure.Raster(static_cast<const ImageSurface&>(surface).AreaImage()));
+    const std::string elements = static_cast<const SvgSurface&>(surface).Elements();
+    return QByteArray::fromStdString(
+        SvgDocument(figure.Size().width(), figure.Size().height(), figure.Svg(elements)));
 }
 
 }  // namespace
+
+bool NeedsFonts(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--") return false;
+        if (arg == "--legend" || arg == "--title" || arg.starts_with("--title=")) return true;
+    }
+    return false;
+}
 
 int RenderCommand(const QStringList& arguments) {
     QString error;
@@ -151,10 +172,7 @@ int RenderCommand(const QStringList& arguments) {
         return kFailed;
     }
 
-    const QByteArray bytes =
-        o->svg ? QByteArray::fromStdString(static_cast<const SvgSurface&>(*surface).Document())
-               : Png(static_cast<const ImageSurface&>(*surface));
-    const QString failure = WriteAtomically(o->output, bytes);
+    const QString failure = WriteAtomically(o->output, Output(*o, *surface, state->CellSize));
     if (!failure.isEmpty()) {
         Complain(o->output + ": " + failure);
         return kFailed;

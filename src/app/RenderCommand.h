@@ -6,7 +6,11 @@
 namespace nuklorama::cli {
 
 // nuklorama-cli render [--size WxH] [--dpi N] [--overlays LIST] [--on-error abort|ignore]
-//                      TABLE OUTPUT
+//                      [--legend] [--title TEXT] TABLE OUTPUT
+// With --legend or --title it needs a QGuiApplication, for the fonts.
 int RenderCommand(const QStringList& arguments);
+
+// Whether these command-line arguments ask for a figure with text, and so for fonts.
+bool NeedsFonts(int argc, char* argv[]);
 
 }  // namespace nuklorama::cli

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <memory>
 
 #include "Version.h"
 #include "app/CliCommon.h"
@@ -21,7 +23,15 @@ constexpr const char* kCommands =
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Fonts need the GUI side of Qt, which is slower to start: only a figure with text asks for it,
+    // and it never needs a display.
+    std::unique_ptr<QCoreApplication> app;
+    if (NeedsFonts(argc, argv)) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName("nuklorama-cli");
     QCoreApplication::setApplicationVersion(nuklorama::kVersionText);
 

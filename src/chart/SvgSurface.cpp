@@ -17,17 +17,23 @@ std::string Rect(const PixelRect& r, Colour colour) {
 
 }  // namespace
 
-std::string SvgSurface::Document() const {
-    const std::string w = std::to_string(WidthPixels()), h = std::to_string(HeightPixels());
-    std::string svg =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-        w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h +
-        "\" shape-rendering=\"crispEdges\">\n";
-    svg += Rect({0, 0, WidthPixels(), HeightPixels()}, kBackground);
+std::string SvgSurface::Elements() const {
+    std::string elements = Rect({0, 0, WidthPixels(), HeightPixels()}, kBackground);
     for (const auto& [box, colour] : boxes_)
-        svg += Rect(box, colour);
-    return svg + "</svg>\n";
+        elements += Rect(box, colour);
+    return elements;
+}
+
+std::string SvgSurface::Document() const {
+    return SvgDocument(WidthPixels(), HeightPixels(), Elements());
+}
+
+std::string SvgDocument(int width, int height, const std::string& elements) {
+    const std::string w = std::to_string(width), h = std::to_string(height);
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+           w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h +
+           "\" shape-rendering=\"crispEdges\">\n" + elements + "</svg>\n";
 }
 
 }  // namespace nuklorama

@@ -16,7 +16,9 @@ public:
     using PixelSurface::PixelSurface;
 
     void Cls() override { boxes_.clear(); }
-    // A standalone SVG document one user unit per pixel, on the cleared background.
+    // The cleared background and every box, as SVG elements one user unit per pixel.
+    std::string Elements() const;
+    // Those elements as a standalone SVG document.
     std::string Document() const;
 
 private:
@@ -26,5 +28,8 @@ private:
 
     std::vector<std::pair<PixelRect, Colour>> boxes_;
 };
+
+// A standalone SVG document of width × height user units holding the given elements.
+std::string SvgDocument(int width, int height, const std::string& elements);
 
 }  // namespace nuklorama

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QXmlStreamReader>
 #include <memory>
 
 #include "chart/DrawCommand.h"
@@ -29,6 +30,11 @@ Run Cli(const QStringList& arguments) {
     process.start(NUKLORAMA_CLI, arguments);
     process.waitForFinished(60000);
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Paints the SVG's rectangles, which are all it draws, in their order.
@@ -59,6 +65,7 @@ private slots:
     void failuresLoseNothing();
     void rendersWhatTheWindowDraws();
     void svgMatchesThePng();
+    void legendFigure();
 
 private:
     std::unique_ptr<TemporaryCurrentDir> dir_;
@@ -131,22 +138,63 @@ void TestCli::rendersWhatTheWindowDraws() {
     window.chkGrid[1]->setChecked(false);
     QTest::mouseClick(window.cmdDraw, Qt::LeftButton);
     const QImage drawn = window.picEl->Picture().AreaImage();
+    // What the window saves is what it shows, and what the renderer writes.
+    QVERIFY(window.picEl->SavePicture("w.png"));
+    QVERIFY(window.picEl->SavePicture("w.svg"));
+    QCOMPARE(QImage("w.png").convertToFormat(QImage::Format_RGB32), drawn);
 
     const QString size = QString("%1x%2").arg(drawn.width()).arg(drawn.height());
-    QCOMPARE(
-        Cli({"render", "--size", size, "--overlays", "grid,magic", kTableFileName, "c.png"}).status,
-        0);
+    for (const char* output : {"c.png", "c.svg"})
+        QCOMPARE(Cli({"render", "--size", size, "--overlays", "grid,magic", kTableFileName, output})
+                     .status,
+                 0);
     QCOMPARE(QImage("c.png").convertToFormat(QImage::Format_RGB32), drawn);
+    QCOMPARE(Contents("w.svg"), Contents("c.svg"));
 }
 
 void TestCli::svgMatchesThePng() {
     QFile::copy(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", "t.csv");
     QCOMPARE(Cli({"render", "--size", "640x480", "t.csv", "c.png"}).status, 0);
     QCOMPARE(Cli({"render", "--size", "640x480", "t.csv", "c.svg"}).status, 0);
-    QFile svg("c.svg");
-    QVERIFY(svg.open(QIODevice::ReadOnly));
-    QCOMPARE(RasteriseOurSvg(svg.readAll(), QSize(640, 480)),
+    QCOMPARE(RasteriseOurSvg(Contents("c.svg"), QSize(640, 480)),
              QImage("c.png").convertToFormat(QImage::Format_RGB32));
+}
+
+void TestCli::legendFigure() {
+    QFile::copy(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", "t.csv");
+    const QString title = QString::fromUtf8("<b>&amp;\x01</b> ⁵⁶Fe");
+    for (const char* output : {"c.png", "c.svg", "f.png", "f.svg"}) {
+        const QStringList figure = output[0] == 'f' ? QStringList{"--title", title} : QStringList{};
+        QCOMPARE(Cli(QStringList{"render", "--size", "300x200", "--overlays", "magic"} + figure +
+                     QStringList{"t.csv", output})
+                     .status,
+                 0);
+    }
+    // The chart sits unchanged inside the figure, in the raster and in the vector form.
+    const QString chart = Contents("c.svg");
+    const QString svg = Contents("f.svg");
+    const auto group =
+        QRegularExpression("<g transform=\"translate\\((\\d+),(\\d+)\\)\">\n").match(svg);
+    QVERIFY(group.hasMatch());
+    const QPoint at(group.captured(1).toInt(), group.captured(2).toInt());
+    const QString inner =
+        chart.mid(chart.indexOf("<rect"), chart.indexOf("</svg>") - chart.indexOf("<rect"));
+    QVERIFY(svg.contains(group.captured(0) + inner + "</g>"));
+    QCOMPARE(QImage("f.png").convertToFormat(QImage::Format_RGB32).copy(QRect(at, QSize(300, 200))),
+             QImage("c.png").convertToFormat(QImage::Format_RGB32));
+    QVERIFY(QImage("f.png").width() > at.x() + 300);
+
+    QXmlStreamReader xml(svg);
+    QStringList texts;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+            texts << xml.readElementText();
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    for (const QString& label :
+         {"N", "Z", "0", "100", "1 µs", "1 Gy", "stable", "unknown", "magic numbers"})
+        QVERIFY2(texts.contains(label), qPrintable(label));
+    QVERIFY(!texts.contains("closed periods"));
+    QVERIFY(texts.contains(QString::fromUtf8("<b>&amp;</b> ⁵⁶Fe")));
 }
 
 QTEST_MAIN(TestCli)

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "chart/Chart.h"
+#include "chart/Colour.h"
+
+namespace nuklorama {
+
+// A chart made ready for a paper or a slide: the chart area exactly as drawn, with axis
+// numbers along its top and left edges, a legend of the shades and bands at its right and an
+// optional title above. The same layout gives the raster and the SVG figure. Needs a
+// QGuiApplication for its font.
+class ChartFigure {
+public:
+    ChartFigure(int chartWidth, int chartHeight, int cellSize, const Overlays& overlays,
+                const QString& title);
+
+    QSize Size() const { return size_; }
+    // Where the chart's top-left pixel lies in the figure.
+    QPoint ChartOrigin() const { return origin_; }
+
+    QImage Raster(const QImage& chart) const;
+    // chartElements: the chart as SVG elements one unit per pixel (see SvgSurface::Elements).
+    std::string Svg(const std::string& chartElements) const;
+
+private:
+    enum class Anchor { Start, Middle, End };
+    struct Label {
+        QPointF baseline;
+        Anchor anchor;
+        QString text;
+        bool title = false;
+    };
+    struct Swatch {
+        QRect box;
+        Colour colour;
+    };
+
+    void AddAxes(int chartWidth, int chartHeight, int cellSize);
+    void AddLegend(int chartWidth, const Overlays& overlays);
+
+    QFont font_, titleFont_;
+    QSize size_;
+    QPoint origin_;
+    std::vector<Label> labels_;
+    std::vector<Swatch> swatches_;
+};
+
+}  // namespace nuklorama
