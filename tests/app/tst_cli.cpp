@@ -2,7 +2,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -37,21 +36,6 @@ QByteArray Contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Paints the SVG's rectangles, which are all it draws, in their order.
-QImage RasteriseOurSvg(const QByteArray& svg, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    QPainter painter(&image);
-    static const QRegularExpression rect(
-        "<rect x=\"(\\d+)\" y=\"(\\d+)\" width=\"(\\d+)\" height=\"(\\d+)\" "
-        "fill=\"(#[0-9a-f]{6})\"/>");
-    for (auto it = rect.globalMatch(QString::fromUtf8(svg)); it.hasNext();) {
-        const auto m = it.next();
-        painter.fillRect(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
-                         m.captured(4).toInt(), QColor(m.captured(5)));
-    }
-    return image;
-}
-
 }  // namespace
 
 class TestCli : public QObject {
@@ -64,7 +48,6 @@ private slots:
     void exitStatus();
     void failuresLoseNothing();
     void rendersWhatTheWindowDraws();
-    void svgMatchesThePng();
     void legendFigure();
 
 private:
@@ -150,14 +133,6 @@ void TestCli::rendersWhatTheWindowDraws() {
                  0);
     QCOMPARE(QImage("c.png").convertToFormat(QImage::Format_RGB32), drawn);
     QCOMPARE(Contents("w.svg"), Contents("c.svg"));
-}
-
-void TestCli::svgMatchesThePng() {
-    QFile::copy(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", "t.csv");
-    QCOMPARE(Cli({"render", "--size", "640x480", "t.csv", "c.png"}).status, 0);
-    QCOMPARE(Cli({"render", "--size", "640x480", "t.csv", "c.svg"}).status, 0);
-    QCOMPARE(RasteriseOurSvg(Contents("c.svg"), QSize(640, 480)),
-             QImage("c.png").convertToFormat(QImage::Format_RGB32));
 }
 
 void TestCli::legendFigure() {
