@@ -2,7 +2,6 @@
 #include "app/RenderCommand.h"
 
 #include <QCommandLineParser>
-#include <QRegularExpression>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -10,15 +9,15 @@
 #include "app/CliCommon.h"
 #include "app/ConsoleUserInterface.h"
 #include "chart/DrawCommand.h"
-#include "chart/SvgSurface.h"
+#include "chart/RecordedSurface.h"
 #include "image/ChartFigure.h"
 #include "image/ChartFiles.h"
-#include "image/ImageSurface.h"
+#include "image/Png.h"
 
 namespace nuklorama::cli {
 namespace {
 
-// Large enough for a poster, small enough that the image always fits in memory.
+// Large enough for a poster, small enough that a figure's image always fits in memory.
 constexpr int kMaxSide = 16384;
 // A pixel must stay at least one twip: the cell arithmetic counts whole twips per pixel.
 constexpr int kMaxDpi = 1440;
@@ -32,6 +31,15 @@ struct Options {
     bool legend = false;
     QString title;
 };
+
+// One side of --size in pixels: plain digits up to the largest side, else 0.
+int Side(const QString& text) {
+    if (text.isEmpty() || text.size() > 5) return 0;
+    for (const QChar c : text)
+        if (c < '0' || c > '9') return 0;
+    const int pixels = text.toInt();
+    return pixels <= kMaxSide ? pixels : 0;
+}
 
 std::optional<Options> ParseOptions(const QStringList& arguments, QString& error) {
     QCommandLineParser parser;
@@ -56,14 +64,13 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString& error
     if (parser.isSet("help")) parser.showHelp(kSuccess);
 
     Options o;
-    const auto size = QRegularExpression("^(\\d{1,5})x(\\d{1,5})$").match(parser.value("size"));
-    if (!size.hasMatch() || size.captured(1).toInt() < 1 || size.captured(2).toInt() < 1 ||
-        size.captured(1).toInt() > kMaxSide || size.captured(2).toInt() > kMaxSide) {
+    const QStringList size = parser.value("size").split('x');
+    o.width = size.size() == 2 ? Side(size[0]) : 0;
+    o.height = size.size() == 2 ? Side(size[1]) : 0;
+    if (o.width < 1 || o.height < 1) {
         error = QString("--size takes WxH, each from 1 to %1 pixels").arg(kMaxSide);
         return std::nullopt;
     }
-    o.width = size.captured(1).toInt();
-    o.height = size.captured(2).toInt();
 
     bool ok = false;
     o.dpi = parser.value("dpi").toInt(&ok);
@@ -109,18 +116,18 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString& error
     return o;
 }
 
-// The file's bytes: the chart alone, or the figure around it when a legend is asked for.
-QByteArray Output(const Options& o, const Surface& surface, std::int16_t cellSize) {
+// The file's bytes: the chart alone, or the figure around it when a legend is asked for; empty
+// when there is not enough memory for them.
+QByteArray Output(const Options& o, const RecordedSurface& chart, std::int16_t cellSize) {
     if (!o.legend) {
-        return o.svg ? QByteArray::fromStdString(static_cast<const SvgSurface&>(surface).Document())
-                     : PngBytes(static_cast<const ImageSurface&>(surface).AreaImage());
+        return o.svg ? QByteArray::fromStdString(SvgDocument(o.width, o.height, SvgElements(chart)))
+                     : PngBytes(chart);
     }
     const ChartFigure figure(o.width, o.height, cellSize, o.overlays, o.title);
     if (!o.svg)
-        return PngBytes(figure.Raster(static_cast<const ImageSurface&>(surface).AreaImage()));
-    const std::string elements = static_cast<const SvgSurface&>(surface).Elements();
+        return PngBytes(figure.Size(), [&](QPainter& painter) { figure.Paint(painter, chart); });
     return QByteArray::fromStdString(
-        SvgDocument(figure.Size().width(), figure.Size().height(), figure.Svg(elements)));
+        SvgDocument(figure.Size().width(), figure.Size().height(), figure.Svg(chart)));
 }
 
 }  // namespace
@@ -142,22 +149,11 @@ int RenderCommand(const QStringList& arguments) {
         return kUsage;
     }
 
-    const float twipsPerPixel = 1440.0f / float(o->dpi);
-    std::unique_ptr<Surface> surface;
-    if (o->svg) {
-        surface = std::make_unique<SvgSurface>(o->width, o->height, twipsPerPixel);
-    } else {
-        auto image = std::make_unique<ImageSurface>(o->width, o->height, twipsPerPixel);
-        if (image->Image().isNull()) {
-            Complain(QString("not enough memory for a %1x%2 image").arg(o->width).arg(o->height));
-            return kFailed;
-        }
-        surface = std::move(image);
-    }
-
+    // The chart is kept as its boxes and written from them, whatever the output.
+    RecordedSurface chart(o->width, o->height, 1440.0f / float(o->dpi));
     ConsoleUserInterface ui(o->ignoreRecordFailures);
     auto state = std::make_unique<ChartState>();
-    const DrawResult result = PressDraw(o->table.toStdString(), *state, *surface, ui, o->overlays);
+    const DrawResult result = PressDraw(o->table.toStdString(), *state, chart, ui, o->overlays);
     if (result == DrawResult::NothingToDraw) {
         Complain(o->table +
                  ": nothing to draw: no nuclide has a positive proton and neutron "
@@ -172,7 +168,12 @@ int RenderCommand(const QStringList& arguments) {
         return kFailed;
     }
 
-    const QString failure = WriteAtomically(o->output, Output(*o, *surface, state->CellSize));
+    const QByteArray bytes = Output(*o, chart, state->CellSize);
+    if (bytes.isEmpty()) {
+        Complain(QString("not enough memory for a %1x%2 picture").arg(o->width).arg(o->height));
+        return kFailed;
+    }
+    const QString failure = WriteAtomically(o->output, bytes);
     if (!failure.isEmpty()) {
         Complain(o->output + ": " + failure);
         return kFailed;

@@ -2,7 +2,6 @@
 #include "image/ChartFigure.h"
 
 #include <QFontMetricsF>
-#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -166,30 +165,41 @@ void ChartFigure::AddLegend(int chartWidth, const Overlays& overlays) {
     if (overlays.magic) row("magic numbers", kBlue);
 }
 
-QImage ChartFigure::Raster(const QImage& chart) const {
-    QImage figure(size_, QImage::Format_RGB32);
-    figure.fill(Qt::white);
-    QPainter painter(&figure);
-    painter.drawImage(origin_, chart);
+void ChartFigure::Paint(QPainter& painter, const RecordedSurface& chart) const {
+    // Painted a band of rows at a time: what lies wholly outside the band is left out.
+    const QRect clip =
+        painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : QRect(QPoint(), size_);
+    const auto paintRect = [&](const QRect& r, Colour colour) {
+        if (r.intersects(clip)) painter.fillRect(r, QColor(ToQRgb(colour)));
+    };
+    painter.fillRect(clip, Qt::white);
+    paintRect(QRect(origin_, QSize(chart.WidthPixels(), chart.HeightPixels())), kBackground);
+    for (const auto& [rect, colour] : chart.Boxes())
+        paintRect(QRect(origin_ + QPoint(rect.left, rect.top), QSize(rect.Width(), rect.Height())),
+                  colour);
     for (const Swatch& s : swatches_)
-        painter.fillRect(s.box, QColor(ToQRgb(s.colour)));
+        paintRect(s.box, s.colour);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(Qt::black);
     for (const Label& l : labels_) {
-        painter.setFont(l.title ? titleFont_ : font_);
-        const double width = QFontMetricsF(painter.font()).horizontalAdvance(l.text);
+        const QFont& font = l.title ? titleFont_ : font_;
+        const QFontMetricsF metrics(font);
+        if (l.baseline.y() + metrics.descent() < clip.top() ||
+            l.baseline.y() - metrics.ascent() > clip.bottom() + 1)
+            continue;
+        painter.setFont(font);
+        const double width = metrics.horizontalAdvance(l.text);
         const double shift = l.anchor == Anchor::Start    ? 0
                              : l.anchor == Anchor::Middle ? width / 2
                                                           : width;
         painter.drawText(QPointF(l.baseline.x() - shift, l.baseline.y()), l.text);
     }
-    return figure;
 }
 
-std::string ChartFigure::Svg(const std::string& chartElements) const {
+std::string ChartFigure::Svg(const RecordedSurface& chart) const {
     std::string svg = SvgRect(QRect(QPoint(), size_), kWhite);
     svg += "<g transform=\"translate(" + std::to_string(origin_.x()) + "," +
-           std::to_string(origin_.y()) + ")\">\n" + chartElements + "</g>\n";
+           std::to_string(origin_.y()) + ")\">\n" + SvgElements(chart) + "</g>\n";
     for (const Swatch& s : swatches_)
         svg += SvgRect(s.box, s.colour);
     for (const Label& l : labels_) {

@@ -2,13 +2,15 @@
 #pragma once
 
 #include <QFont>
-#include <QImage>
+#include <QPainter>
+#include <QSize>
 #include <QString>
 #include <string>
 #include <vector>
 
 #include "chart/Chart.h"
 #include "chart/Colour.h"
+#include "chart/RecordedSurface.h"
 
 namespace nuklorama {
 
@@ -25,9 +27,10 @@ public:
     // Where the chart's top-left pixel lies in the figure.
     QPoint ChartOrigin() const { return origin_; }
 
-    QImage Raster(const QImage& chart) const;
-    // chartElements: the chart as SVG elements one unit per pixel (see SvgSurface::Elements).
-    std::string Svg(const std::string& chartElements) const;
+    // Paints the figure, the chart's boxes included, in figure coordinates.
+    void Paint(QPainter& painter, const RecordedSurface& chart) const;
+    // The figure's SVG elements, the chart's among them.
+    std::string Svg(const RecordedSurface& chart) const;
 
 private:
     enum class Anchor { Start, Middle, End };

@@ -2,16 +2,12 @@
 #pragma once
 
 #include <QByteArray>
-#include <QImage>
 #include <QString>
 #include <string>
 
 #include "chart/DrawnChart.h"
 
 namespace nuklorama {
-
-// The one place a picture of the chart becomes PNG bytes.
-QByteArray PngBytes(const QImage& image);
 
 // The drawn chart replayed on a vector surface: the same boxes in the same order, clipped the
 // same way, so it matches what the renderer writes for the same table, size and overlays.

@@ -32,6 +32,11 @@ void ImageSurface::Fit(int widthPixels, int heightPixels, float twipsPerPixel) {
     SetSize(widthPixels, heightPixels, twipsPerPixel);
 }
 
+QImage ImageSurface::AreaImage() const {
+    if (image_.size() == QSize(WidthPixels(), HeightPixels())) return image_;  // shared, not copied
+    return image_.copy(0, 0, WidthPixels(), HeightPixels());
+}
+
 void ImageSurface::Cls() {
     image_.fill(ToQRgb(kBackground));
 }

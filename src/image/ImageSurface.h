@@ -20,7 +20,7 @@ public:
 
     // May be larger than the area; only the area's pixels belong to the chart.
     const QImage& Image() const { return image_; }
-    QImage AreaImage() const { return image_.copy(0, 0, WidthPixels(), HeightPixels()); }
+    QImage AreaImage() const;
 
     void Cls() override;
 

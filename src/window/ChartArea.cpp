@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "image/ChartFiles.h"
+#include "image/Png.h"
 #include "window/Twips.h"
 
 namespace nuklorama {

@@ -165,7 +165,7 @@ void TestCli::legendFigure() {
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
             texts << xml.readElementText();
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    for (const QString& label :
+    for (const char* label :
          {"N", "Z", "0", "100", "1 µs", "1 Gy", "stable", "unknown", "magic numbers"})
         QVERIFY2(texts.contains(label), qPrintable(label));
     QVERIFY(!texts.contains("closed periods"));

@@ -6,8 +6,9 @@
 #include "chart/DrawCommand.h"
 #include "chart/DrawnChart.h"
 #include "chart/HalfLifeColour.h"
-#include "chart/SvgSurface.h"
+#include "chart/RecordedSurface.h"
 #include "image/ImageSurface.h"
+#include "image/Png.h"
 #include "support/PixelCheck.h"
 #include "support/TestFiles.h"
 
@@ -40,6 +41,8 @@ private slots:
     void pressesThatDrawNothing();
     void identifiesTheCellUnderThePointer_data();
     void identifiesTheCellUnderThePointer();
+    void pngKeepsEveryPixel_data();
+    void pngKeepsEveryPixel();
 
 private:
     DrawResult Press(const std::string& table, Overlays overlays = {}) {
@@ -144,10 +147,10 @@ void TestChart::bandsAndCellsCrossAndClip() {
     DrawV(area, 3, 2, kBlue);
     DrawCell(area, 3, 2, 2, kRed);
     // The vector surface keeps the same boxes, clipped the same way.
-    SvgSurface svg(60, 40, 15);
+    RecordedSurface svg(60, 40, 15);
     DrawH(svg, 3, 2, kGreen);
     DrawCell(svg, 3, 2, 2, kRed);
-    QCOMPARE(svg.Elements(),
+    QCOMPARE(SvgElements(svg),
              "<rect x=\"0\" y=\"0\" width=\"60\" height=\"40\" fill=\"#f6f1e4\"/>\n"
              "<rect x=\"0\" y=\"6\" width=\"60\" height=\"3\" fill=\"#00ff00\"/>\n"
              "<rect x=\"6\" y=\"6\" width=\"3\" height=\"3\" fill=\"#ff0000\"/>\n");
@@ -286,6 +289,33 @@ void TestChart::identifiesTheCellUnderThePointer() {
                     Record(1, 1, "1", "<b>x</b>")}));
     const DrawnChart chart{std::make_shared<NuclideTable>(*s_->table), 2, {}, 400, 300, 15};
     QCOMPARE(QString::fromStdString(DescribeCell(chart, pixel.x(), pixel.y())), text);
+}
+
+void TestChart::pngKeepsEveryPixel_data() {
+    QTest::addColumn<int>("greys");
+    QTest::newRow("a few colours: indexed") << 3;
+    // Every grey of the scale, red and three bands: 261 colours, too many for a palette.
+    QTest::newRow("every grey: true colour") << 256;
+}
+
+void TestChart::pngKeepsEveryPixel() {
+    QFETCH(int, greys);
+    std::string text = "h\r\n";
+    for (int g = 0; g < greys; ++g)  // half-lives in the middle of grey step g
+        text += Record(1 + g / 20, 1 + g % 20,
+                       QByteArray::number(std::pow(10, (g + 0.5) / 6 - 10), 'g', 17).toStdString(),
+                       "s") +
+                "\r\n";
+    text += Record(12, 20, "-", "un") + "\r\n";
+    RecordedSurface boxes(200, 120, 15);
+    QCOMPARE(Press(text), DrawResult::Drawn);
+    PressDraw(kTableFileName, state_, boxes, s_->ui, {});
+    const QImage drawn = area_.AreaImage();
+    const QImage fromBoxes = QImage::fromData(PngBytes(boxes), "PNG");
+    const QImage fromImage = QImage::fromData(PngBytes(drawn), "PNG");
+    QCOMPARE(fromBoxes.format() == QImage::Format_Indexed8, greys < 256);
+    QCOMPARE(fromBoxes.convertToFormat(QImage::Format_RGB32), drawn);
+    QCOMPARE(fromImage.convertToFormat(QImage::Format_RGB32), drawn);
 }
 
 QTEST_GUILESS_MAIN(TestChart)

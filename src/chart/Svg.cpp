@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "chart/SvgSurface.h"
-
 #include <cstdio>
+
+#include "chart/RecordedSurface.h"
 
 namespace nuklorama {
 namespace {
@@ -17,15 +17,11 @@ std::string Rect(const PixelRect& r, Colour colour) {
 
 }  // namespace
 
-std::string SvgSurface::Elements() const {
-    std::string elements = Rect({0, 0, WidthPixels(), HeightPixels()}, kBackground);
-    for (const auto& [box, colour] : boxes_)
-        elements += Rect(box, colour);
+std::string SvgElements(const RecordedSurface& chart) {
+    std::string elements = Rect({0, 0, chart.WidthPixels(), chart.HeightPixels()}, kBackground);
+    for (const auto& [rect, colour] : chart.Boxes())
+        elements += Rect(rect, colour);
     return elements;
-}
-
-std::string SvgSurface::Document() const {
-    return SvgDocument(WidthPixels(), HeightPixels(), Elements());
 }
 
 std::string SvgDocument(int width, int height, const std::string& elements) {
