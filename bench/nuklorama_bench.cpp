@@ -21,6 +21,8 @@
 
 #include "chart/DrawCommand.h"
 #include "chart/HalfLifeColour.h"
+#include "chart/RecordedSurface.h"
+#include "image/Png.h"
 #include "table/LoadFile.h"
 #include "window/ChartArea.h"
 #include "window/frmMain.h"
@@ -140,10 +142,26 @@ void BM_FirstPressOfANewWindow(benchmark::State& state) {
     }
 }
 
+// What the renderer does after start-up: load, draw as boxes and encode the PNG.
+void BM_RenderPng(benchmark::State& state) {
+    UseTable(true);
+    NoPrompts ui;
+    auto chart = std::make_unique<ChartState>();
+    const int side = int(state.range(0));
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        RecordedSurface boxes(side * 3 / 2, side, 15);
+        PressDraw(kTableFileName, *chart, boxes, ui, {});
+        bytes = std::size_t(PngBytes(boxes).size());
+    }
+    state.counters["bytes"] = double(bytes);
+}
+
 BENCHMARK(BM_Load)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Colours)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Press)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PressAndRepaint)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderPng)->Arg(800)->Arg(3200)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstPressOfANewWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 long PeakKiB() {
