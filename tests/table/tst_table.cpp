@@ -192,8 +192,10 @@ void TestTable::failedSteps_data() {
     const Answer retry = Answer::Retry;
     const std::string one = Record(1, 1, "1", "s"), wide(5000, '0');
     std::string full = "h\r\n";
-    for (int i = 1; i <= 5001; ++i)
+    for (int i = 1; i <= 5000; ++i)
         full += one + "\r\n";
+    const std::string noValue = full + Record(1, 1, "-", "s") + "\r\n";
+    full += one + "\r\n";
     const std::string beyond =
         "Subscript out of range (line 5002, record 5001, the table holds 5000)\n";
 
@@ -201,7 +203,7 @@ void TestTable::failedSteps_data() {
     // What a table deleted right after the existence test meets; ignored, every read fails.
     row("no file at the open", kNoFile, {retry, Answer::Ignore},
         {Open, Open, ReadHeader, TestEnd, ReadRecordLine, StoreProtonNumber, StoreNeutronNumber,
-         KeepHalfLifeText},
+         KeepHalfLifeText, StoreHalfLifeUnit},
         1, "File not found (nuklorama.csv)\n");
     row("retried", Table({"b,2,abc,,,5,d"}), {retry, retry, Answer::Abort},
         Steps(3, StoreNeutronNumber), 1, "Type mismatch (line 2, field 2: \"abc\")\n");
@@ -225,6 +227,10 @@ void TestTable::failedSteps_data() {
         {StoreProtonNumber, StoreNeutronNumber, StoreHalfLifeUnit, TestMaxZ, RaiseMaxZ, TestMaxN,
          RaiseMaxN, StoreValue},
         5001, beyond);
+    row("5001st record without a value, ignore", noValue, ignore,
+        {StoreProtonNumber, StoreNeutronNumber, StoreHalfLifeUnit, TestMaxZ, RaiseMaxZ, TestMaxN,
+         RaiseMaxN, StoreNoValue},
+        5001, beyond);
     row("huge fields", Table({"n," + wide + "1,2,,,1" + wide + "e-5000,h"}), abort, {}, 1, "");
 }
 
@@ -237,7 +243,7 @@ void TestTable::failedSteps() {
     s_->table->ProtonNumber[2] = 77;
     s_->ui.answers.assign(answers.begin(), answers.end() - 1);
     s_->ui.otherwise = answers.back();
-    s_->ui.maxPrompts = 7;  // the unopened file would prompt for ever
+    s_->ui.maxPrompts = 8;  // the unopened file would prompt for ever
     if (bytes != kNoFile) WriteFile("nuklorama.csv", bytes);
     RunLoadSteps("nuklorama.csv", *s_->table, s_->ui);
     QCOMPARE(s_->ui.failedSteps, steps);
