@@ -133,11 +133,7 @@ void TestChart::cellSize() {
     QFETCH(int, maxZ);
     QFETCH(int, maxN);
     QFETCH(int, expected);
-    struct Area : PixelSurface {  // measured only, never drawn on
-        using PixelSurface::PixelSurface;
-        void Cls() override {}
-        void FillPixels(const PixelRect&, Colour) override {}
-    } area(widthPixels, heightPixels, twipsPerPixel);
+    const RecordedSurface area(widthPixels, heightPixels, twipsPerPixel);
     QCOMPARE(int(ComputeCellSize(area, std::int16_t(maxZ), std::int16_t(maxN))), expected);
 }
 
