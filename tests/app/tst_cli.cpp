@@ -31,11 +31,6 @@ Run Cli(const QStringList& arguments) {
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 }  // namespace
 
 class TestCli : public QObject {

@@ -20,6 +20,8 @@ private:
 };
 
 void WriteFile(const std::string& path, const std::string& bytes);
+// The whole file, or nothing when it cannot be read.
+QByteArray Contents(const QString& path);
 
 // A table file: the header line, then each record line, every line ending in CR LF.
 std::string Table(std::initializer_list<std::string> records);

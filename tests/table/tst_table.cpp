@@ -18,11 +18,6 @@ using Step = LoadStep;
 
 namespace {
 
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 const QByteArray kShipped = Contents(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv");
 
 bool SlowTestsWanted() {
