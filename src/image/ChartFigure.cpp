@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "chart/HalfLifeColour.h"
+#include "image/ChartFiles.h"
 #include "image/ImageSurface.h"
 
 namespace nuklorama {
@@ -173,10 +174,7 @@ void ChartFigure::Paint(QPainter& painter, const RecordedSurface& chart) const {
         if (r.intersects(clip)) painter.fillRect(r, QColor(ToQRgb(colour)));
     };
     painter.fillRect(clip, Qt::white);
-    paintRect(QRect(origin_, QSize(chart.WidthPixels(), chart.HeightPixels())), kBackground);
-    for (const auto& [rect, colour] : chart.Boxes())
-        paintRect(QRect(origin_ + QPoint(rect.left, rect.top), QSize(rect.Width(), rect.Height())),
-                  colour);
+    PaintChart(painter, chart, origin_);
     for (const Swatch& s : swatches_)
         paintRect(s.box, s.colour);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "image/ChartFiles.h"
 #include "image/ImageSurface.h"
 
 namespace nuklorama {
@@ -147,13 +148,8 @@ QByteArray PngBytes(const RecordedSurface& chart) {
     }
     // A chart can have at most a few colours more than 256 greys; then it is painted instead.
     if (boxIndex.size() < boxes.size()) {
-        return PngBytes(QSize(width, height), [&chart](QPainter& painter) {
-            painter.fillRect(0, 0, chart.WidthPixels(), chart.HeightPixels(),
-                             QColor(ToQRgb(kBackground)));
-            for (const auto& [rect, colour] : chart.Boxes())
-                painter.fillRect(rect.left, rect.top, rect.Width(), rect.Height(),
-                                 QColor(ToQRgb(colour)));
-        });
+        return PngBytes(QSize(width, height),
+                        [&chart](QPainter& painter) { PaintChart(painter, chart, QPoint()); });
     }
     std::vector<uchar> band(std::size_t(width) * kBandRows);
     int bandTop = -kBandRows;
