@@ -25,24 +25,264 @@ constexpr Colour Grey(int g) {
 class TestChart : public QObject {
     Q_OBJECT
 private slots:
-    void init();
+    void init() {
+        s_.emplace();
+        state_ = ChartState();
+        area_ = ImageSurface(200, 120, 15);
+    }
+
     void cleanup() { s_.reset(); }
 
-    void colour_data();
-    void colour();
-    void cellSize_data();
-    void cellSize();
-    void bandsAndCellsCrossAndClip();
-    void gridIsBoundedByTheRecordCount_data();
-    void gridIsBoundedByTheRecordCount();
-    void overlaysStackInOrderUnderTheCells();
-    void eachPressReloadsTheTable();
-    void pressesThatDrawNothing_data();
-    void pressesThatDrawNothing();
-    void identifiesTheCellUnderThePointer_data();
-    void identifiesTheCellUnderThePointer();
-    void pngKeepsEveryPixel_data();
-    void pngKeepsEveryPixel();
+    void colour_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<std::string>("unit");
+        QTest::addColumn<int>("expected");
+        const auto row = [](const char* name, double value, const char* unit, Colour expected) {
+            QTest::newRow(name) << value << std::string(unit) << expected;
+        };
+        row("10 s lands below its step", 10, "s", Grey(65));
+        // Two of each unit, well inside a step, so that any wrong factor shows.
+        row("ys", 2e15, "ys", Grey(7));
+        row("zs", 2e13, "zs", Grey(13));
+        row("as", 2e11, "as", Grey(19));
+        row("fs", 2e9, "fs", Grey(25));
+        row("ps", 2e7, "ps", Grey(31));
+        row("ns", 2e5, "ns", Grey(37));
+        row("us", 2e3, "us", Grey(43));
+        row("ms", 20, "ms", Grey(49));
+        row("s", 2, "s", Grey(61));
+        row("m", 2, "m", Grey(72));
+        row("min", 2, "MIN", Grey(72));
+        row("h", 2, "h", Grey(83));
+        row("d", 2, "d", Grey(91));
+        row("y", 2, "Y", Grey(106));
+        row("a", 2, "a", Grey(106));
+        row("1e-11 s", 1e-11, "s", kBlack);
+        row("last grey", 3.0e32, "s", Grey(254));
+        row("STABLE", 5, "STABLE", kWhite);
+        row("stable with a blank", 0, "stable ", kBlack);
+        row("UN", 3, "UN", kRed);
+        row("sec", 1, "sec", kBlack);
+        row("no value", 0, "s", kBlack);
+        row("negative", -5, "h", kBlack);
+        row("overflows into seconds", 1e307, "y", kWhite);
+    }
+
+    void colour() {
+        QFETCH(double, value);
+        QFETCH(std::string, unit);
+        QFETCH(int, expected);
+        QCOMPARE(HalfLifeColour(value, unit), expected);
+    }
+
+    void cellSize_data() {
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<float>("twipsPerPixel");
+        QTest::addColumn<QSize>("extent");  // MaxN across, MaxZ down
+        QTest::addColumn<int>("expected");
+        const QSize nubase(177, 118);
+        // 9000 × 6000 twips at 15 twips per pixel.
+        QTest::newRow("example") << QSize(600, 400) << 15.0f << nubase << 3;
+        QTest::newRow("narrower than MaxN pixels") << QSize(170, 400) << 15.0f << nubase << 0;
+        QTest::newRow("rounding still gives one") << QSize(172, 400) << 15.0f << nubase << 1;
+        QTest::newRow("lower than MaxZ pixels") << QSize(600, 110) << 15.0f << nubase << 0;
+        QTest::newRow("120 dpi") << QSize(750, 500) << 12.0f << nubase << 4;
+        QTest::newRow("height step 44.5 rounds to even")
+            << QSize(600, 89) << 15.0f << QSize(10, 30) << 2;
+        QTest::newRow("twips per pixel are rounded")
+            << QSize(600, 400) << 14.6f << QSize(1, 1) << 389;
+        // Sixteen million pixels of an inch each: beyond 32 bits of twips, capped, not failed.
+        QTest::newRow("vast") << QSize(16'000'000, 16'000'000) << 1440.0f << QSize(2, 1)
+                              << int(INT16_MAX);
+    }
+
+    void cellSize() {
+        QFETCH(QSize, pixels);
+        QFETCH(float, twipsPerPixel);
+        QFETCH(QSize, extent);
+        QFETCH(int, expected);
+        const RecordedSurface area(pixels.width(), pixels.height(), twipsPerPixel);
+        QCOMPARE(
+            int(ComputeCellSize(area, std::int16_t(extent.height()), std::int16_t(extent.width()))),
+            expected);
+    }
+
+    void bandsAndCellsCrossAndClip() {
+        ImageSurface area(60, 40, 15);
+        DrawH(area, 3, 2, kGreen);
+        DrawV(area, 3, 2, kBlue);
+        DrawCell(area, 3, 2, 2, kRed);
+        // The vector surface keeps the same boxes, clipped the same way.
+        RecordedSurface svg(60, 40, 15);
+        DrawH(svg, 3, 2, kGreen);
+        DrawCell(svg, 3, 2, 2, kRed);
+        QCOMPARE(SvgElements(svg),
+                 "<rect x=\"0\" y=\"0\" width=\"60\" height=\"40\" fill=\"#f6f1e4\"/>\n"
+                 "<rect x=\"0\" y=\"6\" width=\"60\" height=\"3\" fill=\"#00ff00\"/>\n"
+                 "<rect x=\"6\" y=\"6\" width=\"3\" height=\"3\" fill=\"#ff0000\"/>\n");
+        QImage image = area.AreaImage();
+        // Row 2 is pixel rows 6 to 8 across the full width, column 2 the same down; the cell is
+        // where they cross.
+        QCOMPARE(PixelsOf(image, kGreen), QRect(0, 6, 60, 3));
+        QCOMPARE(PixelsOf(image, kBlue), QRect(6, 0, 3, 40));
+        QCOMPARE(PixelsOf(image, kRed), QRect(6, 6, 3, 3));
+
+        area.Cls();
+        DrawCell(area, 4, 9, 14, kRed);   // pixels 56 to 59 across, 36 to 39 down: the corner
+        DrawCell(area, 4, -1, 0, kBlue);  // above the area
+        DrawCell(area, 4, 0, -1, kBlue);  // left of it
+        DrawH(area, 3, INT32_MAX, kGreen);
+        DrawV(area, 3, INT32_MIN, kGreen);
+        DrawCell(area, 2, 1'500'000'000, 0, kGreen);
+        area.FillBox(90, 45, 90, 45, kWhite);  // one pixel
+        image = area.AreaImage();
+        QCOMPARE(PixelsOf(image, kRed), QRect(56, 36, 4, 4));
+        QCOMPARE(PixelsOf(image, kBlue), QRect());
+        QCOMPARE(PixelsOf(image, kGreen), QRect());
+        QCOMPARE(PixelsOf(image, kWhite), QRect(6, 3, 1, 1));
+    }
+
+    void gridIsBoundedByTheRecordCount_data() {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<bool>("bandAtTen");
+        QTest::newRow("5 records: only row and column 0") << 5 << false;
+        QTest::newRow("10 records") << 10 << true;
+        QTest::newRow("3000 records") << 3000 << true;
+    }
+
+    void gridIsBoundedByTheRecordCount() {
+        QFETCH(int, records);
+        QFETCH(bool, bandAtTen);
+        QCOMPARE(Press(Table({Record(12, 20, "1", "s")}, records), {true, false, false}),
+                 DrawResult::Drawn);
+        QCOMPARE(state_.CellSize, 10);
+        const QImage image = area_.AreaImage();
+        QVERIFY(AllPixels(image, QRect(0, 0, 200, 10), kGreen));
+        QVERIFY(AllPixels(image, QRect(0, 0, 10, 120), kGreen));
+        QCOMPARE(AllPixels(image, QRect(0, 100, 200, 10), kGreen), bandAtTen);
+        QCOMPARE(AllPixels(image, QRect(100, 0, 10, 120), kGreen), bandAtTen);
+        QVERIFY(AllPixels(image, QRect(20, 20, 80, 80), kBackground));
+        QCOMPARE(s_->ui.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Default}));
+    }
+
+    void overlaysStackInOrderUnderTheCells() {
+        const std::string text = Table({Record(12, 20, "1", "un")}, 10);
+        QCOMPARE(Press(text + Record(2, 8, "-", "stable") + "\r\n" + Record(3, 3, "1", "s")),
+                 DrawResult::Drawn);
+        const QImage image = area_.AreaImage();
+        auto at = [&image](int column, int row) {
+            return image.pixel(column * 10 + 5, row * 10 + 5);
+        };
+        QCOMPARE(at(5, 10), ToQRgb(kYellow));  // period row 10 over grid row 10
+        QCOMPARE(at(5, 2), ToQRgb(kBlue));     // magic row 2 over period row 2
+        QCOMPARE(at(10, 8), ToQRgb(kBlue));    // magic row 8 over grid column 10
+        QCOMPARE(at(2, 10), ToQRgb(kBlue));    // magic column 2 over period row 10
+        QCOMPARE(at(8, 2), ToQRgb(kWhite));    // the cell over the magic bands
+        QCOMPARE(at(3, 3), ToQRgb(Grey(60)));
+        QCOMPARE(at(0, 5), ToQRgb(kGreen));
+        QCOMPARE(at(5, 5), ToQRgb(kBackground));
+    }
+
+    void eachPressReloadsTheTable() {
+        Press(Table({Record(12, 20, "1", "s"), Record(3, 3, "-", "stable")}),
+              {false, false, false});
+        QCOMPARE(area_.AreaImage().pixel(35, 35), ToQRgb(kWhite));
+        Press(Table({Record(12, 20, "1", "s")}), {false, false, false});
+        QCOMPARE(state_.table.NuclideCount, 1);
+        QCOMPARE(area_.AreaImage().pixel(35, 35), ToQRgb(kBackground));
+        // A count above the table, after Ignore past the 5000th record: the 5000 are drawn.
+        s_->ui.otherwise = Answer::Ignore;
+        QCOMPARE(Press(Table({Record(12, 20, "1", "s"), Record(3, 3, "-", "stable")}, 2501),
+                       {false, false, false}),
+                 DrawResult::Drawn);
+        QCOMPARE(state_.table.NuclideCount, 5002);
+        QCOMPARE(area_.AreaImage().pixel(35, 35), ToQRgb(kWhite));
+    }
+
+    void pressesThatDrawNothing_data() {
+        QTest::addColumn<std::string>("table");
+        QTest::addColumn<std::string>("message");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("too small") << Table({Record(12, 300, "-", "stable")})
+                                   << std::string(kAreaTooSmallMessage) << int(Icon::None);
+        for (const auto& [name, table] :
+             {std::pair("header only", Table({})),
+              std::pair("no positive Z", Table({Record(0, 5, "1", "s")})),
+              std::pair("empty file", std::string())})
+            QTest::newRow(name) << table << std::string(kNothingToDrawMessage)
+                                << int(Icon::Exclamation);
+    }
+
+    void pressesThatDrawNothing() {
+        QFETCH(std::string, table);
+        QFETCH(std::string, message);
+        QFETCH(int, icon);
+        Press(Table({Record(12, 20, "-", "stable")}));
+        const QImage before = area_.AreaImage();
+        s_->ui = ScriptedUserInterface();
+        QVERIFY(Press(table) != DrawResult::Drawn);
+        QCOMPARE(s_->ui.boxes.back().text, message);
+        QCOMPARE(s_->ui.boxes.back().buttons, Buttons::Ok);
+        QCOMPARE(int(s_->ui.boxes.back().icon), icon);
+        QCOMPARE(s_->ui.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Default}));
+        QCOMPARE(area_.AreaImage(), before);
+    }
+
+    void identifiesTheCellUnderThePointer_data() {
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* name, QPoint pixel, const char* text) {
+            QTest::newRow(name) << pixel << QString::fromUtf8(text);
+        };
+        // Cells of 2 pixels: Z 26, N 30 covers x 60 and 61, y 52 and 53.
+        row("timed", {60, 52}, "⁵⁶Fe\nZ = 26, N = 30, A = 56\n半衰期 2.6 y");
+        row("far edge of the cell", {61, 53}, "⁵⁶Fe\nZ = 26, N = 30, A = 56\n半衰期 2.6 y");
+        row("next cell, empty", {62, 53}, "Fe\nZ = 26, N = 31");
+        row("the neutron, stable", {2, 0}, "¹n\nZ = 0, N = 1, A = 1\n稳定");
+        row("shared cell: the last record is on top", {16, 16}, "¹⁶O\nZ = 8, N = 8, A = 16\n稳定");
+        row("beyond 118, unknown", {361, 239}, "Z = 119, N = 180, A = 299\n半衰期未知");
+        row("markup stays text", {3, 3}, "²H\nZ = 1, N = 1, A = 2\n半衰期 1 <b>x</b>");
+        row("right of the area", {400, 10}, "");
+        row("left of the area", {-1, 10}, "");
+    }
+
+    void identifiesTheCellUnderThePointer() {
+        QFETCH(QPoint, pixel);
+        QFETCH(QString, text);
+        s_->Load(Table({Record(26, 30, "2.6", "y"), Record(0, 1, "-", "stable"),
+                        Record(8, 8, "1", "s"), Record(8, 8, "-", "STABLE"),
+                        Record(119, 180, "-", "un"), Record(1, 1, "1", "<b>x</b>")}));
+        const DrawnChart chart{std::make_shared<NuclideTable>(*s_->table), 2, {}, 400, 300, 15};
+        QCOMPARE(QString::fromStdString(DescribeCell(chart, pixel.x(), pixel.y())), text);
+    }
+
+    void pngKeepsEveryPixel_data() {
+        QTest::addColumn<int>("greys");
+        QTest::newRow("a few colours: indexed") << 3;
+        // Every grey of the scale, red and three bands: 261 colours, too many for a palette.
+        QTest::newRow("every grey: true colour") << 256;
+    }
+
+    void pngKeepsEveryPixel() {
+        QFETCH(int, greys);
+        std::string text = "h\r\n";
+        for (int g = 0; g < greys; ++g)  // half-lives in the middle of grey step g
+            text +=
+                Record(1 + g / 20, 1 + g % 20,
+                       QByteArray::number(std::pow(10, (g + 0.5) / 6 - 10), 'g', 17).toStdString(),
+                       "s") +
+                "\r\n";
+        text += Record(12, 20, "-", "un") + "\r\n";
+        RecordedSurface boxes(200, 120, 15);
+        QCOMPARE(Press(text), DrawResult::Drawn);
+        PressDraw(kTableFileName, state_, boxes, s_->ui, {});
+        const QImage drawn = area_.AreaImage();
+        const QImage fromBoxes = QImage::fromData(PngBytes(boxes), "PNG");
+        const QImage fromImage = QImage::fromData(PngBytes(drawn), "PNG");
+        QCOMPARE(fromBoxes.format() == QImage::Format_Indexed8, greys < 256);
+        QCOMPARE(fromBoxes.convertToFormat(QImage::Format_RGB32), drawn);
+        QCOMPARE(fromImage.convertToFormat(QImage::Format_RGB32), drawn);
+    }
 
 private:
     DrawResult Press(const std::string& table, Overlays overlays = {}) {
@@ -55,264 +295,6 @@ private:
     // 200 × 120 pixels: with MaxN 20 and MaxZ 12 each cell is 10 pixels square.
     ImageSurface area_{200, 120, 15};
 };
-
-void TestChart::init() {
-    s_.emplace();
-    state_ = ChartState();
-    area_ = ImageSurface(200, 120, 15);
-}
-
-void TestChart::colour_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<std::string>("unit");
-    QTest::addColumn<int>("expected");
-    const auto row = [](const char* name, double value, const char* unit, Colour expected) {
-        QTest::newRow(name) << value << std::string(unit) << expected;
-    };
-    row("10 s lands below its step", 10, "s", Grey(65));
-    row("1 y", 1, "y", Grey(104));
-    // Two of each unit, well inside a step, so that any wrong factor shows.
-    row("ys", 2e15, "ys", Grey(7));
-    row("zs", 2e13, "zs", Grey(13));
-    row("as", 2e11, "as", Grey(19));
-    row("fs", 2e9, "fs", Grey(25));
-    row("ps", 2e7, "ps", Grey(31));
-    row("ns", 2e5, "ns", Grey(37));
-    row("us", 2e3, "us", Grey(43));
-    row("ms", 20, "ms", Grey(49));
-    row("s", 2, "s", Grey(61));
-    row("m", 2, "m", Grey(72));
-    row("min", 2, "MIN", Grey(72));
-    row("h", 2, "h", Grey(83));
-    row("d", 2, "d", Grey(91));
-    row("y", 2, "Y", Grey(106));
-    row("a", 2, "a", Grey(106));
-    row("1e-11 s", 1e-11, "s", kBlack);
-    row("last grey", 3.0e32, "s", Grey(254));
-    row("1e40 y", 1e40, "y", kWhite);
-    row("STABLE", 5, "STABLE", kWhite);
-    row("stable with a blank", 0, "stable ", kBlack);
-    row("UN", 3, "UN", kRed);
-    row("sec", 1, "sec", kBlack);
-    row("no value", 0, "s", kBlack);
-    row("negative", -5, "h", kBlack);
-    row("overflows into seconds", 1e307, "y", kWhite);
-}
-
-void TestChart::colour() {
-    QFETCH(double, value);
-    QFETCH(std::string, unit);
-    QFETCH(int, expected);
-    QCOMPARE(HalfLifeColour(value, unit), expected);
-}
-
-void TestChart::cellSize_data() {
-    QTest::addColumn<int>("widthPixels");
-    QTest::addColumn<int>("heightPixels");
-    QTest::addColumn<float>("twipsPerPixel");
-    QTest::addColumn<int>("maxZ");
-    QTest::addColumn<int>("maxN");
-    QTest::addColumn<int>("expected");
-    // 9000 × 6000 twips at 15 twips per pixel.
-    QTest::newRow("example") << 600 << 400 << 15.0f << 118 << 177 << 3;
-    QTest::newRow("half the width") << 300 << 400 << 15.0f << 118 << 177 << 1;
-    QTest::newRow("narrower than MaxN pixels") << 170 << 400 << 15.0f << 118 << 177 << 0;
-    QTest::newRow("rounding still gives one") << 172 << 400 << 15.0f << 118 << 177 << 1;
-    QTest::newRow("lower than MaxZ pixels") << 600 << 110 << 15.0f << 118 << 177 << 0;
-    QTest::newRow("120 dpi") << 750 << 500 << 12.0f << 118 << 177 << 4;
-    QTest::newRow("height step 44.5 rounds to even") << 600 << 89 << 15.0f << 30 << 10 << 2;
-    QTest::newRow("twips per pixel are rounded") << 600 << 400 << 14.6f << 1 << 1 << 389;
-    // Sixteen million pixels of an inch each: beyond 32 bits of twips, capped, not failed.
-    QTest::newRow("vast") << 16'000'000 << 16'000'000 << 1440.0f << 1 << 2 << int(INT16_MAX);
-}
-
-void TestChart::cellSize() {
-    QFETCH(int, widthPixels);
-    QFETCH(int, heightPixels);
-    QFETCH(float, twipsPerPixel);
-    QFETCH(int, maxZ);
-    QFETCH(int, maxN);
-    QFETCH(int, expected);
-    const RecordedSurface area(widthPixels, heightPixels, twipsPerPixel);
-    QCOMPARE(int(ComputeCellSize(area, std::int16_t(maxZ), std::int16_t(maxN))), expected);
-}
-
-void TestChart::bandsAndCellsCrossAndClip() {
-    ImageSurface area(60, 40, 15);
-    DrawH(area, 3, 2, kGreen);
-    DrawV(area, 3, 2, kBlue);
-    DrawCell(area, 3, 2, 2, kRed);
-    // The vector surface keeps the same boxes, clipped the same way.
-    RecordedSurface svg(60, 40, 15);
-    DrawH(svg, 3, 2, kGreen);
-    DrawCell(svg, 3, 2, 2, kRed);
-    QCOMPARE(SvgElements(svg),
-             "<rect x=\"0\" y=\"0\" width=\"60\" height=\"40\" fill=\"#f6f1e4\"/>\n"
-             "<rect x=\"0\" y=\"6\" width=\"60\" height=\"3\" fill=\"#00ff00\"/>\n"
-             "<rect x=\"6\" y=\"6\" width=\"3\" height=\"3\" fill=\"#ff0000\"/>\n");
-    QImage image = area.AreaImage();
-    // Row 2 is pixel rows 6 to 8 across the full width, column 2 the same down; the cell is
-    // where they cross.
-    QCOMPARE(PixelsOf(image, kGreen), QRect(0, 6, 60, 3));
-    QCOMPARE(PixelsOf(image, kBlue), QRect(6, 0, 3, 40));
-    QCOMPARE(PixelsOf(image, kRed), QRect(6, 6, 3, 3));
-
-    area.Cls();
-    DrawCell(area, 4, 9, 14, kRed);   // pixels 56 to 59 across, 36 to 39 down: the corner
-    DrawCell(area, 4, -1, 0, kBlue);  // above the area
-    DrawCell(area, 4, 0, -1, kBlue);  // left of it
-    DrawH(area, 3, INT32_MAX, kGreen);
-    DrawV(area, 3, INT32_MIN, kGreen);
-    DrawCell(area, 2, 1'500'000'000, 0, kGreen);
-    area.FillBox(90, 45, 90, 45, kWhite);  // one pixel
-    image = area.AreaImage();
-    QCOMPARE(PixelsOf(image, kRed), QRect(56, 36, 4, 4));
-    QCOMPARE(PixelsOf(image, kBlue), QRect());
-    QCOMPARE(PixelsOf(image, kGreen), QRect());
-    QCOMPARE(PixelsOf(image, kWhite), QRect(6, 3, 1, 1));
-}
-
-void TestChart::gridIsBoundedByTheRecordCount_data() {
-    QTest::addColumn<int>("records");
-    QTest::addColumn<bool>("bandAtTen");
-    QTest::newRow("5 records: only row and column 0") << 5 << false;
-    QTest::newRow("10 records") << 10 << true;
-    QTest::newRow("3000 records") << 3000 << true;
-}
-
-void TestChart::gridIsBoundedByTheRecordCount() {
-    QFETCH(int, records);
-    QFETCH(bool, bandAtTen);
-    std::string text = "h\r\n";
-    for (int i = 0; i < records; ++i)
-        text += Record(12, 20, "1", "s") + "\r\n";
-    QCOMPARE(Press(text, {true, false, false}), DrawResult::Drawn);
-    QCOMPARE(state_.CellSize, 10);
-    const QImage image = area_.AreaImage();
-    QVERIFY(AllPixels(image, QRect(0, 0, 200, 10), kGreen));
-    QVERIFY(AllPixels(image, QRect(0, 0, 10, 120), kGreen));
-    QCOMPARE(AllPixels(image, QRect(0, 100, 200, 10), kGreen), bandAtTen);
-    QCOMPARE(AllPixels(image, QRect(100, 0, 10, 120), kGreen), bandAtTen);
-    QVERIFY(AllPixels(image, QRect(20, 20, 80, 80), kBackground));
-    QCOMPARE(s_->ui.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Default}));
-}
-
-void TestChart::overlaysStackInOrderUnderTheCells() {
-    std::string text = "h\r\n";
-    for (int i = 0; i < 10; ++i)
-        text += Record(12, 20, "1", "un") + "\r\n";
-    text += Record(2, 8, "-", "stable") + "\r\n" + Record(3, 3, "1", "s") + "\r\n";
-    QCOMPARE(Press(text), DrawResult::Drawn);
-    const QImage image = area_.AreaImage();
-    auto at = [&image](int column, int row) { return image.pixel(column * 10 + 5, row * 10 + 5); };
-    QCOMPARE(at(5, 10), ToQRgb(kYellow));  // period row 10 over grid row 10
-    QCOMPARE(at(5, 2), ToQRgb(kBlue));     // magic row 2 over period row 2
-    QCOMPARE(at(10, 8), ToQRgb(kBlue));    // magic row 8 over grid column 10
-    QCOMPARE(at(2, 10), ToQRgb(kBlue));    // magic column 2 over period row 10
-    QCOMPARE(at(8, 2), ToQRgb(kWhite));    // the cell over the magic bands
-    QCOMPARE(at(3, 3), ToQRgb(Grey(60)));
-    QCOMPARE(at(0, 5), ToQRgb(kGreen));
-    QCOMPARE(at(5, 5), ToQRgb(kBackground));
-}
-
-void TestChart::eachPressReloadsTheTable() {
-    Press(Table({Record(12, 20, "1", "s"), Record(3, 3, "-", "stable")}), {false, false, false});
-    QCOMPARE(area_.AreaImage().pixel(35, 35), ToQRgb(kWhite));
-    Press(Table({Record(12, 20, "1", "s")}), {false, false, false});
-    QCOMPARE(state_.table.NuclideCount, 1);
-    QCOMPARE(area_.AreaImage().pixel(35, 35), ToQRgb(kBackground));
-    // A count above the table, after Ignore at the 5001st line: the 5000 records are drawn.
-    std::string text = "h\r\n" + Record(12, 20, "1", "s") + "\r\n";
-    for (int i = 0; i < 5000; ++i)
-        text += Record(3, 3, "-", "stable") + "\r\n";
-    s_->ui.otherwise = Answer::Ignore;
-    QCOMPARE(Press(text, {false, false, false}), DrawResult::Drawn);
-    QCOMPARE(state_.table.NuclideCount, 5001);
-    QCOMPARE(area_.AreaImage().pixel(35, 35), ToQRgb(kWhite));
-}
-
-void TestChart::pressesThatDrawNothing_data() {
-    QTest::addColumn<std::string>("table");
-    QTest::addColumn<std::string>("message");
-    QTest::addColumn<int>("icon");
-    QTest::newRow("too small") << Table({Record(12, 300, "-", "stable")})
-                               << std::string(kAreaTooSmallMessage) << int(Icon::None);
-    for (const auto& [name, table] : {std::pair("header only", Table({})),
-                                      std::pair("no positive Z", Table({Record(0, 5, "1", "s")})),
-                                      std::pair("empty file", std::string())})
-        QTest::newRow(name) << table << std::string(kNothingToDrawMessage)
-                            << int(Icon::Exclamation);
-}
-
-void TestChart::pressesThatDrawNothing() {
-    QFETCH(std::string, table);
-    QFETCH(std::string, message);
-    QFETCH(int, icon);
-    Press(Table({Record(12, 20, "-", "stable")}));
-    const QImage before = area_.AreaImage();
-    s_->ui = ScriptedUserInterface();
-    QVERIFY(Press(table) != DrawResult::Drawn);
-    QCOMPARE(s_->ui.boxes.back().text, message);
-    QCOMPARE(s_->ui.boxes.back().buttons, Buttons::Ok);
-    QCOMPARE(int(s_->ui.boxes.back().icon), icon);
-    QCOMPARE(s_->ui.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Default}));
-    QCOMPARE(area_.AreaImage(), before);
-}
-
-void TestChart::identifiesTheCellUnderThePointer_data() {
-    QTest::addColumn<QPoint>("pixel");
-    QTest::addColumn<QString>("text");
-    const auto row = [](const char* name, QPoint pixel, const char* text) {
-        QTest::newRow(name) << pixel << QString::fromUtf8(text);
-    };
-    // Cells of 2 pixels: Z 26, N 30 covers x 60 and 61, y 52 and 53.
-    row("timed", {60, 52}, "⁵⁶Fe\nZ = 26, N = 30, A = 56\n半衰期 2.6 y");
-    row("far edge of the cell", {61, 53}, "⁵⁶Fe\nZ = 26, N = 30, A = 56\n半衰期 2.6 y");
-    row("next cell, empty", {62, 53}, "Fe\nZ = 26, N = 31");
-    row("the neutron, stable", {2, 0}, "¹n\nZ = 0, N = 1, A = 1\n稳定");
-    row("shared cell: the last record is on top", {16, 16}, "¹⁶O\nZ = 8, N = 8, A = 16\n稳定");
-    row("beyond 118, unknown", {361, 239}, "Z = 119, N = 180, A = 299\n半衰期未知");
-    row("markup stays text", {3, 3}, "²H\nZ = 1, N = 1, A = 2\n半衰期 1 <b>x</b>");
-    row("right of the area", {400, 10}, "");
-    row("left of the area", {-1, 10}, "");
-}
-
-void TestChart::identifiesTheCellUnderThePointer() {
-    QFETCH(QPoint, pixel);
-    QFETCH(QString, text);
-    s_->Load(Table({Record(26, 30, "2.6", "y"), Record(0, 1, "-", "stable"), Record(8, 8, "1", "s"),
-                    Record(8, 8, "-", "STABLE"), Record(119, 180, "-", "un"),
-                    Record(1, 1, "1", "<b>x</b>")}));
-    const DrawnChart chart{std::make_shared<NuclideTable>(*s_->table), 2, {}, 400, 300, 15};
-    QCOMPARE(QString::fromStdString(DescribeCell(chart, pixel.x(), pixel.y())), text);
-}
-
-void TestChart::pngKeepsEveryPixel_data() {
-    QTest::addColumn<int>("greys");
-    QTest::newRow("a few colours: indexed") << 3;
-    // Every grey of the scale, red and three bands: 261 colours, too many for a palette.
-    QTest::newRow("every grey: true colour") << 256;
-}
-
-void TestChart::pngKeepsEveryPixel() {
-    QFETCH(int, greys);
-    std::string text = "h\r\n";
-    for (int g = 0; g < greys; ++g)  // half-lives in the middle of grey step g
-        text += Record(1 + g / 20, 1 + g % 20,
-                       QByteArray::number(std::pow(10, (g + 0.5) / 6 - 10), 'g', 17).toStdString(),
-                       "s") +
-                "\r\n";
-    text += Record(12, 20, "-", "un") + "\r\n";
-    RecordedSurface boxes(200, 120, 15);
-    QCOMPARE(Press(text), DrawResult::Drawn);
-    PressDraw(kTableFileName, state_, boxes, s_->ui, {});
-    const QImage drawn = area_.AreaImage();
-    const QImage fromBoxes = QImage::fromData(PngBytes(boxes), "PNG");
-    const QImage fromImage = QImage::fromData(PngBytes(drawn), "PNG");
-    QCOMPARE(fromBoxes.format() == QImage::Format_Indexed8, greys < 256);
-    QCOMPARE(fromBoxes.convertToFormat(QImage::Format_RGB32), drawn);
-    QCOMPARE(fromImage.convertToFormat(QImage::Format_RGB32), drawn);
-}
 
 QTEST_GUILESS_MAIN(TestChart)
 #include "tst_chart.moc"

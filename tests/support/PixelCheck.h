@@ -9,11 +9,9 @@
 
 // Whether every pixel of region in image has the given chart colour.
 inline bool AllPixels(const QImage& image, const QRect& region, nuklorama::Colour colour) {
-    const QRgb want = nuklorama::ToQRgb(colour);
-    for (int y = region.top(); y <= region.bottom(); ++y)
-        for (int x = region.left(); x <= region.right(); ++x)
-            if (image.pixel(x, y) != want) return false;
-    return true;
+    QImage filled(region.size(), image.format());
+    filled.fill(nuklorama::ToQRgb(colour));
+    return image.copy(region) == filled;
 }
 
 // The bounding box of the pixels of the given colour, or an empty rectangle.

@@ -31,8 +31,20 @@ public:
     long long prompts = 0;
 
     nuklorama::Answer MsgBox(const std::string& text, nuklorama::Buttons buttons,
-                             nuklorama::Icon icon) override;
+                             nuklorama::Icon icon) override {
+        // Huge scripted loads would otherwise keep every prompt text.
+        if (boxes.size() < 10000) boxes.push_back({text, buttons, icon});
+        if (buttons == nuklorama::Buttons::Ok) return nuklorama::Answer::Ok;
+        if (++prompts > maxPrompts) return nuklorama::Answer::Abort;
+        if (answers.empty()) return otherwise;
+        const nuklorama::Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
     void SetPointer(nuklorama::Pointer pointer) override { pointers.push_back(pointer); }
     [[noreturn]] void EndProgram(int status) override { throw ProgramEnded{status}; }
-    nuklorama::Answer AskAboutLoadFailure(const nuklorama::LoadFailure& failure) override;
+    nuklorama::Answer AskAboutLoadFailure(const nuklorama::LoadFailure& failure) override {
+        if (failedSteps.size() < 10000) failedSteps.push_back(failure.step);
+        return UserInterface::AskAboutLoadFailure(failure);
+    }
 };

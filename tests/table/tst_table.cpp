@@ -1,397 +1,338 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <sys/stat.h>
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 #include <optional>
 
 #include "support/TestFiles.h"
 #include "table/LineReader.h"
-#include "table/LoadFile.h"
 #include "table/NubaseImport.h"
 #include "table/NumberText.h"
 #include "table/RunTimeError.h"
 
 using namespace nuklorama;
-using Step = LoadStep;
-
-namespace {
-
-const QByteArray kShipped = Contents(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv");
-
-bool SlowTestsWanted() {
-    return qEnvironmentVariableIsSet("NUKLORAMA_SLOW_TESTS");
-}
-
-}  // namespace
 
 using Steps = std::vector<LoadStep>;
 using Answers = std::vector<Answer>;
-const std::string kNoFile = "no file";
-
 Q_DECLARE_METATYPE(std::string)
 Q_DECLARE_METATYPE(Answers)
 Q_DECLARE_METATYPE(Steps)
 
+namespace {
+const QByteArray kShipped = Contents(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv");
+const std::string kNoFile = "no file";
+}  // namespace
+
 class TestTable : public QObject {
     Q_OBJECT
+    std::optional<LoadScratch> s_;
+
 private slots:
     void init() { s_.emplace(); }
     void cleanup() { s_.reset(); }
 
-    void numbers_data();
-    void numbers();
-    void readsTheFieldsItUses();
-    void lineEnds_data();
-    void lineEnds();
-    void retriedReadReturnsTheWholeLine_data();
-    void retriedReadReturnsTheWholeLine();
-    void failedSteps_data();
-    void failedSteps();
-    void eachLoadOverwritesFromRecordOne();
-    void missingTable_data();
-    void missingTable();
-    void excerptGivesTheShippedRecords();
-    void malformedNubaseLines_data();
-    void malformedNubaseLines();
-    void shippedTableLoadsWithoutAPrompt();
-    void shippedTableIsTheImportOfNubase2020();
-    // Huge tables, run only by the test labelled slow.
-    void longLineWithoutAnEnd();
-    void millionLinesAnsweredIgnore();
-
-private:
-    std::optional<LoadScratch> s_;
-};
-
-void TestTable::numbers_data() {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<double>("halfLife");  // as the half-life value reads it
-    QTest::addColumn<int>("number");       // as a proton or neutron number reads it,
-    QTest::addColumn<int>("error");        // or the error kind that reading raises
-    const int mismatch = int(ErrorKind::TypeMismatch), over = int(ErrorKind::Overflow);
-    const auto row = [](const char* text, double halfLife, int number, int error = -1) {
-        QTest::newRow(text) << QByteArray(text) << halfLife << number << error;
-    };
-    row("6.5", 6.5, 6);
-    row("7.5", 7.5, 8);
-    row("-2.5", -2.5, -2);
-    row("6.5000000000000000000001", 6.5, 7);
-    row("2147483647.5", 2147483647.5, 0, over);
-    row("1e99999999999999999999999", qInf(), 0, over);
-    row("", 0, 0, mismatch);
-    row("1 2\t.\n5", 12.5, 0, mismatch);
-    row("1.2.3", 1.2, 0, mismatch);
-    QTest::newRow("NUL byte") << QByteArray("1\0", 2) << 1.0 << 0 << mismatch;
-}
-
-void TestTable::numbers() {
-    QFETCH(QByteArray, text);
-    QFETCH(double, halfLife);
-    QFETCH(int, number);
-    QFETCH(int, error);
-    QCOMPARE(LeadingNumber(std::string_view(text.constData(), size_t(text.size()))), halfLife);
-    try {
-        QCOMPARE(ToInt32(text.toStdString()), number);
-        QCOMPARE(error, -1);
-    } catch (const RunTimeError& e) {
-        QCOMPARE(int(e.Kind()), error);
+    void numbers_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<double>("halfLife");  // as the half-life value reads it
+        QTest::addColumn<int>("number");       // as a proton or neutron number reads it,
+        QTest::addColumn<int>("error");        // or the error kind that reading raises
+        const int mismatch = int(ErrorKind::TypeMismatch), over = int(ErrorKind::Overflow);
+        const auto row = [](const char* text, double halfLife, int number, int error = -1) {
+            QTest::newRow(text) << QByteArray(text) << halfLife << number << error;
+        };
+        row("6.5", 6.5, 6);
+        row("7.5", 7.5, 8);
+        row("-2.5", -2.5, -2);
+        row("6.5000000000000000000001", 6.5, 7);
+        row("2147483647.5", 2147483647.5, 0, over);
+        row("1e99999999999999999999999", qInf(), 0, over);
+        row("", 0, 0, mismatch);
+        row("1 2\t.\n5", 12.5, 0, mismatch);
+        row("1.2.3", 1.2, 0, mismatch);
+        QTest::newRow("NUL byte") << QByteArray("1\0", 2) << 1.0 << 0 << mismatch;
     }
-}
 
-void TestTable::readsTheFieldsItUses() {
-    const std::string unit("\xC3\xA6\0\xFF", 4);
-    s_->Load(
-        Table({"x,26,30,a,b,2.6e6,Y,extra", "c, 6 ,8,,, 12.5 s,stable ", "d,1,0,,,-," + unit}));
-    const NuclideTable& t = *s_->table;
-    QVERIFY(s_->ui.boxes.empty());
-    QCOMPARE(t.NuclideCount, 3);
-    QCOMPARE(Stored(t, 1), "26,30,2.6e+06,Y");
-    QCOMPARE(Stored(t, 2), "6,8,12.5,stable ");
-    QCOMPARE(Stored(t, 3), "1,0,0," + unit);
-    QCOMPARE(Stored(t, 0), "0,0,0,");
-    QCOMPARE(t.MaxZ, 26);
-    QCOMPARE(t.MaxN, 30);
-}
-
-void TestTable::lineEnds_data() {
-    QTest::addColumn<std::string>("bytes");
-    QTest::newRow("CR LF") << std::string("h\r\na,1,2,,,3,s\r\nb,4,5,,,6,m\r\n");
-    QTest::newRow("LF") << std::string("h\na,1,2,,,3,s\nb,4,5,,,6,m\n");
-    QTest::newRow("CR") << std::string("h\ra,1,2,,,3,s\rb,4,5,,,6,m\r");
-    QTest::newRow("mixed, no final end") << std::string("h\ra,1,2,,,3,s\nb,4,5,,,6,m");
-    // The reader's buffer ends between the CR and the LF of the header's line end.
-    QTest::newRow("CR LF across reads")
-        << std::string(LineReader::kBufferSize - 1, 'h') + "\r\na,1,2,,,3,s\r\nb,4,5,,,6,m\r\n";
-    QTest::newRow("line longer than a read")
-        << "h\r\n" + std::string(3 * LineReader::kBufferSize, 'a') + ",1,2,,,3,s\r\nb,4,5,,,6,m";
-}
-
-void TestTable::lineEnds() {
-    QFETCH(std::string, bytes);
-    s_->Load(bytes);
-    QVERIFY(s_->ui.boxes.empty());
-    QCOMPARE(s_->table->NuclideCount, 2);
-    QCOMPARE(Stored(*s_->table, 1).substr(1), ",2,3,s");
-    QCOMPARE(Stored(*s_->table, 2), "4,5,6,m");
-}
-
-void TestTable::retriedReadReturnsTheWholeLine_data() {
-    QTest::addColumn<int>("failAt");
-    QTest::newRow("inside a line") << 14;
-    QTest::newRow("between CR and LF") << 9;
-    QTest::newRow("at the start of a line") << 10;
-    QTest::newRow("at the end") << 18;
-}
-
-void TestTable::retriedReadReturnsTheWholeLine() {
-    QFETCH(int, failAt);
-    // Hands out one byte per read and fails once, at byte failAt.
-    const std::string bytes = "h\r\nfirst\r\nsecond\r\n";
-    std::size_t at = 0;
-    bool failed = false;
-    LineReader reader([&](char* into, std::size_t) -> std::size_t {
-        if (int(at) == failAt && !std::exchange(failed, true))
-            throw RunTimeError(ErrorKind::DeviceIOError);
-        if (at == bytes.size()) return 0;
-        *into = bytes[at++];
-        return 1;
-    });
-    std::vector<std::string> lines;
-    for (int attempt = 0; attempt < 10; ++attempt) {
+    void numbers() {
+        QFETCH(QByteArray, text);
+        QFETCH(double, halfLife);
+        QFETCH(int, number);
+        QFETCH(int, error);
+        QCOMPARE(LeadingNumber(std::string_view(text.constData(), size_t(text.size()))), halfLife);
         try {
-            if (reader.AtEnd()) break;
-            std::string line;
-            reader.ReadLine(line);
-            lines.push_back(line);
-        } catch (const RunTimeError&) {
+            QCOMPARE(ToInt32(text.toStdString()), number);
+            QCOMPARE(error, -1);
+        } catch (const RunTimeError& e) {
+            QCOMPARE(int(e.Kind()), error);
         }
     }
-    QVERIFY(failed);
-    QCOMPARE(lines, (std::vector<std::string>{"h", "first", "second"}));
-}
 
-void TestTable::failedSteps_data() {
-    QTest::addColumn<std::string>("bytes");
-    QTest::addColumn<Answers>("answers");  // the last one again and again
-    QTest::addColumn<Steps>("steps");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<std::string>("firstPrompt");
-    const auto row = [](const char* name, const std::string& bytes, Answers answers, Steps steps,
-                        int count, const std::string& prompt) {
-        QTest::newRow(name) << bytes << answers << steps << count << prompt;
-    };
-    using enum LoadStep;
-    const Answers abort{Answer::Abort}, ignore{Answer::Ignore};
-    const Answer retry = Answer::Retry;
-    const std::string one = Record(1, 1, "1", "s"), wide(5000, '0');
-    std::string full = "h\r\n";
-    for (int i = 1; i <= 5000; ++i)
-        full += one + "\r\n";
-    const std::string noValue = full + Record(1, 1, "-", "s") + "\r\n";
-    full += one + "\r\n";
-    const std::string beyond =
-        "Subscript out of range (line 5002, record 5001, the table holds 5000)\n";
-
-    row("empty file", "", abort, {ReadHeader}, 0, "Input past end of file (line 1)\n");
-    // What a table deleted right after the existence test meets; ignored, every read fails.
-    row("no file at the open", kNoFile, {retry, Answer::Ignore},
-        {Open, Open, ReadHeader, TestEnd, ReadRecordLine, StoreProtonNumber, StoreNeutronNumber,
-         KeepHalfLifeText, StoreHalfLifeUnit},
-        1, "File not found (nuklorama.csv)\n");
-    row("retried", Table({"b,2,abc,,,5,d"}), {retry, retry, Answer::Abort},
-        Steps(3, StoreNeutronNumber), 1, "Type mismatch (line 2, field 2: \"abc\")\n");
-    row("letters in field 2", Table({one, "b,2,abc,,,1,s", one}), abort, {StoreNeutronNumber}, 2,
-        "Type mismatch (line 3, field 2: \"abc\")\n");
-    row("field 1 beyond 32 bits", Table({"c,99999999999,1,,,1,s"}), ignore, {StoreProtonNumber}, 1,
-        "Overflow (line 2, field 1: \"99999999999\")\n");
-    row("field shown cut short", Table({"e,\x01" + std::string(60, 'q') + ",1,,,1,s"}), abort,
-        {StoreProtonNumber}, 1,
-        "Type mismatch (line 2, field 1: \"\\x01" + std::string(39, 'q') + "...\")\n");
-    row("short line", Table({Record(1, 1, "42", "h"), "b,2,3"}), ignore,
-        {KeepHalfLifeText, StoreHalfLifeUnit}, 2,
-        "Subscript out of range (line 3, field 5 missing)\n");
-    row("blank last line", Table({one, ""}), abort, {StoreProtonNumber}, 2,
-        "Subscript out of range (line 3, field 1 missing)\n");
-    row("proton number beyond 16 bits",
-        Table({Record(32767, 1, "1", "s"), Record(32768, 2, "1", "s")}), ignore, {RaiseMaxZ}, 2,
-        "Overflow (line 3, proton number 32768)\n");
-    row("5001st record, abort", full, abort, {StoreProtonNumber}, 5001, beyond);
-    row("5001st record, ignore", full, ignore,
-        {StoreProtonNumber, StoreNeutronNumber, StoreHalfLifeUnit, TestMaxZ, RaiseMaxZ, TestMaxN,
-         RaiseMaxN, StoreValue},
-        5001, beyond);
-    row("5001st record without a value, ignore", noValue, ignore,
-        {StoreProtonNumber, StoreNeutronNumber, StoreHalfLifeUnit, TestMaxZ, RaiseMaxZ, TestMaxN,
-         RaiseMaxN, StoreNoValue},
-        5001, beyond);
-    row("huge fields", Table({"n," + wide + "1,2,,,1" + wide + "e-5000,h"}), abort, {}, 1, "");
-}
-
-void TestTable::failedSteps() {
-    QFETCH(std::string, bytes);
-    QFETCH(Answers, answers);
-    QFETCH(Steps, steps);
-    QFETCH(int, count);
-    QFETCH(std::string, firstPrompt);
-    s_->table->ProtonNumber[2] = 77;
-    s_->ui.answers.assign(answers.begin(), answers.end() - 1);
-    s_->ui.otherwise = answers.back();
-    s_->ui.maxPrompts = 8;  // the unopened file would prompt for ever
-    if (bytes != kNoFile) WriteFile("nuklorama.csv", bytes);
-    RunLoadSteps("nuklorama.csv", *s_->table, s_->ui);
-    QCOMPARE(s_->ui.failedSteps, steps);
-    QCOMPARE(s_->table->NuclideCount, count);
-    if (!steps.empty()) {
-        QCOMPARE(s_->ui.boxes.at(0).text, firstPrompt);
-        QCOMPARE(s_->ui.boxes.at(0).buttons, Buttons::AbortRetryIgnore);
-        QCOMPARE(s_->ui.boxes.at(0).icon, Icon::Exclamation);
-    }
-    // A skipped step keeps what was there: the working half-life text, the old table entry.
-    if (QTest::currentDataTag() == QString("short line"))
-        QCOMPARE(Stored(*s_->table, 2), "2,3,42,");
-    if (QTest::currentDataTag() == QString("proton number beyond 16 bits"))
-        QCOMPARE(s_->table->MaxZ, 32767);
-    QCOMPARE(Stored(*s_->table, 0), "0,0,0,");
-}
-
-void TestTable::eachLoadOverwritesFromRecordOne() {
-    std::string twenty = "h\r\n", ten = "h\r\n";
-    for (int i = 1; i <= 20; ++i)
-        twenty += Record(i, 100 + i, "1", "s") + "\r\n";
-    for (int i = 1; i <= 10; ++i)
-        ten += Record(i, i, "2", "h") + "\r\n";
-    ten += "b,2,abc,,,5,d\r\n";
-    s_->ui.otherwise = Answer::Ignore;
-    s_->Load(twenty);
-    s_->Load(ten);
-    const NuclideTable& t = *s_->table;
-    QCOMPARE(t.NuclideCount, 11);
-    QCOMPARE(Stored(t, 10), "10,10,2,h");
-    QCOMPARE(Stored(t, 11), "2,111,5,d");  // the bad field left the old entry
-    QCOMPARE(Stored(t, 20), "20,120,1,s");
-    QCOMPARE(t.MaxN, 111);
-}
-
-void TestTable::missingTable_data() {
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("no file") << "none";
-    QTest::newRow("directory") << "directory";
-    QTest::newRow("FIFO") << "fifo";
-    QTest::newRow("dangling link") << "link";
-    QTest::newRow("link to a table counts as the table") << "good link";
-}
-
-void TestTable::missingTable() {
-    QFETCH(QString, kind);
-    if (kind == "directory") QVERIFY(QDir().mkdir("nuklorama.csv"));
-    if (kind == "fifo") QCOMPARE(::mkfifo("nuklorama.csv", 0600), 0);
-    if (kind.endsWith("link")) QVERIFY(QFile::link("real.csv", "nuklorama.csv"));
-    if (kind == "good link") WriteFile("real.csv", Table({Record(3, 4, "1", "s")}));
-    try {
-        LoadFile("nuklorama.csv", *s_->table, s_->ui);
-        QCOMPARE(kind, QString("good link"));
-        QCOMPARE(s_->table->NeutronNumber[1], 4);
-    } catch (const ScriptedUserInterface::ProgramEnded& ended) {
-        QCOMPARE(ended.status, 1);
+    void eachLoadOverwritesTheFieldsItUses() {
+        s_->ui.otherwise = Answer::Ignore;
+        s_->Load(Table({Record(9, 3, "1", "s")}, 20));
+        const std::string unit("\xC3\xA6\0\xFF", 4);
+        s_->Load(Table({"x,26,30,a,b,2.6e6,Y,extra", "c, 6 ,8,,, 12.5 s,stable ",
+                        "d,1,0,,,-," + unit, "b,2,abc,,,5,d"}));
+        const NuclideTable& t = *s_->table;
         QCOMPARE(s_->ui.boxes.size(), size_t(1));
-        QCOMPARE(s_->ui.boxes[0].text, std::string("nuklorama.csv Not Found!"));
-        QCOMPARE(s_->ui.boxes[0].buttons, Buttons::Ok);
-        QCOMPARE(s_->ui.boxes[0].icon, Icon::Exclamation);
+        QCOMPARE(t.NuclideCount, 4);
+        QCOMPARE(Stored(t, 1), "26,30,2.6e+06,Y");
+        QCOMPARE(Stored(t, 2), "6,8,12.5,stable ");
+        QCOMPARE(Stored(t, 3), "1,0,0," + unit);
+        QCOMPARE(Stored(t, 4), "2,3,5,d");  // the bad field leaves the old entry
+        QCOMPARE(Stored(t, 20), "9,3,1,s");
+        QCOMPARE(Stored(t, 0), "0,0,0,");
+        QCOMPARE(t.MaxZ, 26);
+        QCOMPARE(t.MaxN, 30);
     }
-}
 
-void TestTable::excerptGivesTheShippedRecords() {
-    // Real NUBASE2020 lines: every unit from ys to Yy, stable, particle-unstable and empty
-    // half-lives, limit and systematics marks, and two isomers, which are skipped.
-    const QByteArray excerpt = Contents(NUKLORAMA_SOURCE_DIR "/tests/table/nubase-excerpt.txt");
-    QVERIFY(!excerpt.isEmpty());
-    const QList<QByteArray> records =
-        QByteArray::fromStdString(ImportNubase(excerpt.toStdString())).split('\n');
-    QCOMPARE(records.first(), QByteArray("name,Z,N,A,symbol,halflife,unit\r"));
-    QCOMPARE(records.size(), 1 + 31 + 1);  // header, 31 ground states, nothing after the last end
-    for (const QByteArray& record : records.mid(1, 31))
-        QVERIFY2(kShipped.contains("\n" + record + "\n"), record.constData());
-    QVERIFY(records.contains("14C,6,8,14,C,5700,y\r"));
-    QVERIFY(records.contains("128Te,52,76,128,Te,2250000000000000000000000,y\r"));
-}
-
-void TestTable::malformedNubaseLines_data() {
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QString>("error");
-    QByteArray carbon(80, ' ');
-    carbon.replace(0, 8, "012 0060").replace(11, 3, "12C").replace(74, 4, "stbl");
-    QTest::newRow("atomic number") << QByteArray(carbon).replace(4, 4, "0x60")
-                                   << "line 3: atomic number \"0x6\" is not a number";
-    QTest::newRow("half-life") << QByteArray(carbon).replace(74, 4, "1.2.")
-                               << "line 3: half-life \"1.2.\" is not a number";
-    QTest::newRow("unit") << QByteArray(carbon).replace(74, 6, "   5wk")
-                          << "line 3: half-life unit \"wk\" is not known";
-    QTest::newRow("name") << QByteArray(carbon).replace(11, 4, "12,C")
-                          << "line 3: nuclide name \"12,C\" is not valid";
-    // A lone CR ends a line, as it does for the table loader.
-    QTest::newRow("lone CR") << QByteArray("272 1090   272\r3480   B-=100")
-                             << "line 3: the line is too short for a NUBASE entry";
-}
-
-void TestTable::malformedNubaseLines() {
-    QFETCH(QByteArray, line);
-    QFETCH(QString, error);
-    try {
-        ImportNubase("# header\n\n" + line.toStdString());
-        QFAIL("no error raised");
-    } catch (const NubaseError& e) {
-        QCOMPARE(QString(e.what()), error);
-        QCOMPARE(e.Line(), 3);
+    void lineEnds_data() {
+        QTest::addColumn<std::string>("bytes");
+        QTest::newRow("CR LF") << std::string("h\r\na,1,2,,,3,s\r\nb,4,5,,,6,m\r\n");
+        QTest::newRow("CR") << std::string("h\ra,1,2,,,3,s\rb,4,5,,,6,m\r");
+        QTest::newRow("mixed, no final end") << std::string("h\ra,1,2,,,3,s\nb,4,5,,,6,m");
+        // The reader's buffer ends between the CR and the LF of the header's line end.
+        QTest::newRow("CR LF across reads")
+            << std::string(LineReader::kBufferSize - 1, 'h') + "\r\na,1,2,,,3,s\r\nb,4,5,,,6,m\r\n";
+        QTest::newRow("line longer than a read")
+            << "h\r\n" + std::string(3 * LineReader::kBufferSize, 'a') +
+                   ",1,2,,,3,s\r\nb,4,5,,,6,m";
     }
-}
 
-void TestTable::shippedTableLoadsWithoutAPrompt() {
-    auto table = std::make_unique<NuclideTable>();
-    ScriptedUserInterface ui;
-    LoadFile(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", *table, ui);
-    QVERIFY(ui.boxes.empty());
-    QCOMPARE(table->NuclideCount, 3558);
-    QCOMPARE(table->MaxZ, 118);
-    QCOMPARE(table->MaxN, 177);
-}
+    void lineEnds() {
+        QFETCH(std::string, bytes);
+        s_->Load(bytes);
+        QVERIFY(s_->ui.boxes.empty());
+        QCOMPARE(s_->table->NuclideCount, 2);
+        QCOMPARE(Stored(*s_->table, 1).substr(1), ",2,3,s");
+        QCOMPARE(Stored(*s_->table, 2), "4,5,6,m");
+    }
 
-void TestTable::shippedTableIsTheImportOfNubase2020() {
-    const QByteArray nubase = Contents(NUKLORAMA_SOURCE_DIR "/../shared/data/nubase_4.mas20.txt");
-    if (nubase.isEmpty()) QSKIP("the whole NUBASE2020 file is not beside this clone");
-    QCOMPARE(QByteArray::fromStdString(ImportNubase(nubase.toStdString())), kShipped);
-}
+    void retriedReadReturnsTheWholeLine_data() {
+        QTest::addColumn<int>("failAt");
+        for (int at = 0; at <= 18; ++at)  // every byte: inside a line, between CR and LF, the end
+            QTest::addRow("byte %d", at) << at;
+    }
 
-void TestTable::longLineWithoutAnEnd() {
-    if (!SlowTestsWanted()) QSKIP("slow: the test labelled slow runs it");
-    std::string bytes = "h\n";
-    bytes.resize(64 << 20, '7');
-    bytes[100] = ',';
-    s_->ui.otherwise = Answer::Ignore;
-    s_->Load(bytes);
-    QCOMPARE(s_->table->NuclideCount, 1);
-    // Field 1 is a 64 MiB number: an overflow, shown cut short; fields 2, 5 and 6 are missing.
-    QCOMPARE(s_->ui.failedSteps,
-             (std::vector<Step>{Step::StoreProtonNumber, Step::StoreNeutronNumber,
-                                Step::KeepHalfLifeText, Step::StoreHalfLifeUnit}));
-    QVERIFY(s_->ui.boxes[0].text.size() < 120);
-}
+    void retriedReadReturnsTheWholeLine() {
+        QFETCH(int, failAt);
+        // Hands out one byte per read and fails once, at byte failAt.
+        const std::string bytes = "h\r\nfirst\r\nsecond\r\n";
+        std::size_t at = 0;
+        bool failed = false;
+        LineReader reader([&](char* into, std::size_t) -> std::size_t {
+            if (int(at) == failAt && !std::exchange(failed, true))
+                throw RunTimeError(ErrorKind::DeviceIOError);
+            if (at == bytes.size()) return 0;
+            *into = bytes[at++];
+            return 1;
+        });
+        std::vector<std::string> lines;
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            try {
+                if (reader.AtEnd()) break;
+                std::string line;
+                reader.ReadLine(line);
+                lines.push_back(line);
+            } catch (const RunTimeError&) {
+            }
+        }
+        QVERIFY(failed);
+        QCOMPARE(lines, (std::vector<std::string>{"h", "first", "second"}));
+    }
 
-void TestTable::millionLinesAnsweredIgnore() {
-    if (!SlowTestsWanted()) QSKIP("slow: the test labelled slow runs it");
-    std::string bytes = "h\n";
-    for (int i = 0; i < 1'000'000; ++i)
-        bytes += "a,1,1,,,1,s\n";
-    s_->ui.otherwise = Answer::Ignore;
-    s_->ui.maxPrompts = 1LL << 40;
-    s_->Load(bytes);
-    // The count stops at the top of its type; every line after the table is full still prompts.
-    QCOMPARE(s_->table->NuclideCount, 32767);
-    QCOMPARE(s_->ui.prompts, 1LL * (32767 - 5000) * 8 + (1'000'000 - 32767) * 9);
-    QCOMPARE(s_->table->MaxZ, 1);
-    QCOMPARE(s_->table->HalfLifeUnit[0], std::string());
-}
+    void failedSteps_data() {
+        QTest::addColumn<std::string>("bytes");
+        QTest::addColumn<Answers>("answers");  // the last one again and again
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<std::string>("firstPrompt");
+        const auto row = [](const char* name, const std::string& bytes, Answers answers,
+                            Steps steps, int count, const std::string& prompt) {
+            QTest::newRow(name) << bytes << answers << steps << count << prompt;
+        };
+        using enum LoadStep;
+        const Answers abort{Answer::Abort}, ignore{Answer::Ignore};
+        const Answer retry = Answer::Retry;
+        const std::string one = Record(1, 1, "1", "s"), wide(5000, '0');
+        const std::string full = Table({one}, 5000);
+        const std::string beyond =
+            "Subscript out of range (line 5002, record 5001, the table holds 5000)\n";
+        const Steps pastTheTable{StoreProtonNumber, StoreNeutronNumber, StoreHalfLifeUnit, TestMaxZ,
+                                 RaiseMaxZ,         TestMaxN,           RaiseMaxN};
+
+        row("empty file", "", abort, {ReadHeader}, 0, "Input past end of file (line 1)\n");
+        // What a table deleted right after the existence test meets; ignored, every read fails.
+        row("no file at the open", kNoFile, {retry, Answer::Ignore},
+            {Open, Open, ReadHeader, TestEnd, ReadRecordLine, StoreProtonNumber, StoreNeutronNumber,
+             KeepHalfLifeText, StoreHalfLifeUnit},
+            1, "File not found (nuklorama.csv)\n");
+        row("retried", Table({"b,2,abc,,,5,d"}), {retry, retry, Answer::Abort},
+            Steps(3, StoreNeutronNumber), 1, "Type mismatch (line 2, field 2: \"abc\")\n");
+        row("letters in field 2", Table({one, "b,2,abc,,,1,s", one}), abort, {StoreNeutronNumber},
+            2, "Type mismatch (line 3, field 2: \"abc\")\n");
+        row("field 1 beyond 32 bits", Table({"c,99999999999,1,,,1,s"}), ignore, {StoreProtonNumber},
+            1, "Overflow (line 2, field 1: \"99999999999\")\n");
+        row("field shown cut short", Table({"e,\x01" + std::string(60, 'q') + ",1,,,1,s"}), abort,
+            {StoreProtonNumber}, 1,
+            "Type mismatch (line 2, field 1: \"\\x01" + std::string(39, 'q') + "...\")\n");
+        row("short line", Table({Record(1, 1, "42", "h"), "b,2,3"}), ignore,
+            {KeepHalfLifeText, StoreHalfLifeUnit}, 2,
+            "Subscript out of range (line 3, field 5 missing)\n");
+        row("blank last line", Table({one, ""}), abort, {StoreProtonNumber}, 2,
+            "Subscript out of range (line 3, field 1 missing)\n");
+        row("proton number beyond 16 bits",
+            Table({Record(32767, 1, "1", "s"), Record(32768, 2, "1", "s")}), ignore, {RaiseMaxZ}, 2,
+            "Overflow (line 3, proton number 32768)\n");
+        Steps steps = pastTheTable;
+        steps.push_back(StoreValue);
+        row("5001st record, ignore", full + one + "\r\n", ignore, steps, 5001, beyond);
+        steps.back() = StoreNoValue;
+        row("5001st record without a value, ignore", full + Record(1, 1, "-", "s") + "\r\n", ignore,
+            steps, 5001, beyond);
+        row("huge fields", Table({"n," + wide + "1,2,,,1" + wide + "e-5000,h"}), abort, {}, 1, "");
+    }
+
+    void failedSteps() {
+        QFETCH(std::string, bytes);
+        QFETCH(Answers, answers);
+        QFETCH(Steps, steps);
+        QFETCH(int, count);
+        QFETCH(std::string, firstPrompt);
+        s_->ui.answers.assign(answers.begin(), answers.end() - 1);
+        s_->ui.otherwise = answers.back();
+        s_->ui.maxPrompts = 8;  // the unopened file would prompt for ever
+        if (bytes != kNoFile) WriteFile("nuklorama.csv", bytes);
+        RunLoadSteps("nuklorama.csv", *s_->table, s_->ui);
+        QCOMPARE(s_->ui.failedSteps, steps);
+        QCOMPARE(s_->table->NuclideCount, count);
+        if (!steps.empty()) {
+            QCOMPARE(s_->ui.boxes.at(0).text, firstPrompt);
+            QCOMPARE(s_->ui.boxes.at(0).buttons, Buttons::AbortRetryIgnore);
+            QCOMPARE(s_->ui.boxes.at(0).icon, Icon::Exclamation);
+        }
+        // A skipped step keeps what was there: the working half-life text, the old table entry.
+        if (QTest::currentDataTag() == QString("short line"))
+            QCOMPARE(Stored(*s_->table, 2), "2,3,42,");
+        if (QTest::currentDataTag() == QString("proton number beyond 16 bits"))
+            QCOMPARE(s_->table->MaxZ, 32767);
+        QCOMPARE(Stored(*s_->table, 0), "0,0,0,");
+    }
+
+    void missingTable_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("no file") << "none";
+        QTest::newRow("directory") << "directory";
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("link to a table counts as the table") << "link";
+    }
+
+    void missingTable() {
+        QFETCH(QString, kind);
+        if (kind == "directory") QVERIFY(QDir().mkdir("nuklorama.csv"));
+        if (kind == "fifo") QCOMPARE(::mkfifo("nuklorama.csv", 0600), 0);
+        if (kind == "link") {
+            QVERIFY(QFile::link("real.csv", "nuklorama.csv"));
+            WriteFile("real.csv", Table({Record(3, 4, "1", "s")}));
+        }
+        try {
+            LoadFile("nuklorama.csv", *s_->table, s_->ui);
+            QCOMPARE(kind, QString("link"));
+            QCOMPARE(s_->table->NeutronNumber[1], 4);
+        } catch (const ScriptedUserInterface::ProgramEnded& ended) {
+            QCOMPARE(ended.status, 1);
+            QCOMPARE(s_->ui.boxes.size(), size_t(1));
+            QCOMPARE(s_->ui.boxes[0].text, std::string("nuklorama.csv Not Found!"));
+            QCOMPARE(s_->ui.boxes[0].buttons, Buttons::Ok);
+            QCOMPARE(s_->ui.boxes[0].icon, Icon::Exclamation);
+        }
+    }
+
+    void excerptGivesTheShippedRecords() {
+        // Real NUBASE2020 lines: every unit from ys to Yy, stable, particle-unstable and empty
+        // half-lives, limit and systematics marks, and two isomers, which are skipped.
+        const QByteArray excerpt = Contents(NUKLORAMA_SOURCE_DIR "/tests/table/nubase-excerpt.txt");
+        QVERIFY(!excerpt.isEmpty());
+        const QList<QByteArray> records =
+            QByteArray::fromStdString(ImportNubase(excerpt.toStdString())).split('\n');
+        QCOMPARE(records.first(), QByteArray("name,Z,N,A,symbol,halflife,unit\r"));
+        QCOMPARE(records.size(), 1 + 31 + 1);  // header, 31 ground states, nothing after the end
+        for (const QByteArray& record : records.mid(1, 31))
+            QVERIFY2(kShipped.contains("\n" + record + "\n"), record.constData());
+        QVERIFY(records.contains("14C,6,8,14,C,5700,y\r"));
+        QVERIFY(records.contains("128Te,52,76,128,Te,2250000000000000000000000,y\r"));
+    }
+
+    void malformedNubaseLines_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("error");
+        QByteArray carbon(80, ' ');
+        carbon.replace(0, 8, "012 0060").replace(11, 3, "12C").replace(74, 4, "stbl");
+        QTest::newRow("atomic number") << QByteArray(carbon).replace(4, 4, "0x60")
+                                       << "line 3: atomic number \"0x6\" is not a number";
+        QTest::newRow("unit") << QByteArray(carbon).replace(74, 6, "   5wk")
+                              << "line 3: half-life unit \"wk\" is not known";
+        QTest::newRow("name") << QByteArray(carbon).replace(11, 4, "12,C")
+                              << "line 3: nuclide name \"12,C\" is not valid";
+        // A lone CR ends a line, as it does for the table loader.
+        QTest::newRow("lone CR") << QByteArray("272 1090   272\r3480   B-=100")
+                                 << "line 3: the line is too short for a NUBASE entry";
+    }
+
+    void malformedNubaseLines() {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, error);
+        try {
+            ImportNubase("# header\n\n" + line.toStdString());
+            QFAIL("no error raised");
+        } catch (const NubaseError& e) {
+            QCOMPARE(QString(e.what()), error);
+            QCOMPARE(e.Line(), 3);
+        }
+    }
+
+    void shippedTable() {
+        s_->Load(kShipped.toStdString());
+        QVERIFY(s_->ui.boxes.empty());
+        QCOMPARE(s_->table->NuclideCount, 3558);
+        QCOMPARE(s_->table->MaxZ, 118);
+        QCOMPARE(s_->table->MaxN, 177);
+        const QByteArray nubase =
+            Contents(NUKLORAMA_SOURCE_DIR "/../shared/data/nubase_4.mas20.txt");
+        if (nubase.isEmpty())
+            QSKIP("the whole NUBASE2020 file, to import, is not beside this clone");
+        QCOMPARE(QByteArray::fromStdString(ImportNubase(nubase.toStdString())), kShipped);
+    }
+
+    // Huge tables, run only by the test labelled slow.
+    void longLineWithoutAnEnd() {
+        if (!qEnvironmentVariableIsSet("NUKLORAMA_SLOW_TESTS"))
+            QSKIP("run by the test labelled slow");
+        std::string bytes = "h\n";
+        bytes.resize(64 << 20, '7');
+        bytes[100] = ',';
+        s_->ui.otherwise = Answer::Ignore;
+        s_->Load(bytes);
+        QCOMPARE(s_->table->NuclideCount, 1);
+        // Field 1 is a 64 MiB number: an overflow, shown cut short; fields 2, 5 and 6 are missing.
+        QCOMPARE(s_->ui.failedSteps,
+                 (Steps{LoadStep::StoreProtonNumber, LoadStep::StoreNeutronNumber,
+                        LoadStep::KeepHalfLifeText, LoadStep::StoreHalfLifeUnit}));
+        QVERIFY(s_->ui.boxes[0].text.size() < 120);
+    }
+
+    void millionLinesAnsweredIgnore() {
+        if (!qEnvironmentVariableIsSet("NUKLORAMA_SLOW_TESTS"))
+            QSKIP("run by the test labelled slow");
+        s_->ui.otherwise = Answer::Ignore;
+        s_->ui.maxPrompts = 1LL << 40;
+        s_->Load(Table({"a,1,1,,,1,s"}, 1'000'000));
+        // The count stops at the top of its type; every line after the table is full still prompts.
+        QCOMPARE(s_->table->NuclideCount, 32767);
+        QCOMPARE(s_->ui.prompts, 1LL * (32767 - 5000) * 8 + (1'000'000 - 32767) * 9);
+        QCOMPARE(s_->table->MaxZ, 1);
+        QCOMPARE(s_->table->HalfLifeUnit[0], std::string());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestTable)
 #include "tst_table.moc"

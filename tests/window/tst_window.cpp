@@ -29,20 +29,12 @@ Q_DECLARE_METATYPE(nuklorama::Answer)
 
 namespace {
 
-// What a person saw in a box and did with it.
-struct Seen {
-    QStringList buttons;  // left to right
-    QString title, text, defaultButton;
-    Qt::TextFormat format = Qt::AutoText;
-    QMessageBox::Icon icon{};
-    bool stuck = false;
-};
-
 // Shows a box through ui and presses key once the box is ready for it: shown, active and with
-// its buttons up. A box that does not close after the key is closed here and reported stuck, so
-// the test fails instead of waiting for ever.
-Answer Answered(QtUserInterface& ui, const std::string& text, Buttons buttons, Icon icon, int key,
-                Seen& seen, Qt::KeyboardModifiers modifiers) {
+// its buttons up. Notes what a person saw: the title, the text, the buttons left to right, the
+// default one, how the text is read and the icon. A box that does not close after the key is
+// closed here and noted stuck, so the test fails instead of waiting for ever.
+Answer Answered(QtUserInterface& ui, const std::string& text, Buttons buttons, Icon icon,
+                QKeyCombination key, QStringList& seen) {
     QTimer poll;
     int pressedAt = -1, ticks = 0;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -51,28 +43,29 @@ Answer Answered(QtUserInterface& ui, const std::string& text, Buttons buttons, I
         if (!box) return;
         if (pressedAt >= 0) {
             if (ticks - pressedAt > 500) {
-                seen.stuck = true;
+                seen << "stuck";
                 box->done(QMessageBox::Cancel);
             }
             return;
         }
-        const QList<QAbstractButton*> all = box->buttons();
+        QList<QAbstractButton*> all = box->buttons();
         if (!box->isActiveWindow() ||
             !std::all_of(all.begin(), all.end(), [](auto* b) { return b->isVisible(); }))
             return;
-        QList<QAbstractButton*> ordered = all;
-        std::sort(ordered.begin(), ordered.end(), [](auto* a, auto* b) {
+        std::sort(all.begin(), all.end(), [](auto* a, auto* b) {
             return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
         });
-        for (auto* b : ordered)
-            seen.buttons << b->text();
-        seen.title = box->windowTitle();
-        seen.defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
-        seen.text = box->text();
-        seen.format = box->textFormat();
-        seen.icon = box->icon();
+        QStringList captions;
+        for (auto* b : all)
+            captions << b->text();
+        seen = {box->windowTitle(),
+                box->text(),
+                captions.join(' '),
+                box->defaultButton() ? box->defaultButton()->text() : QString(),
+                box->textFormat() == Qt::PlainText ? "plain text" : "markup",
+                box->icon() == QMessageBox::Warning ? "warning" : "no icon"};
         pressedAt = ticks;
-        QTest::keyClick(box, Qt::Key(key), modifiers);
+        QTest::keyClick(box, key.key(), key.keyboardModifiers());
     });
     poll.start(10);
     return ui.MsgBox(text, buttons, icon);
@@ -83,17 +76,189 @@ Answer Answered(QtUserInterface& ui, const std::string& text, Buttons buttons, I
 class TestWindow : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init() {
+        dir_ = std::make_unique<TemporaryCurrentDir>();
+        ui_ = ScriptedUserInterface();
+        window_ = std::make_unique<frmMain>(&ui_);
+        boxes_ = std::make_unique<QtUserInterface>(window_.get());
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        if (qEnvironmentVariableIsSet("NUKLORAMA_EXPECT_FRAME"))
+            QTRY_VERIFY2(window_->frameGeometry().height() > window_->height(),
+                         "no window manager put a frame around the window");
+    }
 
-    void startsAsDesigned();
-    void resizeFollowsTheClientArea_data();
-    void resizeFollowsTheClientArea();
-    void drawButtonDrawsTheTable();
-    void pictureSurvivesResizeAndMinimising();
-    void readingThePicture();
-    void messageBoxes_data();
-    void messageBoxes();
+    void cleanup() {
+        boxes_.reset();
+        window_.reset();
+        dir_.reset();
+    }
+
+    void startsAsDesigned() {
+        QCOMPARE(window_->windowTitle(), QString("Nuklorama"));
+        QVERIFY(window_->lbHeader->text().endsWith(QString("版本 ") + NUKLORAMA_VERSION));
+        QCOMPARE(window_->cmdDraw->text(), QString("画图"));
+        const QString captions[] = {"显示网格(绿)", "显示周期(黄)", "显示幻数(蓝)"};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(window_->chkGrid[i]->text(), captions[i]);
+            QVERIFY(window_->chkGrid[i]->isChecked());
+        }
+        QCOMPARE(window_->picEl->nextInFocusChain(), window_->cmdDraw);
+        for (const QWidget* control : Controls()) {
+            QVERIFY(!control->accessibleName().isEmpty());
+            QVERIFY(!control->accessibleDescription().isEmpty());
+        }
+    }
+
+    void resizeFollowsTheClientArea_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("as designed") << QSize(777, 564) << true;
+        QTest::newRow("small") << QSize(540, 330) << true;
+        QTest::newRow("large") << QSize(1200, 900) << true;
+        QTest::newRow("chart height would be negative") << QSize(400, 60) << false;
+        QTest::newRow("chart width would be negative too") << QSize(20, 75) << false;
+    }
+
+    void resizeFollowsTheClientArea() {
+        QFETCH(QSize, size);
+        QFETCH(bool, fits);
+        ResizeClient(777, 564);
+        const float lastWidth = twips::Width(window_->picEl);
+        const float lastHeight = twips::Height(window_->picEl);
+        ResizeClient(size.width(), size.height());
+
+        const float width = Twips(size.width()), height = Twips(size.height());
+        const float top = twips::Top(window_->cmdDraw);
+        QCOMPARE(top, Snapped(height - 375.0f - 400.0f));
+        for (QCheckBox* box : window_->chkGrid)
+            QCOMPARE(twips::Top(box), top);
+        QCOMPARE(twips::Width(window_->picEl), width >= 480 ? Snapped(width - 480.0f) : lastWidth);
+        QCOMPARE(twips::Height(window_->picEl),
+                 height >= 1110 ? Snapped(height - 1110.0f) : lastHeight);
+        QCOMPARE(twips::Left(window_->picEl), 240.0f);
+        QCOMPARE(twips::Height(window_->cmdDraw), 375.0f);
+        if (fits) {
+            for (const QWidget* control : Controls())
+                QVERIFY2(window_->rect().contains(control->geometry()),
+                         qPrintable(control->metaObject()->className() + QString(" lies outside")));
+        }
+    }
+
+    void drawButtonDrawsAndThePictureStays() {
+        window_->chkGrid[1]->setChecked(false);
+        Draw(Table(
+            {Record(118, 177, "1", "s"), Record(1, 0, "-", "stable"), Record(2, 2, "3", "un")}));
+        QVERIFY(ui_.boxes.empty());
+        QCOMPARE(ui_.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Default}));
+        // A chart pixel is a device pixel; the window draws what the chart code draws for the same
+        // table, area and boxes, and shows it pixel for pixel.
+        const QImage drawn = window_->picEl->Picture().AreaImage();
+        QCOMPARE(drawn.size(), window_->picEl->size() * window_->devicePixelRatio());
+        ImageSurface expected(drawn.width(), drawn.height(), twips::PerPixel(window_->picEl));
+        auto state = std::make_unique<ChartState>();
+        QCOMPARE(PressDraw(kTableFileName, *state, expected, ui_, {true, false, true}),
+                 DrawResult::Drawn);
+        QVERIFY(state->CellSize >= 3);
+        QCOMPARE(window_->State().CellSize, state->CellSize);
+        QCOMPARE(drawn, expected.AreaImage());
+        QImage shown = window_->picEl->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        shown.setDevicePixelRatio(1);
+        QCOMPARE(shown, drawn);
+
+        // Resizing and minimising keep the picture.
+        ResizeClient(600, 400);
+        ResizeClient(777, 564);
+        QCOMPARE(window_->picEl->Picture().AreaImage(), drawn);
+
+        const QList<QRect> layout = Layout();
+        window_->showMinimized();
+        QTRY_VERIFY(window_->isMinimized());
+        window_->resize(900, 700);  // what some desktops report of a minimised window
+        QCOMPARE(Layout(), layout);
+        window_->showNormal();
+        QTRY_VERIFY(!window_->isMinimized());
+        ResizeClient(777, 564);
+        QCOMPARE(Layout(), layout);
+        QCOMPARE(window_->picEl->Picture().AreaImage(), drawn);
+    }
+
+    void readingThePicture() {
+        ChartArea* area = window_->picEl;
+        const auto tipAt = [area](QPoint device) {
+            QHelpEvent help(QEvent::ToolTip, device / area->devicePixelRatio(),
+                            area->mapToGlobal(device));
+            QApplication::sendEvent(area, &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(area->actions().size(), 2);
+        for (const QAction* action : area->actions())
+            QVERIFY(!action->isEnabled());
+        QCOMPARE(tipAt({1, 1}), QString());
+
+        Draw(Table({Record(118, 177, "1", "s"), Record(2, 2, "3", "<img src=\"/dev/zero\">")}));
+        const int c = window_->State().CellSize;
+        // A later press that draws nothing leaves the picture, and so what it reads.
+        Draw(Table({}));
+        QCOMPARE(ui_.boxes.back().text, std::string(kNothingToDrawMessage));
+        const QString tip = tipAt({2 * c, 2 * c + c - 1});
+        QVERIFY2(tip.contains(
+                     "⁴He\nZ = 2, N = 2, A = 4\n半衰期 3 &lt;img src=&quot;/dev/zero&quot;&gt;"),
+                 qPrintable(tip));
+
+        for (const QAction* action : area->actions())
+            QVERIFY(action->isEnabled());
+        area->CopyPicture();
+        QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+                 area->Picture().AreaImage());
+        QVERIFY(!area->SavePicture("missing-folder/chart.png"));
+        QVERIFY(
+            QString::fromStdString(ui_.boxes.back().text).startsWith("missing-folder/chart.png: "));
+        QVERIFY(QDir(".").entryList(QDir::Files | QDir::Hidden).contains("nuklorama.csv"));
+        QCOMPARE(QDir(".").entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+        area->setFocus();
+        QTest::keyClick(area, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+        QApplication::activePopupWidget()->close();
+    }
+
+    void messageBoxes_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Answer>("answer");
+        const auto row = [](const char* name, QString text, Buttons buttons, QKeyCombination key,
+                            Answer answer) {
+            QTest::newRow(name) << text << int(buttons) << key.toCombined() << answer;
+        };
+        const Buttons ari = Buttons::AbortRetryIgnore;
+        row("Enter answers the default", "Overflow (line 3)\n", ari, Qt::Key_Return, Answer::Abort);
+        row("Alt+R", "Overflow (line 3)\n", ari, Qt::ALT | Qt::Key_R, Answer::Retry);
+        // Table text is shown as it stands: as rich text the last would read /dev/zero for ever.
+        row("bold, Alt+I", "Type mismatch (line 2, field 1: \"<b>x</b>\")\n", ari,
+            Qt::ALT | Qt::Key_I, Answer::Ignore);
+        row("image, Escape", "Type mismatch (line 2, field 1: \"<img src=\"/dev/zero\">\")\n", ari,
+            Qt::Key_Escape, Answer::Abort);
+        row("small window", "老兄,别把窗口放这么小啊!", Buttons::Ok, Qt::Key_Return, Answer::Ok);
+        row("missing file", "<i>t</i>.csv Not Found!", Buttons::Ok, Qt::Key_Escape, Answer::Ok);
+    }
+
+    void messageBoxes() {
+        QFETCH(QString, text);
+        QFETCH(int, buttons);
+        QFETCH(int, key);
+        QFETCH(Answer, answer);
+        const bool ari = Buttons(buttons) == Buttons::AbortRetryIgnore;
+        QStringList seen;
+        QCOMPARE(Answered(*boxes_, text.toStdString(), Buttons(buttons),
+                          ari ? Icon::Exclamation : Icon::None, QKeyCombination::fromCombined(key),
+                          seen),
+                 answer);
+        const QString captions = ari ? "&Abort &Retry &Ignore" : "OK";
+        QCOMPARE(seen, (QStringList{"Nuklorama", text, captions, captions.section(' ', 0, 0),
+                                    "plain text", ari ? "warning" : "no icon"}));
+    }
 
 private:
     float Twips(int pixels) const { return twips::FromLogicalPixels(window_.get(), pixels); }
@@ -124,197 +289,6 @@ private:
     // The desktop's own message boxes, over the window.
     std::unique_ptr<QtUserInterface> boxes_;
 };
-
-void TestWindow::init() {
-    dir_ = std::make_unique<TemporaryCurrentDir>();
-    ui_ = ScriptedUserInterface();
-    window_ = std::make_unique<frmMain>(&ui_);
-    boxes_ = std::make_unique<QtUserInterface>(window_.get());
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    if (qEnvironmentVariableIsSet("NUKLORAMA_EXPECT_FRAME"))
-        QTRY_VERIFY2(window_->frameGeometry().height() > window_->height(),
-                     "no window manager put a frame around the window");
-}
-
-void TestWindow::cleanup() {
-    boxes_.reset();
-    window_.reset();
-    dir_.reset();
-}
-
-void TestWindow::startsAsDesigned() {
-    QCOMPARE(window_->windowTitle(), QString("Nuklorama"));
-    QVERIFY(window_->lbHeader->text().endsWith(QString("版本 ") + NUKLORAMA_VERSION));
-    QCOMPARE(window_->cmdDraw->text(), QString("画图"));
-    const QString captions[] = {"显示网格(绿)", "显示周期(黄)", "显示幻数(蓝)"};
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(window_->chkGrid[i]->text(), captions[i]);
-        QVERIFY(window_->chkGrid[i]->isChecked());
-    }
-    QCOMPARE(window_->picEl->nextInFocusChain(), window_->cmdDraw);
-    for (const QWidget* control : Controls()) {
-        QVERIFY(!control->accessibleName().isEmpty());
-        QVERIFY(!control->accessibleDescription().isEmpty());
-    }
-}
-
-void TestWindow::resizeFollowsTheClientArea_data() {
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<bool>("fits");
-    QTest::newRow("as designed") << QSize(777, 564) << true;
-    QTest::newRow("small") << QSize(540, 330) << true;
-    QTest::newRow("large") << QSize(1200, 900) << true;
-    QTest::newRow("chart height would be negative") << QSize(400, 60) << false;
-    QTest::newRow("chart width would be negative too") << QSize(20, 75) << false;
-}
-
-void TestWindow::resizeFollowsTheClientArea() {
-    QFETCH(QSize, size);
-    QFETCH(bool, fits);
-    ResizeClient(777, 564);
-    const float lastWidth = twips::Width(window_->picEl);
-    const float lastHeight = twips::Height(window_->picEl);
-    ResizeClient(size.width(), size.height());
-
-    const float width = Twips(size.width()), height = Twips(size.height());
-    const float top = twips::Top(window_->cmdDraw);
-    QCOMPARE(top, Snapped(height - 375.0f - 400.0f));
-    for (QCheckBox* box : window_->chkGrid)
-        QCOMPARE(twips::Top(box), top);
-    QCOMPARE(twips::Width(window_->picEl), width >= 480 ? Snapped(width - 480.0f) : lastWidth);
-    QCOMPARE(twips::Height(window_->picEl),
-             height >= 1110 ? Snapped(height - 1110.0f) : lastHeight);
-    QCOMPARE(twips::Left(window_->picEl), 240.0f);
-    QCOMPARE(twips::Height(window_->cmdDraw), 375.0f);
-    if (fits) {
-        for (const QWidget* control : Controls())
-            QVERIFY2(window_->rect().contains(control->geometry()),
-                     qPrintable(control->metaObject()->className() + QString(" lies outside")));
-    }
-}
-
-void TestWindow::drawButtonDrawsTheTable() {
-    window_->chkGrid[1]->setChecked(false);
-    Draw(Table({Record(118, 177, "1", "s"), Record(1, 0, "-", "stable"), Record(2, 2, "3", "un")}));
-    QVERIFY(ui_.boxes.empty());
-    QCOMPARE(ui_.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Default}));
-    // A chart pixel is a device pixel; the window draws what the chart code draws for the same
-    // table, area and boxes, and shows it pixel for pixel.
-    const QImage drawn = window_->picEl->Picture().AreaImage();
-    QCOMPARE(drawn.size(), window_->picEl->size() * window_->devicePixelRatio());
-    ImageSurface expected(drawn.width(), drawn.height(), twips::PerPixel(window_->picEl));
-    auto state = std::make_unique<ChartState>();
-    QCOMPARE(PressDraw(kTableFileName, *state, expected, ui_, {true, false, true}),
-             DrawResult::Drawn);
-    QVERIFY(state->CellSize >= 3);
-    QCOMPARE(window_->State().CellSize, state->CellSize);
-    QCOMPARE(drawn, expected.AreaImage());
-    QImage shown = window_->picEl->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    shown.setDevicePixelRatio(1);
-    QCOMPARE(shown, drawn);
-}
-
-void TestWindow::pictureSurvivesResizeAndMinimising() {
-    Draw(Table({Record(118, 177, "1", "s"), Record(1, 1, "-", "stable")}));
-    const QImage drawn = window_->picEl->Picture().AreaImage();
-    ResizeClient(600, 400);
-    ResizeClient(777, 564);
-    QCOMPARE(window_->picEl->Picture().AreaImage(), drawn);
-
-    const QList<QRect> layout = Layout();
-    window_->showMinimized();
-    QTRY_VERIFY(window_->isMinimized());
-    window_->resize(900, 700);  // what some desktops report of a minimised window
-    QCOMPARE(Layout(), layout);
-    window_->showNormal();
-    QTRY_VERIFY(!window_->isMinimized());
-    ResizeClient(777, 564);
-    QCOMPARE(Layout(), layout);
-    QCOMPARE(window_->picEl->Picture().AreaImage(), drawn);
-}
-
-void TestWindow::readingThePicture() {
-    ChartArea* area = window_->picEl;
-    const auto tipAt = [area](QPoint device) {
-        QHelpEvent help(QEvent::ToolTip, device / area->devicePixelRatio(),
-                        area->mapToGlobal(device));
-        QApplication::sendEvent(area, &help);
-        return QToolTip::isVisible() ? QToolTip::text() : QString();
-    };
-    QCOMPARE(area->actions().size(), 2);
-    for (const QAction* action : area->actions())
-        QVERIFY(!action->isEnabled());
-    QCOMPARE(tipAt({1, 1}), QString());
-
-    Draw(Table({Record(118, 177, "1", "s"), Record(2, 2, "3", "<img src=\"/dev/zero\">")}));
-    const int c = window_->State().CellSize;
-    // A later press that draws nothing leaves the picture, and so what it reads.
-    Draw(Table({}));
-    QCOMPARE(ui_.boxes.back().text, std::string(kNothingToDrawMessage));
-    const QString tip = tipAt({2 * c, 2 * c + c - 1});
-    QVERIFY2(
-        tip.contains("⁴He\nZ = 2, N = 2, A = 4\n半衰期 3 &lt;img src=&quot;/dev/zero&quot;&gt;"),
-        qPrintable(tip));
-
-    for (const QAction* action : area->actions())
-        QVERIFY(action->isEnabled());
-    area->CopyPicture();
-    QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
-             area->Picture().AreaImage());
-    QVERIFY(!area->SavePicture("missing-folder/chart.png"));
-    QVERIFY(QString::fromStdString(ui_.boxes.back().text).startsWith("missing-folder/chart.png: "));
-    QVERIFY(QDir(".").entryList(QDir::Files | QDir::Hidden).contains("nuklorama.csv"));
-    QCOMPARE(QDir(".").entryList(QDir::Files | QDir::Hidden).size(), 1);
-
-    area->setFocus();
-    QTest::keyClick(area, Qt::Key_F10, Qt::ShiftModifier);
-    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
-    QApplication::activePopupWidget()->close();
-}
-
-void TestWindow::messageBoxes_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("buttons");
-    QTest::addColumn<int>("key");  // with Alt when it is a letter
-    QTest::addColumn<Answer>("answer");
-    const auto row = [](const char* name, QString text, Buttons buttons, int key, Answer answer) {
-        QTest::newRow(name) << text << int(buttons) << key << answer;
-    };
-    const Buttons ari = Buttons::AbortRetryIgnore;
-    row("Enter answers the default", "Overflow (line 3)\n", ari, Qt::Key_Return, Answer::Abort);
-    row("Escape", "Overflow (line 3)\n", ari, Qt::Key_Escape, Answer::Abort);
-    row("Alt+R", "Overflow (line 3)\n", ari, Qt::Key_R, Answer::Retry);
-    row("Alt+I", "Overflow (line 3)\n", ari, Qt::Key_I, Answer::Ignore);
-    // Table text is shown as it stands: as rich text the last would read /dev/zero for ever.
-    row("bold", "Type mismatch (line 2, field 1: \"<b>x</b>\")\n", ari, Qt::Key_I, Answer::Ignore);
-    row("image", "Type mismatch (line 2, field 1: \"<img src=\"/dev/zero\">\")\n", ari,
-        Qt::Key_Escape, Answer::Abort);
-    row("small window", "老兄,别把窗口放这么小啊!", Buttons::Ok, Qt::Key_Return, Answer::Ok);
-    row("missing file", "<i>t</i>.csv Not Found!", Buttons::Ok, Qt::Key_Escape, Answer::Ok);
-}
-
-void TestWindow::messageBoxes() {
-    QFETCH(QString, text);
-    QFETCH(int, buttons);
-    QFETCH(int, key);
-    QFETCH(Answer, answer);
-    const bool ari = Buttons(buttons) == Buttons::AbortRetryIgnore;
-    const auto modifiers = key >= Qt::Key_A && key <= Qt::Key_Z ? Qt::AltModifier : Qt::NoModifier;
-    Seen seen;
-    QCOMPARE(Answered(*boxes_, text.toStdString(), Buttons(buttons),
-                      ari ? Icon::Exclamation : Icon::None, key, seen, modifiers),
-             answer);
-    QVERIFY2(!seen.stuck, "the box did not close");
-    const QStringList captions =
-        ari ? QStringList{"&Abort", "&Retry", "&Ignore"} : QStringList{"OK"};
-    QCOMPARE(seen.buttons, captions);
-    QCOMPARE(seen.defaultButton, captions.first());
-    QCOMPARE(seen.title, QString("Nuklorama"));
-    QCOMPARE(seen.text, text);
-    QCOMPARE(seen.format, Qt::PlainText);
-    QCOMPARE(seen.icon, ari ? QMessageBox::Warning : QMessageBox::NoIcon);
-}
 
 QTEST_MAIN(TestWindow)
 #include "tst_window.moc"
