@@ -88,7 +88,6 @@ private slots:
     void lineEnds_data() {
         QTest::addColumn<std::string>("bytes");
         QTest::newRow("CR LF") << std::string("h\r\na,1,2,,,3,s\r\nb,4,5,,,6,m\r\n");
-        QTest::newRow("CR") << std::string("h\ra,1,2,,,3,s\rb,4,5,,,6,m\r");
         QTest::newRow("mixed, no final end") << std::string("h\ra,1,2,,,3,s\nb,4,5,,,6,m");
         // The reader's buffer ends between the CR and the LF of the header's line end.
         QTest::newRow("CR LF across reads")
@@ -107,39 +106,6 @@ private slots:
         QCOMPARE(Stored(*s_->table, 2), "4,5,6,m");
     }
 
-    void retriedReadReturnsTheWholeLine_data() {
-        QTest::addColumn<int>("failAt");
-        for (int at = 0; at <= 18; ++at)  // every byte: inside a line, between CR and LF, the end
-            QTest::addRow("byte %d", at) << at;
-    }
-
-    void retriedReadReturnsTheWholeLine() {
-        QFETCH(int, failAt);
-        // Hands out one byte per read and fails once, at byte failAt.
-        const std::string bytes = "h\r\nfirst\r\nsecond\r\n";
-        std::size_t at = 0;
-        bool failed = false;
-        LineReader reader([&](char* into, std::size_t) -> std::size_t {
-            if (int(at) == failAt && !std::exchange(failed, true))
-                throw RunTimeError(ErrorKind::DeviceIOError);
-            if (at == bytes.size()) return 0;
-            *into = bytes[at++];
-            return 1;
-        });
-        std::vector<std::string> lines;
-        for (int attempt = 0; attempt < 10; ++attempt) {
-            try {
-                if (reader.AtEnd()) break;
-                std::string line;
-                reader.ReadLine(line);
-                lines.push_back(line);
-            } catch (const RunTimeError&) {
-            }
-        }
-        QVERIFY(failed);
-        QCOMPARE(lines, (std::vector<std::string>{"h", "first", "second"}));
-    }
-
     void failedSteps_data() {
         QTest::addColumn<std::string>("bytes");
         QTest::addColumn<Answers>("answers");  // the last one again and again
@@ -154,11 +120,12 @@ private slots:
         const Answers abort{Answer::Abort}, ignore{Answer::Ignore};
         const Answer retry = Answer::Retry;
         const std::string one = Record(1, 1, "1", "s"), wide(5000, '0');
-        const std::string full = Table({one}, 5000);
         const std::string beyond =
             "Subscript out of range (line 5002, record 5001, the table holds 5000)\n";
-        const Steps pastTheTable{StoreProtonNumber, StoreNeutronNumber, StoreHalfLifeUnit, TestMaxZ,
-                                 RaiseMaxZ,         TestMaxN,           RaiseMaxN};
+        const auto pastTheTable = [](LoadStep last) {
+            return Steps{StoreProtonNumber, StoreNeutronNumber, StoreHalfLifeUnit, TestMaxZ,
+                         RaiseMaxZ,         TestMaxN,           RaiseMaxN,         last};
+        };
 
         row("empty file", "", abort, {ReadHeader}, 0, "Input past end of file (line 1)\n");
         // What a table deleted right after the existence test meets; ignored, every read fails.
@@ -170,8 +137,6 @@ private slots:
             Steps(3, StoreNeutronNumber), 1, "Type mismatch (line 2, field 2: \"abc\")\n");
         row("letters in field 2", Table({one, "b,2,abc,,,1,s", one}), abort, {StoreNeutronNumber},
             2, "Type mismatch (line 3, field 2: \"abc\")\n");
-        row("field 1 beyond 32 bits", Table({"c,99999999999,1,,,1,s"}), ignore, {StoreProtonNumber},
-            1, "Overflow (line 2, field 1: \"99999999999\")\n");
         row("field shown cut short", Table({"e,\x01" + std::string(60, 'q') + ",1,,,1,s"}), abort,
             {StoreProtonNumber}, 1,
             "Type mismatch (line 2, field 1: \"\\x01" + std::string(39, 'q') + "...\")\n");
@@ -183,12 +148,11 @@ private slots:
         row("proton number beyond 16 bits",
             Table({Record(32767, 1, "1", "s"), Record(32768, 2, "1", "s")}), ignore, {RaiseMaxZ}, 2,
             "Overflow (line 3, proton number 32768)\n");
-        Steps steps = pastTheTable;
-        steps.push_back(StoreValue);
-        row("5001st record, ignore", full + one + "\r\n", ignore, steps, 5001, beyond);
-        steps.back() = StoreNoValue;
-        row("5001st record without a value, ignore", full + Record(1, 1, "-", "s") + "\r\n", ignore,
-            steps, 5001, beyond);
+        row("5001st record, ignore", Table({one}, 5001), ignore, pastTheTable(StoreValue), 5001,
+            beyond);
+        row("5001st record without a value, ignore",
+            Table({one}, 5000) + Record(1, 1, "-", "s") + "\r\n", ignore,
+            pastTheTable(StoreNoValue), 5001, beyond);
         row("huge fields", Table({"n," + wide + "1,2,,,1" + wide + "e-5000,h"}), abort, {}, 1, "");
     }
 
@@ -258,8 +222,6 @@ private slots:
         QCOMPARE(records.size(), 1 + 31 + 1);  // header, 31 ground states, nothing after the end
         for (const QByteArray& record : records.mid(1, 31))
             QVERIFY2(kShipped.contains("\n" + record + "\n"), record.constData());
-        QVERIFY(records.contains("14C,6,8,14,C,5700,y\r"));
-        QVERIFY(records.contains("128Te,52,76,128,Te,2250000000000000000000000,y\r"));
     }
 
     void malformedNubaseLines_data() {
@@ -290,16 +252,10 @@ private slots:
         }
     }
 
-    void shippedTable() {
-        s_->Load(kShipped.toStdString());
-        QVERIFY(s_->ui.boxes.empty());
-        QCOMPARE(s_->table->NuclideCount, 3558);
-        QCOMPARE(s_->table->MaxZ, 118);
-        QCOMPARE(s_->table->MaxN, 177);
+    void shippedTableIsTheImportOfNubase2020() {
         const QByteArray nubase =
             Contents(NUKLORAMA_SOURCE_DIR "/../shared/data/nubase_4.mas20.txt");
-        if (nubase.isEmpty())
-            QSKIP("the whole NUBASE2020 file, to import, is not beside this clone");
+        if (nubase.isEmpty()) QSKIP("the whole NUBASE2020 file is not beside this clone");
         QCOMPARE(QByteArray::fromStdString(ImportNubase(nubase.toStdString())), kShipped);
     }
 
