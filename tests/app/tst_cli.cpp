@@ -38,28 +38,29 @@ private slots:
     void cleanup() { dir_.reset(); }
 
     void exitStatus_data() {
-        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("table");  // none when null
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        const QString good = QString::fromStdString(Table({Record(8, 8, "1", "s")}));
-        const QString bad =
-            QString::fromStdString(Table({Record(8, 8, "1", "s"), "x,1,abc,,,1,s"}));
-        QTest::newRow("drawn") << good << QStringList() << 0 << "";
-        QTest::newRow("drawn after a failure")
-            << bad << QStringList() << 3 << "Type mismatch (line 3, field 2: \"abc\")";
-        QTest::newRow("failures ignored")
-            << QString::fromStdString(Table({"x,1,abc,,,1,s", Record(8, 8, "-", "stable"), "y,2"}))
-            << QStringList{"--on-error", "ignore"} << 3 << "(line 4, field 6 missing)";
-        QTest::newRow("missing table") << QString() << QStringList() << 1 << "t.csv Not Found!";
-        QTest::newRow("nothing to draw")
-            << QString::fromStdString(Table({})) << QStringList() << 1 << "nothing to draw";
-        QTest::newRow("empty file")
-            << "" << QStringList{"--on-error", "ignore"} << 1 << "Input past end of file (line 1)";
-        QTest::newRow("too small") << good << QStringList{"--size", "7x7"} << 1 << "too small";
-        QTest::newRow("bad size") << good << QStringList{"--size", "0x10"} << 2 << "--size";
-        QTest::newRow("bad overlay")
-            << good << QStringList{"--overlays", "grid,stars"} << 2 << "stars";
+        const auto row = [](const char* name, const char* table, const QStringList& options,
+                            int status, const char* message) {
+            QTest::newRow(name) << QString(table) << options << status << QString(message);
+        };
+        const std::string good = Table({Record(8, 8, "1", "s")});
+        const QStringList ignore{"--on-error", "ignore"};
+        row("drawn", good.c_str(), {}, 0, "");
+        row("drawn after a failure", Table({Record(8, 8, "1", "s"), "x,1,abc,,,1,s"}).c_str(), {},
+            3, "Type mismatch (line 3, field 2: \"abc\")");
+        row("failures ignored",
+            Table({"x,1,abc,,,1,s", Record(8, 8, "-", "stable"), "y,2"}).c_str(), ignore, 3,
+            "(line 4, field 6 missing)");
+        row("missing table", nullptr, {}, 1, "t.csv Not Found!");
+        row("nothing to draw", Table({}).c_str(), {}, 1, "nothing to draw");
+        row("empty file", "", ignore, 1, "Input past end of file (line 1)");
+        row("too small", good.c_str(), {"--size", "7x7"}, 1, "too small");
+        row("bad size", good.c_str(), {"--size", "0x10"}, 2, "--size");
+        row("bad dpi", good.c_str(), {"--dpi", "0"}, 2, "--dpi");
+        row("bad overlay", good.c_str(), {"--overlays", "grid,stars"}, 2, "stars");
     }
 
     void exitStatus() {

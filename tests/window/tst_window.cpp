@@ -258,6 +258,7 @@ private slots:
                           ari ? Icon::Exclamation : Icon::None, QKeyCombination::fromCombined(key),
                           seen),
                  answer);
+        QVERIFY2(!seen.contains("stuck"), "the box was not ready or did not close in time");
         const QString captions = ari ? "&Abort &Retry &Ignore" : "OK";
         QCOMPARE(seen, (QStringList{"Nuklorama", text, captions, captions.section(' ', 0, 0),
                                     "plain text", ari ? "warning" : "no icon"}));
