@@ -23,6 +23,12 @@ constexpr TimeUnit kUnits[] = {
 // powers of ten land just below their grey step, and the chart must keep that.
 constexpr double kLn10 = 2.30258509299405;
 
+const TimeUnit* FindTimeUnit(std::string_view unit) {
+    for (const TimeUnit& u : kUnits)
+        if (IsUnitWord(unit, u.word)) return &u;
+    return nullptr;
+}
+
 }  // namespace
 
 bool IsUnitWord(std::string_view unit, std::string_view lowerWord) {
@@ -35,16 +41,14 @@ bool IsUnitWord(std::string_view unit, std::string_view lowerWord) {
     return true;
 }
 
+bool IsKnownUnit(std::string_view unit) {
+    return IsUnitWord(unit, "stable") || IsUnitWord(unit, "un") || FindTimeUnit(unit) != nullptr;
+}
+
 Colour HalfLifeColour(double value, std::string_view unit) {
     if (IsUnitWord(unit, "stable")) return kWhite;
     if (IsUnitWord(unit, "un")) return kRed;
-    const TimeUnit* found = nullptr;
-    for (const TimeUnit& u : kUnits) {
-        if (IsUnitWord(unit, u.word)) {
-            found = &u;
-            break;
-        }
-    }
+    const TimeUnit* found = FindTimeUnit(unit);
     if (found == nullptr) return kBlack;
 
     // Seconds are used as given, without a multiplication that could change the value.
