@@ -35,20 +35,20 @@ bool IsUnitWord(std::string_view unit, std::string_view lowerWord) {
     return true;
 }
 
+std::optional<double> HalfLifeSeconds(double value, std::string_view unit) {
+    for (const TimeUnit& u : kUnits) {
+        // Seconds are used as given, without a multiplication that could change the value.
+        if (IsUnitWord(unit, u.word)) return u.word == "s" ? value : value * u.toSeconds;
+    }
+    return std::nullopt;
+}
+
 Colour HalfLifeColour(double value, std::string_view unit) {
     if (IsUnitWord(unit, "stable")) return kWhite;
     if (IsUnitWord(unit, "un")) return kRed;
-    const TimeUnit* found = nullptr;
-    for (const TimeUnit& u : kUnits) {
-        if (IsUnitWord(unit, u.word)) {
-            found = &u;
-            break;
-        }
-    }
-    if (found == nullptr) return kBlack;
-
-    // Seconds are used as given, without a multiplication that could change the value.
-    const double seconds = found->word == "s" ? value : value * found->toSeconds;
+    const std::optional<double> inSeconds = HalfLifeSeconds(value, unit);
+    if (!inSeconds) return kBlack;
+    const double seconds = *inSeconds;
     if (!(seconds > 0)) return kBlack;
     if (std::isinf(seconds)) return kWhite;
 

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chart/FindNuclide.h"
+
+#include <limits>
+#include <regex>
+
+#include "chart/CellLabel.h"
+#include "chart/Elements.h"
+#include "chart/HalfLifeColour.h"
+
+namespace nuklorama {
+namespace {
+
+// Lower-case ASCII, without blanks (the ideographic space included).
+std::string Normalised(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == ' ' || c == '\t') continue;
+        if (text.substr(i, 3) == "\u3000") {
+            i += 2;
+            continue;
+        }
+        out += c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+    }
+    return out;
+}
+
+std::optional<std::int32_t> ElementNamed(const std::string& name) {
+    for (std::int32_t Z = 0; Z <= kLastElement; ++Z) {
+        const Element e = *ElementOf(Z);
+        if (name == Normalised(e.symbol) || name == e.english || name == e.chinese) return Z;
+    }
+    return std::nullopt;
+}
+
+// Stable outlives everything; unknown and unreadable half-lives come last.
+double Lifetime(const NuclideTable& table, int record) {
+    const auto r = static_cast<std::size_t>(record);
+    if (IsUnitWord(table.HalfLifeUnit[r], "stable")) return std::numeric_limits<double>::infinity();
+    const auto seconds = HalfLifeSeconds(table.HalfLife[r], table.HalfLifeUnit[r]);
+    return seconds && *seconds > 0 ? *seconds : -1;
+}
+
+FoundNuclide InTable(std::int32_t Z, long long N, const CellIndex& cells) {
+    if (N < 0 || N > std::numeric_limits<std::int32_t>::max()) return {{}, {}, "没有这种核素"};
+    if (cells.At(Z, std::int32_t(N)) == 0)
+        return {{}, {}, "表中没有 " + NuclideName(Z, std::int32_t(N))};
+    return {Z, std::int32_t(N), {}};
+}
+
+FoundNuclide LongestLived(std::int32_t Z, const NuclideTable& table, const CellIndex& cells) {
+    const CellIndex::Entry* best = nullptr;
+    double longest = 0;
+    for (const CellIndex::Entry& e : cells.Row(Z)) {
+        const double life = Lifetime(table, e.record);
+        if (!best || life > longest) best = &e, longest = life;
+    }
+    if (!best) return {{}, {}, "表中没有" + std::string(ElementOf(Z)->chinese) + "的核素"};
+    return {Z, best->other, {}};
+}
+
+}  // namespace
+
+FoundNuclide FindNuclide(std::string_view text, const NuclideTable& table, const CellIndex& cells) {
+    const std::string s = Normalised(text);
+    static const std::regex protonsAndNeutrons(R"(^z=?(\d{1,9}),?n=?(\d{1,9})$)");
+    static const std::regex massFirst(R"(^(\d{1,9})-?(.+)$)");
+    static const std::regex nameFirst(R"(^(.+?)-?(\d{1,9})$)");
+    std::smatch m;
+    if (std::regex_match(s, m, protonsAndNeutrons)) {
+        const long long Z = std::stoll(m[1]);
+        if (Z > std::numeric_limits<std::int32_t>::max()) return {{}, {}, "没有这种核素"};
+        return InTable(std::int32_t(Z), std::stoll(m[2]), cells);
+    }
+    std::string name = s;
+    std::optional<long long> A;
+    if (std::regex_match(s, m, massFirst))
+        name = m[2], A = std::stoll(m[1]);
+    else if (std::regex_match(s, m, nameFirst))
+        name = m[1], A = std::stoll(m[2]);
+    // A lone "n" is the neutron; with a mass number other than 1 it reads as nitrogen.
+    std::optional<std::int32_t> Z = name == "n" && A && *A != 1 ? 7 : ElementNamed(name);
+    if (!Z) return {{}, {}, "认不出这个核素名"};
+    if (!A) return LongestLived(*Z, table, cells);
+    return InTable(*Z, *A - *Z, cells);
+}
+
+}  // namespace nuklorama
