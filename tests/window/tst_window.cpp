@@ -195,7 +195,7 @@ private slots:
             QApplication::sendEvent(area, &help);
             return QToolTip::isVisible() ? QToolTip::text() : QString();
         };
-        QCOMPARE(area->actions().size(), 2);
+        QCOMPARE(area->actions().size(), 7);
         for (const QAction* action : area->actions())
             QVERIFY(!action->isEnabled());
         QCOMPARE(tipAt({1, 1}), QString());
