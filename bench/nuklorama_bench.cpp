@@ -201,7 +201,7 @@ void BM_WindowZoomStep(benchmark::State& state) {
     };
     while (state.range(0) != 0 && area->View().CellSize() < kNameLabelSize)
         wheel(120);
-    int angle = 120;
+    int angle = -120;  // in first, so that both sizes carry labels
     for (auto _ : state) {
         if (state.range(0) != 0) wheel(angle = -angle);
         area->repaint();

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chart area's view: zoom, pan, the selected cell, find and the view as shown.
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
