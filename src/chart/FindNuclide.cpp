@@ -63,6 +63,9 @@ FoundNuclide LongestLived(std::int32_t Z, const NuclideTable& table, const CellI
 }  // namespace
 
 FoundNuclide FindNuclide(std::string_view text, const NuclideTable& table, const CellIndex& cells) {
+    // No name is this long; the pattern matching below need not see a pasted page.
+    constexpr std::size_t kLongestName = 64;
+    if (text.size() > kLongestName) return {{}, {}, "认不出这个核素名"};
     const std::string s = Normalised(text);
     static const std::regex protonsAndNeutrons(R"(^z=?(\d{1,9}),?n=?(\d{1,9})$)");
     static const std::regex massFirst(R"(^(\d{1,9})-?(.+)$)");

@@ -110,6 +110,7 @@ void ChartArea::Scroll(int dx, int dy) {
 
 bool ChartArea::NativeGesture(QNativeGestureEvent* event) {
     if (event->gestureType() != Qt::ZoomNativeGesture || !drawn_) return false;
+    if (!std::isfinite(event->value())) return true;
     // Each event scales by 1 + value; a step is a quarter more.
     pinch_ += std::log1p(std::max(event->value(), -0.9));
     const double step = std::log(1.25);
