@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/DrawnChart.h"
 
-#include <algorithm>
-#include <array>
 #include <cstdio>
-#include <string_view>
 
 #include "chart/CellLabel.h"
 #include "chart/Elements.h"

@@ -21,11 +21,11 @@ class FindField;
 // The frame of the selected cell: magenta, a colour no cell, band or background has.
 inline constexpr Colour kSelectionColour = 0xFF00FF;
 
-// The chart area: shows its persistent image and nothing else. It never redraws the chart by
-// itself; covering, minimising or resizing the window leave the picture as drawn. Resting the
-// pointer on a cell names it; the context menu copies or saves the picture. It also shows the
-// picture at larger cell sizes, drawn afresh by the chart code, with labels in the cells, moved
-// by the mouse and the keyboard, with one selected cell.
+// The chart area: shows its persistent image, or a closer view of it. It never redraws the
+// picture by itself; covering, minimising or resizing the window leave it as drawn. Resting the
+// pointer on a cell names it; the context menu copies or saves the picture. Zoomed in, the chart
+// code draws the visible part afresh at the larger cell size, with labels in the cells; the
+// mouse and the keyboard move the view and one selected cell.
 class ChartArea : public QWidget {
     Q_OBJECT
 public:
