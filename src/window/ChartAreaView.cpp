@@ -178,8 +178,10 @@ void ChartArea::Select(ChartView::Cell cell) {
 }
 
 bool ChartArea::MoveSelection(QKeyEvent* event) {
-    const bool toNuclide = event->modifiers() == Qt::ControlModifier;
-    if (!selected_ || !drawn_ || (event->modifiers() != Qt::NoModifier && !toNuclide)) return false;
+    // The keypad's arrows count as arrows.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool toNuclide = modifiers == Qt::ControlModifier;
+    if (!selected_ || !drawn_ || (modifiers != Qt::NoModifier && !toNuclide)) return false;
     ChartView::Cell to = *selected_;
     const int key = event->key();
     const int forward = key == Qt::Key_Right || key == Qt::Key_Down ? 1 : -1;
