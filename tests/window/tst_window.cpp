@@ -442,6 +442,12 @@ private:
                 QVERIFY2(s >= kNameLabelSize * ratio && inX >= 2 && inY >= 2 && inX < s - 2 &&
                              inY < s - 2,
                          qPrintable(QString("pixel %1, %2 differs").arg(x).arg(y)));
+                // Text is blended towards black or white, whichever stands out on the cell.
+                const QRgb under = expected.pixel(x, y), seen = shown.pixel(x, y);
+                const QRgb text =
+                    ToQRgb(LabelColour(qRed(under) | qGreen(under) << 8 | qBlue(under) << 16));
+                QVERIFY((qRed(seen) - qRed(under)) * (qRed(text) - qRed(under)) >= 0 &&
+                        (qGreen(seen) - qGreen(under)) * (qGreen(text) - qGreen(under)) >= 0);
                 ++labelled;
             }
         QCOMPARE(labelled > 0, s >= kNameLabelSize * ratio);
