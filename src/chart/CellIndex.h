@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <span>
-#include <unordered_map>
 #include <vector>
 
 #include "table/NuclideTable.h"
@@ -14,8 +13,8 @@ namespace nuklorama {
 // drawn chart so that the pointer, the keyboard and find never walk the table.
 class CellIndex {
 public:
-    struct Entry {
-        std::int32_t other;  // N within a row, Z within a column
+    struct Cell {
+        std::int32_t Z, N;
         int record;
     };
 
@@ -23,14 +22,14 @@ public:
 
     // The record on top at (Z, N), 0 for an empty cell.
     int At(std::int32_t Z, std::int32_t N) const;
-    // The occupied cells of a row or column, in order of N or Z.
-    std::span<const Entry> Row(std::int32_t Z) const;
-    std::span<const Entry> Column(std::int32_t N) const;
+    // The occupied cells of a row in order of N, of a column in order of Z.
+    std::span<const Cell> Row(std::int32_t Z) const;
+    std::span<const Cell> Column(std::int32_t N) const;
     // The occupied cells of a row whose N lies in [first, last].
-    std::span<const Entry> RowBetween(std::int32_t Z, std::int32_t first, std::int32_t last) const;
+    std::span<const Cell> RowBetween(std::int32_t Z, std::int32_t first, std::int32_t last) const;
 
 private:
-    std::unordered_map<std::int32_t, std::vector<Entry>> rows_, columns_;
+    std::vector<Cell> byRow_, byColumn_;
 };
 
 }  // namespace nuklorama

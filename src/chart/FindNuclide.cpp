@@ -50,14 +50,14 @@ FoundNuclide InTable(std::int32_t Z, long long N, const CellIndex& cells) {
 }
 
 FoundNuclide LongestLived(std::int32_t Z, const NuclideTable& table, const CellIndex& cells) {
-    const CellIndex::Entry* best = nullptr;
+    const CellIndex::Cell* best = nullptr;
     double longest = 0;
-    for (const CellIndex::Entry& e : cells.Row(Z)) {
+    for (const CellIndex::Cell& e : cells.Row(Z)) {
         const double life = Lifetime(table, e.record);
         if (!best || life > longest) best = &e, longest = life;
     }
     if (!best) return {{}, {}, "表中没有" + std::string(ElementOf(Z)->chinese) + "的核素"};
-    return {Z, best->other, {}};
+    return {Z, best->N, {}};
 }
 
 }  // namespace

@@ -168,14 +168,14 @@ void CellLabelPainter::Paint(QImage& image, const NuclideTable& table, const Cel
     const auto firstZ = std::int32_t(std::floor(double(offsetY) / s));
     const auto lastZ = std::int32_t(std::floor(double(offsetY + image.height() - 1) / s));
     for (std::int32_t Z = firstZ; Z <= lastZ; ++Z) {
-        for (const CellIndex::Entry& e : cells.RowBetween(Z, firstN, lastN)) {
+        for (const CellIndex::Cell& e : cells.RowBetween(Z, firstN, lastN)) {
             const auto r = static_cast<std::size_t>(e.record);
-            const int left = int((long long)e.other * s - offsetX);
+            const int left = int((long long)e.N * s - offsetX);
             const int top = int((long long)Z * s - offsetY);
             const QRect inside(left + margin_, top + margin_, s - 2 * margin_, s - 2 * margin_);
             const Colour colour =
                 LabelColour(HalfLifeColour(table.HalfLife[r], table.HalfLifeUnit[r]));
-            const std::string name = NuclideName(Z, e.other);
+            const std::string name = NuclideName(Z, e.N);
             if (!halfLives_) {
                 DrawLine(image, name_, inside, name, colour);
                 continue;

@@ -192,10 +192,12 @@ bool ChartArea::MoveSelection(QKeyEvent* event) {
         moved += forward;
     } else {
         const auto line = across ? drawn_->cells->Row(to.Z) : drawn_->cells->Column(to.N);
-        const CellIndex::Entry* next = nullptr;
-        for (const CellIndex::Entry& e : line)
-            if (forward > 0 ? e.other > moved && !next : e.other < moved) next = &e;
-        if (next) moved = next->other;
+        const std::int32_t* next = nullptr;
+        for (const CellIndex::Cell& cell : line) {
+            const std::int32_t& along = across ? cell.N : cell.Z;
+            if (forward > 0 ? along > moved && !next : along < moved) next = &along;
+        }
+        if (next) moved = *next;
     }
     if (!(to == *selected_) && !Description(to).isEmpty()) Select(to);
     return true;
