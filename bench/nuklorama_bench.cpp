@@ -162,6 +162,17 @@ void BM_RenderPng(benchmark::State& state) {
     state.counters["bytes"] = double(bytes);
 }
 
+// The index by Z and N that the pointer, the keyboard, find and the labels read, built once per
+// press.
+void BM_CellIndex(benchmark::State& state) {
+    UseTable(state.range(0) == 5000);
+    auto table = std::make_unique<NuclideTable>();
+    NoPrompts ui;
+    LoadFile(kTableFileName, *table, ui);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CellIndex(*table).At(92, 146));
+}
+
 // One frame of the zoomed view at 1920 × 1080 device pixels: the chart code draws the visible
 // part at the cell size, then the labels; each frame is panned by a few pixels. At 24 pixels per
 // cell the labels are the most there can be.
@@ -215,6 +226,7 @@ BENCHMARK(BM_Press)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PressAndRepaint)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderPng)->Arg(800)->Arg(3200)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstPressOfANewWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_CellIndex)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ViewFrame)->Arg(24)->Arg(48)->Arg(128)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WindowZoomStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
