@@ -296,6 +296,12 @@ private slots:
         QCOMPARE(area->View().OffsetY(), before.OffsetY() - 30 * ratio + 3 * s);
         QCOMPARE(area->View().OffsetX(), before.OffsetX() - 50 * ratio + 3 * s);
         CheckViewIsTheChart(area);
+        const ChartView scrolled = area->View();
+        ResizeClient(900, 700);  // keeps the top-left cell where it is
+        QVERIFY(area->View().OffsetX() == scrolled.OffsetX() &&
+                area->View().OffsetY() == scrolled.OffsetY());
+        CheckViewIsTheChart(area);
+        ResizeClient(777, 564);
 
         // A click selects; arrows move the mark, Ctrl+arrows to the next nuclide, if any.
         QTest::mouseClick(
@@ -358,6 +364,11 @@ private slots:
         QVERIFY(!area->Finder()->isVisible() && area->hasFocus());
         const ChartView& view = area->View();
         QVERIFY(view.CellSize() >= kNameLabelSize * area->devicePixelRatio());
+        const QPoint middle(int(view.Left(u238) + view.CellSize() / 2) / area->devicePixelRatio(),
+                            int(view.Top(u238) + view.CellSize() / 2) / area->devicePixelRatio());
+        QHelpEvent help(QEvent::ToolTip, middle, area->mapToGlobal(middle));
+        QApplication::sendEvent(area, &help);
+        QTRY_VERIFY(QToolTip::isVisible() && QToolTip::text().contains("Z = 92, N = 146"));
         QVERIFY(std::abs(view.Left(u238) + view.CellSize() / 2 -
                          area->width() * area->devicePixelRatio() / 2) <= view.CellSize());
         CheckViewIsTheChart(area);
