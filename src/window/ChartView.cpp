@@ -64,7 +64,10 @@ bool ChartView::Zoom(int steps, int x, int y, int viewWidth, int viewHeight) {
     const long long N = FloorDiv(px, s), Z = FloorDiv(py, s);
     const double fx = double(px - N * s) / s, fy = double(py - Z * s) / s;
     step_ = step;
-    if (IsFit()) return Fit(sizes_.front(), pictureWidth_, pictureHeight_), true;
+    if (IsFit()) {
+        Fit(sizes_.front(), pictureWidth_, pictureHeight_);
+        return true;
+    }
     const int t = CellSize();
     offsetX_ = Saturated(N * t + (long long)std::floor(fx * t) - x);
     offsetY_ = Saturated(Z * t + (long long)std::floor(fy * t) - y);
