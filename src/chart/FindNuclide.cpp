@@ -42,11 +42,10 @@ double Lifetime(const NuclideTable& table, int record) {
     return seconds && *seconds > 0 ? *seconds : -1;
 }
 
-FoundNuclide InTable(std::int32_t Z, long long N, const CellIndex& cells) {
-    if (N < 0 || N > std::numeric_limits<std::int32_t>::max()) return {{}, {}, "没有这种核素"};
-    if (cells.At(Z, std::int32_t(N)) == 0)
-        return {{}, {}, "表中没有 " + NuclideName(Z, std::int32_t(N))};
-    return {Z, std::int32_t(N), {}};
+FoundNuclide InTable(std::int32_t Z, std::int32_t N, const CellIndex& cells) {
+    if (N < 0) return {{}, {}, "没有这种核素"};
+    if (cells.At(Z, N) == 0) return {{}, {}, "表中没有 " + NuclideName(Z, N)};
+    return {Z, N, {}};
 }
 
 FoundNuclide LongestLived(std::int32_t Z, const NuclideTable& table, const CellIndex& cells) {
@@ -72,16 +71,15 @@ FoundNuclide FindNuclide(std::string_view text, const NuclideTable& table, const
     static const std::regex nameFirst(R"(^(.+?)-?(\d{1,9})$)");
     std::smatch m;
     if (std::regex_match(s, m, protonsAndNeutrons)) {
-        const long long Z = std::stoll(m[1]);
-        if (Z > std::numeric_limits<std::int32_t>::max()) return {{}, {}, "没有这种核素"};
-        return InTable(std::int32_t(Z), std::stoll(m[2]), cells);
+        // Nine digits at most: every number fits.
+        return InTable(std::stoi(m[1]), std::stoi(m[2]), cells);
     }
     std::string name = s;
-    std::optional<long long> A;
+    std::optional<std::int32_t> A;
     if (std::regex_match(s, m, massFirst))
-        name = m[2], A = std::stoll(m[1]);
+        name = m[2], A = std::stoi(m[1]);
     else if (std::regex_match(s, m, nameFirst))
-        name = m[1], A = std::stoll(m[2]);
+        name = m[1], A = std::stoi(m[2]);
     // A lone "n" is the neutron; with a mass number other than 1 it reads as nitrogen.
     std::optional<std::int32_t> Z = name == "n" && A && *A != 1 ? 7 : ElementNamed(name);
     if (!Z) return {{}, {}, "认不出这个核素名"};
