@@ -323,6 +323,9 @@ private slots:
             const QRect mark(int(area->View().Left(cell)), int(area->View().Top(cell)), s, s);
             QCOMPARE(PixelsOf(Shown(), kSelectionColour), mark);
         }
+        for (QAction* action : area->actions())  // copies the view as shown, mark and all
+            if (action->text() == "复制当前视图") action->trigger();
+        QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), Shown());
         QTest::keyClick(area, Qt::Key_Up);
         QVERIFY(area->accessibleDescription().startsWith("⁷⁵Fe\nZ = 26, N = 49, A = 75"));
         QTest::keyClick(area, Qt::Key_Return);
