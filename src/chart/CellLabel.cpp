@@ -27,11 +27,15 @@ constexpr ShortUnit kShortUnits[] = {
     {"Ey", 1e18 * kYear}, {"Zy", 1e21 * kYear}, {"Yy", 1e24 * kYear},
 };
 
-// Three significant digits of a number from 1 to below 1000.
+// Three significant digits of a number from 1 to below 1000; beyond the largest unit, with an
+// exponent.
 std::string ThreeDigits(double number) {
     const int decimals = number < 10 ? 2 : number < 100 ? 1 : 0;
     char text[32];
-    std::snprintf(text, sizeof text, "%.*f", decimals, number);
+    if (number < 1000)
+        std::snprintf(text, sizeof text, "%.*f", decimals, number);
+    else
+        std::snprintf(text, sizeof text, "%.2e", number);
     return text;
 }
 
