@@ -11,13 +11,17 @@
 namespace nuklorama {
 namespace {
 
-// Lower-case ASCII, without blanks (the ideographic space included).
+// Lower-case ASCII, without blanks (the ideographic space included), with the dashes people
+// type for a hyphen read as one.
 std::string Normalised(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == ' ' || c == '\t') continue;
-        if (text.substr(i, 3) == "\u3000") {
+        const std::string_view wide = text.substr(i, 3);
+        if (wide == "\u3000" || wide == "\u2010" || wide == "\u2013" || wide == "\u2212" ||
+            wide == "\uFF0D") {
+            if (wide != "\u3000") out += '-';
             i += 2;
             continue;
         }

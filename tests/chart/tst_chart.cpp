@@ -262,8 +262,9 @@ private slots:
         const auto row = [](const char* text, QPoint found, const char* reason = "") {
             QTest::newRow(text) << QString::fromUtf8(text) << found << QString::fromUtf8(reason);
         };
-        for (const char* uranium : {"U-238", "U238", "238U", "u 238", "uranium-238", "铀-238",
-                                    "Z=92 N=146", " z = 92, n = 146 ", "238-u", "URANIUM 238"})
+        for (const char* uranium :
+             {"U-238", "U238", "238U", "u 238", "uranium-238", "铀-238", "Z=92 N=146",
+              " z = 92, n = 146 ", "238-u", "URANIUM 238", "U–238", "铀－238"})
             row(uranium, {146, 92});
         for (const char* uranium : {"U", "uranium", "铀"})  // the longest-lived
             row(uranium, {146, 92});
