@@ -14,15 +14,20 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <cstdio>
 #include <map>
 #include <memory>
 #include <set>
 
+#include "chart/CellIndex.h"
+#include "chart/CellLabel.h"
 #include "chart/DrawCommand.h"
 #include "chart/HalfLifeColour.h"
 #include "chart/RecordedSurface.h"
+#include "image/CellLabelPainter.h"
 #include "image/Png.h"
+#include "image/ViewSurface.h"
 #include "table/LoadFile.h"
 #include "window/ChartArea.h"
 #include "window/frmMain.h"
@@ -72,16 +77,16 @@ void UseTable(bool grown) {
     file.write(grown ? larger : shipped);
 }
 
-// The real window, its chart area 1200 × 800 device pixels.
-std::unique_ptr<frmMain> ChartWindow() {
+// The real window, its chart area 1200 × 800 device pixels unless said otherwise.
+std::unique_ptr<frmMain> ChartWindow(QSize size = {1200, 800}) {
     auto window = std::make_unique<frmMain>();
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get())) qFatal("window not shown");
     for (int i = 0; i < 3; ++i) {
         const QSize area = window->picEl->size();
-        window->resize(window->size() + QSize(1200 - area.width(), 800 - area.height()));
+        window->resize(window->size() + size - area);
     }
-    if (window->picEl->size() != QSize(1200, 800)) qFatal("chart area is not 1200x800");
+    if (window->picEl->size() != size) qFatal("chart area is not of the size asked for");
     return window;
 }
 
@@ -157,12 +162,73 @@ void BM_RenderPng(benchmark::State& state) {
     state.counters["bytes"] = double(bytes);
 }
 
+// The index by Z and N that the pointer, the keyboard, find and the labels read, built once per
+// press.
+void BM_CellIndex(benchmark::State& state) {
+    UseTable(state.range(0) == 5000);
+    auto table = std::make_unique<NuclideTable>();
+    NoPrompts ui;
+    LoadFile(kTableFileName, *table, ui);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CellIndex(*table).At(92, 146));
+}
+
+// One frame of the zoomed view at 1920 × 1080 device pixels: the chart code draws the visible
+// part at the cell size, then the labels; each frame is panned by a few pixels. At 24 pixels per
+// cell the labels are the most there can be.
+void BM_ViewFrame(benchmark::State& state) {
+    UseTable(false);
+    auto table = std::make_unique<NuclideTable>();
+    NoPrompts ui;
+    LoadFile(kTableFileName, *table, ui);
+    const CellIndex cells(*table);
+    const auto s = std::int16_t(state.range(0));
+    QImage view(1920, 1080, QImage::Format_RGB32);
+    CellLabelPainter labels;
+    const int width = 1920 * s / 10, height = 1080 * s / 10;  // the fit's cell is 10 pixels
+    int frame = 0;
+    for (auto _ : state) {
+        const int offsetX = 40 * s + (frame * 7) % (8 * s), offsetY = 50 * s;
+        ViewSurface surface(view, width, height, 15, offsetX, offsetY);
+        surface.Cls();
+        DrawChart(*table, s, {}, surface);
+        labels.Paint(view, *table, cells, s, 1, offsetX, offsetY);
+        ++frame;
+    }
+}
+
+// A zoom step in the window, chart area 1920 × 1080: Ctrl+wheel in or out between the first two
+// cell sizes with labels, and the repaint that shows it. Argument 0: the fit's repaint alone.
+void BM_WindowZoomStep(benchmark::State& state) {
+    UseTable(false);
+    const auto window = ChartWindow({1920, 1080});
+    window->cmdDraw_Click();
+    ChartArea* area = window->picEl;
+    const QPointF middle(960, 700);
+    const auto wheel = [&](int angle) {
+        QWheelEvent event(middle, area->mapToGlobal(middle), {}, {0, angle}, Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(area, &event);
+    };
+    while (state.range(0) != 0 && area->View().CellSize() < kNameLabelSize)
+        wheel(120);
+    int angle = -120;  // in first, so that both sizes carry labels
+    for (auto _ : state) {
+        if (state.range(0) != 0) wheel(angle = -angle);
+        area->repaint();
+    }
+    state.counters["cell"] = area->View().CellSize();
+}
+
 BENCHMARK(BM_Load)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Colours)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Press)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PressAndRepaint)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderPng)->Arg(800)->Arg(3200)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstPressOfANewWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_CellIndex)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ViewFrame)->Arg(24)->Arg(48)->Arg(128)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WindowZoomStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 long PeakKiB() {
     rusage usage{};

@@ -1,35 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/DrawnChart.h"
 
-#include <algorithm>
-#include <array>
 #include <cstdio>
-#include <string_view>
 
+#include "chart/CellLabel.h"
+#include "chart/Elements.h"
 #include "chart/HalfLifeColour.h"
 
 namespace nuklorama {
 namespace {
-
-constexpr std::array<std::string_view, 119> kElements{
-    "n",  "H",  "He", "Li", "Be", "B",  "C",  "N",  "O",  "F",  "Ne", "Na", "Mg", "Al", "Si",
-    "P",  "S",  "Cl", "Ar", "K",  "Ca", "Sc", "Ti", "V",  "Cr", "Mn", "Fe", "Co", "Ni", "Cu",
-    "Zn", "Ga", "Ge", "As", "Se", "Br", "Kr", "Rb", "Sr", "Y",  "Zr", "Nb", "Mo", "Tc", "Ru",
-    "Rh", "Pd", "Ag", "Cd", "In", "Sn", "Sb", "Te", "I",  "Xe", "Cs", "Ba", "La", "Ce", "Pr",
-    "Nd", "Pm", "Sm", "Eu", "Gd", "Tb", "Dy", "Ho", "Er", "Tm", "Yb", "Lu", "Hf", "Ta", "W",
-    "Re", "Os", "Ir", "Pt", "Au", "Hg", "Tl", "Pb", "Bi", "Po", "At", "Rn", "Fr", "Ra", "Ac",
-    "Th", "Pa", "U",  "Np", "Pu", "Am", "Cm", "Bk", "Cf", "Es", "Fm", "Md", "No", "Lr", "Rf",
-    "Db", "Sg", "Bh", "Hs", "Mt", "Ds", "Rg", "Cn", "Nh", "Fl", "Mc", "Lv", "Ts", "Og",
-};
-
-// The mass number as superscript digits, as it stands before a symbol.
-std::string Superscript(long long number) {
-    static constexpr const char* kDigits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-    std::string text;
-    for (const char c : std::to_string(number))
-        text += c == '-' ? "⁻" : kDigits[c - '0'];
-    return text;
-}
 
 // The half-life as read, the unit word as stored; a table's odd bytes stay visible but short.
 std::string HalfLifeText(double value, const std::string& unit) {
@@ -50,21 +29,14 @@ std::optional<CellAt> FindCell(const DrawnChart& chart, int xPixel, int yPixel) 
         yPixel >= chart.heightPixels)
         return std::nullopt;
     CellAt cell{yPixel / c, xPixel / c, 0};
-    const NuclideTable& t = *chart.table;
-    // Drawn in record order, so the last record of a cell is the one on top.
-    for (int i = std::min<int>(t.NuclideCount, NuclideTable::kMaxRecords); i >= 1; --i) {
-        const auto r = static_cast<std::size_t>(i);
-        if (t.ProtonNumber[r] == cell.Z && t.NeutronNumber[r] == cell.N) {
-            cell.record = i;
-            break;
-        }
-    }
+    cell.record =
+        chart.cells ? chart.cells->At(cell.Z, cell.N) : CellIndex(*chart.table).At(cell.Z, cell.N);
     return cell;
 }
 
 std::string ElementSymbol(std::int32_t Z) {
-    return Z >= 0 && Z < std::int32_t(kElements.size()) ? std::string(kElements[std::size_t(Z)])
-                                                        : std::string();
+    const auto element = ElementOf(Z);
+    return element ? std::string(element->symbol) : std::string();
 }
 
 std::string DescribeCell(const DrawnChart& chart, int xPixel, int yPixel) {

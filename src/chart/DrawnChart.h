@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "chart/CellIndex.h"
 #include "chart/Chart.h"
 #include "table/NuclideTable.h"
 
@@ -19,6 +20,8 @@ struct DrawnChart {
     Overlays overlays;
     int widthPixels = 0, heightPixels = 0;
     float twipsPerPixel = 15;
+    // Which record lies on top of each cell; built from the table when not given.
+    std::shared_ptr<const CellIndex> cells = nullptr;
 };
 
 // The cell under a pixel of the drawn area: its row and column, and the record drawn there last

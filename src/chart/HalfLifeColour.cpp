@@ -41,6 +41,13 @@ bool IsUnitWord(std::string_view unit, std::string_view lowerWord) {
     return true;
 }
 
+std::optional<double> HalfLifeSeconds(double value, std::string_view unit) {
+    const TimeUnit* found = FindTimeUnit(unit);
+    if (found == nullptr) return std::nullopt;
+    // Seconds are used as given, without a multiplication that could change the value.
+    return found->word == "s" ? value : value * found->toSeconds;
+}
+
 bool IsKnownUnit(std::string_view unit) {
     return IsUnitWord(unit, "stable") || IsUnitWord(unit, "un") || FindTimeUnit(unit) != nullptr;
 }
@@ -48,11 +55,9 @@ bool IsKnownUnit(std::string_view unit) {
 Colour HalfLifeColour(double value, std::string_view unit) {
     if (IsUnitWord(unit, "stable")) return kWhite;
     if (IsUnitWord(unit, "un")) return kRed;
-    const TimeUnit* found = FindTimeUnit(unit);
-    if (found == nullptr) return kBlack;
-
-    // Seconds are used as given, without a multiplication that could change the value.
-    const double seconds = found->word == "s" ? value : value * found->toSeconds;
+    const std::optional<double> inSeconds = HalfLifeSeconds(value, unit);
+    if (!inSeconds) return kBlack;
+    const double seconds = *inSeconds;
     if (!(seconds > 0)) return kBlack;
     if (std::isinf(seconds)) return kWhite;
 

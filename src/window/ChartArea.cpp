@@ -15,6 +15,7 @@
 #include "image/ChartFiles.h"
 #include "image/Png.h"
 #include "table/FileWriter.h"
+#include "window/FindField.h"
 #include "window/Twips.h"
 
 namespace nuklorama {
@@ -33,13 +34,15 @@ ChartArea::ChartArea(QWidget* parent, UserInterface& ui)
       picture_(0, 0, 15),
       copy_(new QAction(QStringLiteral("复制图片"), this)),
       save_(new QAction(QStringLiteral("图片另存为…"), this)),
-      menu_(new QMenu(this)) {
+      menu_(new QMenu(this)),
+      find_(new FindField(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::TabFocus);
+    setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("核素图"));
     setAccessibleDescription(
         QStringLiteral("核素图：横向中子数 N，纵向质子数 "
                        "Z，灰度表示半衰期。指针停在格子上显示核素；右键菜单可复制或保存图片。"));
+    chartDescription_ = accessibleDescription();
     copy_->setShortcut(QKeySequence::Copy);
     copy_->setShortcutContext(Qt::WidgetShortcut);
     for (QAction* action : {copy_, save_}) {
@@ -49,12 +52,17 @@ ChartArea::ChartArea(QWidget* parent, UserInterface& ui)
     }
     connect(copy_, &QAction::triggered, this, &ChartArea::CopyPicture);
     connect(save_, &QAction::triggered, this, &ChartArea::AskWhereToSave);
+    AddViewActions();
 }
 
 void ChartArea::SetDrawn(DrawnChart drawn) {
+    if (!drawn.cells) drawn.cells = std::make_shared<const CellIndex>(*drawn.table);
     drawn_ = std::move(drawn);
     copy_->setEnabled(true);
     save_->setEnabled(true);
+    for (QAction* action : viewActions_)
+        action->setEnabled(true);
+    ResetView();
 }
 
 void ChartArea::CopyPicture() {
@@ -86,18 +94,21 @@ bool ChartArea::SavePicture(const QString& path) {
 }
 
 bool ChartArea::event(QEvent* event) {
+    if (event->type() == QEvent::NativeGesture &&
+        NativeGesture(static_cast<QNativeGestureEvent*>(event)))
+        return true;
     if (event->type() != QEvent::ToolTip) return QWidget::event(event);
     const auto* help = static_cast<QHelpEvent*>(event);
-    const double ratio = devicePixelRatioF();
-    const std::string text = drawn_
-                                 ? DescribeCell(*drawn_, int(std::floor(help->pos().x() * ratio)),
-                                                int(std::floor(help->pos().y() * ratio)))
-                                 : std::string();
-    if (text.empty())
+    const QPoint device = DevicePoint(help->pos());
+    ShowTip(help->globalPos(), Description(view_.CellAt(device.x(), device.y())));
+    return true;
+}
+
+void ChartArea::ShowTip(QPoint globalPos, const QString& text) {
+    if (text.isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(help->globalPos(), AsPlainToolTip(QString::fromStdString(text)), this);
-    return true;
+        QToolTip::showText(globalPos, AsPlainToolTip(text), this);
 }
 
 void ChartArea::contextMenuEvent(QContextMenuEvent* event) {
@@ -108,7 +119,11 @@ void ChartArea::keyPressEvent(QKeyEvent* event) {
     // The menu key arrives as a context menu event; Shift+F10 is the desktops' other way.
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)
         menu_->popup(mapToGlobal(rect().center()));
-    else
+    else if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+              event->key() == Qt::Key_Space) &&
+             selected_)
+        ShowSelectedDescription();
+    else if (!MoveSelection(event))
         QWidget::keyPressEvent(event);
 }
 
@@ -120,14 +135,17 @@ void ChartArea::FitSurface() {
 
 void ChartArea::resizeEvent(QResizeEvent*) {
     FitSurface();
+    zoomedStale_ = true;
 }
 
 void ChartArea::paintEvent(QPaintEvent*) {
     FitSurface();  // the screen may have changed under the window
     QPainter painter(this);
-    const QImage& image = picture_.Image();
+    const QImage& image = view_.IsFit() ? picture_.Image() : ZoomedImage();
     const double ratio = devicePixelRatioF();
     painter.drawImage(QRectF(0, 0, image.width() / ratio, image.height() / ratio), image);
+    painter.scale(1 / ratio, 1 / ratio);
+    PaintSelection(painter);
 }
 
 }  // namespace nuklorama

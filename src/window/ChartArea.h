@@ -5,17 +5,27 @@
 #include <optional>
 
 #include "chart/DrawnChart.h"
+#include "image/CellLabelPainter.h"
 #include "image/ImageSurface.h"
 #include "table/UserInterface.h"
+#include "window/ChartView.h"
 
 class QAction;
 class QMenu;
+class QNativeGestureEvent;
 
 namespace nuklorama {
 
-// The chart area: shows its persistent image and nothing else. It never redraws the chart by
-// itself; covering, minimising or resizing the window leave the picture as drawn. Resting the
-// pointer on a cell names it; the context menu copies or saves the picture.
+class FindField;
+
+// The frame of the selected cell: magenta, a colour no cell, band or background has.
+inline constexpr Colour kSelectionColour = 0xFF00FF;
+
+// The chart area: shows its persistent image, or a closer view of it. It never redraws the
+// picture by itself; covering, minimising or resizing the window leave it as drawn. Resting the
+// pointer on a cell names it; the context menu copies or saves the picture. Zoomed in, the chart
+// code draws the visible part afresh at the larger cell size, with labels in the cells; the
+// mouse and the keyboard move the view and one selected cell.
 class ChartArea : public QWidget {
     Q_OBJECT
 public:
@@ -31,16 +41,56 @@ public:
     // ending; written whole or not at all. Says why in a box when it fails.
     bool SavePicture(const QString& path);
 
+    // What the area shows now: the picture or the zoomed view, with the selection mark.
+    QImage ViewImage();
+    const ChartView& View() const { return view_; }
+    std::optional<ChartView::Cell> Selected() const { return selected_; }
+    FindField* Finder() const { return find_; }
+    // Back to the picture Draw made; the selection stays.
+    void ShowFit();
+    // What a press of Draw does to the view: the fit, nothing selected.
+    void ResetView();
+
 protected:
     bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void FitSurface();
     void AskWhereToSave();
+    void AddViewActions();
+    QAction* AddAction(const QString& text, QList<QKeySequence> keys, void (ChartArea::*slot)());
+
+    // The zoomed view and the selection, in device pixels of the area.
+    int ViewWidth() const;
+    int ViewHeight() const;
+    QPoint DevicePoint(QPointF logical) const;
+    void ZoomAt(int steps, QPoint device);
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomAboutSelection(int steps);
+    void Scroll(int dx, int dy);
+    bool NativeGesture(QNativeGestureEvent* event);
+    void Select(ChartView::Cell cell);
+    bool MoveSelection(QKeyEvent* event);
+    void ShowSelectedDescription();
+    void ShowTip(QPoint globalPos, const QString& text);
+    void OpenFind();
+    void Find(const QString& text);
+    void CopyView();
+    void ViewChanged();
+    // The chart at the view's cell size with its labels, drawn when the view has changed.
+    const QImage& ZoomedImage();
+    void PaintSelection(QPainter& painter) const;
+    QString Description(ChartView::Cell cell) const;
 
     UserInterface& ui_;
     ImageSurface picture_;
@@ -48,6 +98,19 @@ private:
     QAction* copy_;
     QAction* save_;
     QMenu* menu_;
+
+    QString chartDescription_;
+    ChartView view_;
+    std::optional<ChartView::Cell> selected_;
+    QImage zoomed_;
+    bool zoomedStale_ = true;
+    CellLabelPainter labels_;
+    FindField* find_;
+    QList<QAction*> viewActions_;
+    std::optional<QPoint> dragFrom_;
+    bool dragged_ = false;
+    int wheelZoom_ = 0;
+    double pinch_ = 0;
 };
 
 }  // namespace nuklorama

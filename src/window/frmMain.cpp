@@ -106,6 +106,7 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::cmdDraw_Click() {
+    picEl->ResetView();
     // Nothing else runs during a press, so the boxes read now are the boxes at each overlay.
     const Overlays overlays{chkGrid[0]->isChecked(), chkGrid[1]->isChecked(),
                             chkGrid[2]->isChecked()};

@@ -2,9 +2,11 @@
 #include <QTest>
 #include <optional>
 
+#include "chart/CellLabel.h"
 #include "chart/ChartLayout.h"
 #include "chart/DrawCommand.h"
 #include "chart/DrawnChart.h"
+#include "chart/FindNuclide.h"
 #include "chart/HalfLifeColour.h"
 #include "chart/RecordedSurface.h"
 #include "image/ImageSurface.h"
@@ -278,6 +280,89 @@ private slots:
         QCOMPARE(fromBoxes.format() == QImage::Format_Indexed8, greys < 256);
         QCOMPARE(fromBoxes.convertToFormat(QImage::Format_RGB32), drawn);
         QCOMPARE(fromImage.convertToFormat(QImage::Format_RGB32), drawn);
+    }
+
+    void findsNuclidesAsPeopleTypeThem_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QPoint>("found");  // (N, Z), or (-1, -1) with the reason
+        QTest::addColumn<QString>("reason");
+        const auto row = [](const char* text, QPoint found, const char* reason = "") {
+            QTest::newRow(text) << QString::fromUtf8(text) << found << QString::fromUtf8(reason);
+        };
+        for (const char* uranium :
+             {"U-238", "U238", "238U", "u 238", "uranium-238", "铀-238", "Z=92 N=146",
+              " z = 92, n = 146 ", "238-u", "URANIUM 238", "U–238", "铀－238"})
+            row(uranium, {146, 92});
+        for (const char* uranium : {"U", "uranium", "铀"})  // the longest-lived
+            row(uranium, {146, 92});
+        row("Fe", {28, 26});  // stable, then the lowest mass number
+        row("iron", {28, 26});
+        row("铁", {28, 26});
+        row("n", {1, 0});
+        row("N-14", {7, 7});
+        row("n 1", {1, 0});
+        row("U-300", {-1, -1}, "表中没有 ³⁰⁰U");
+        row("Og", {-1, -1}, "表中没有鿫的核素");
+        row("Z=1 N=99999999999", {-1, -1}, "认不出这个核素名");
+        row("Xx-1", {-1, -1}, "认不出这个核素名");
+        QTest::newRow("a pasted page")
+            << QString(100000, 'a') << QPoint(-1, -1) << "认不出这个核素名";
+        row("", {-1, -1}, "认不出这个核素名");
+        row("H-0", {-1, -1}, "没有这种核素");
+    }
+
+    void findsNuclidesAsPeopleTypeThem() {
+        QFETCH(QString, text);
+        QFETCH(QPoint, found);
+        QFETCH(QString, reason);
+        s_->Load(Table({Record(92, 146, "4.468e9", "y"), Record(92, 143, "7.04e8", "y"),
+                        Record(92, 150, "un", "un"), Record(26, 30, "-", "stable"),
+                        Record(26, 28, "-", "stable"), Record(26, 34, "2.62e6", "y"),
+                        Record(0, 1, "609.8", "s"), Record(7, 7, "-", "stable")}));
+        const FoundNuclide f = FindNuclide(text.toStdString(), *s_->table, CellIndex(*s_->table));
+        QCOMPARE(QPoint(f.N.value_or(-1), f.Z.value_or(-1)), found);
+        QCOMPARE(QString::fromStdString(f.reason), reason);
+    }
+
+    void cellLabels_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<std::string>("unit");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* text, double value, const char* unit) {
+            QTest::newRow(text) << value << std::string(unit) << QString::fromUtf8(text);
+        };
+        row("4.47 Gy", 4.468e9, "y");
+        row("6.01 h", 6.01, "h");
+        row("1.00 s", 999.7, "ms");
+        row("60.0 s", 59.99, "s");
+        row("8.51 min", 8.51, "m");
+        row("183 d", 0.5, "y");
+        row("850 µs", 850, "us");
+        row("0.10 ys", 1e-25, "s");
+        row("1.00e+06 Yy", 1e30, "y");
+        row("稳定", 0, "Stable");
+        row("未知", 0, "UN");
+        row("", 1, "weeks");
+        row("", 0, "s");
+    }
+
+    void cellLabels() {
+        QFETCH(double, value);
+        QFETCH(std::string, unit);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(ShortHalfLife(value, unit)), text);
+        QCOMPARE(NuclideName(26, 30) + NuclideName(0, 1) + NuclideName(119, 181), "⁵⁶Fe¹n³⁰⁰119");
+    }
+
+    void labelsStandOutOnEveryColourOfTheChart() {
+        QCOMPARE(ContrastRatio(kWhite, kBlack), 21.0);
+        // Grey 118 is the first on which black stands out more than white.
+        for (int g = 0; g < 256; ++g) {
+            QCOMPARE(LabelColour(Grey(g)), g >= 118 ? kBlack : kWhite);
+            QVERIFY(ContrastRatio(LabelColour(Grey(g)), Grey(g)) >= 4.5);
+        }
+        QCOMPARE(LabelColour(kRed), kBlack);
+        QVERIFY(ContrastRatio(kBlack, kRed) >= 4.5);
     }
 
 private:

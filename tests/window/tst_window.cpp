@@ -10,18 +10,25 @@
 #include <QDir>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QNativeGestureEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <memory>
 
+#include "chart/CellLabel.h"
 #include "chart/RecordedSurface.h"
+#include "support/PixelCheck.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestFiles.h"
 #include "window/ChartArea.h"
+#include "window/FindField.h"
 #include "window/QtUserInterface.h"
 #include "window/Twips.h"
 #include "window/frmMain.h"
@@ -197,7 +204,7 @@ private slots:
             QApplication::sendEvent(area, &help);
             return QToolTip::isVisible() ? QToolTip::text() : QString();
         };
-        QCOMPARE(area->actions().size(), 2);
+        QCOMPARE(area->actions().size(), 7);
         for (const QAction* action : area->actions())
             QVERIFY(!action->isEnabled());
         QCOMPARE(tipAt({1, 1}), QString());
@@ -228,6 +235,150 @@ private slots:
         QTest::keyClick(area, Qt::Key_F10, Qt::ShiftModifier);
         QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
         QApplication::activePopupWidget()->close();
+    }
+
+    void zoomKeepsTheCellUnderThePointer_data() {
+        QTest::addColumn<QString>("gesture");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("steps");
+        QTest::newRow("wheel") << "wheel" << QPoint(300, 200) << 3;
+        QTest::newRow("fine wheel, to the labels") << "fine wheel" << QPoint(100, 50) << 10;
+        QTest::newRow("pinch") << "pinch" << QPoint(500, 300) << 3;
+        QTest::newRow("all the way in and back") << "wheel" << QPoint(200, 100) << 40;
+    }
+
+    void zoomKeepsTheCellUnderThePointer() {
+        QFETCH(QString, gesture);
+        QFETCH(QPoint, at);
+        QFETCH(int, steps);
+        ChartArea* area = DrawShipped();
+        const int ratio = area->devicePixelRatio(), fit = window_->State().CellSize;
+        const ChartView::Cell under = area->View().CellAt(at.x() * ratio, at.y() * ratio);
+        QCOMPARE(under, (ChartView::Cell{at.y() * ratio / fit, at.x() * ratio / fit}));
+        for (int i = 0; i < 3; ++i) {
+            QNativeGestureEvent pinch(Qt::ZoomNativeGesture,
+                                      QPointingDevice::primaryPointingDevice(), 2, at, at,
+                                      area->mapToGlobal(at), 0.3, {});
+            if (gesture == "pinch") QApplication::sendEvent(area, &pinch);
+        }
+        const int notches = gesture == "pinch" ? 0 : gesture == "wheel" ? steps : 3 * steps;
+        for (int i = 0; i < notches; ++i)
+            Wheel(at, gesture == "wheel" ? 120 : 40, Qt::ControlModifier);
+        const std::vector<int> sizes = ZoomSizes(fit);
+        const int step = std::min<int>(steps, int(sizes.size()) - 1);
+        QCOMPARE(area->View().CellSize(), sizes[std::size_t(step)]);
+        QCOMPARE(ZoomSizes(3), (std::vector<int>{3, 4, 5, 6, 8, 10, 13, 16, 20, 25, 31, 39, 49, 61,
+                                                 76, 95, 119, 149}));
+        QCOMPARE(area->View().CellAt(at.x() * ratio, at.y() * ratio), under);
+        if (step < 20) CheckViewIsTheChart(area);
+        for (int i = 0; i < step; ++i)
+            QVERIFY(area->View().CellSize() == sizes[std::size_t(step - i)] &&
+                    (Wheel(at, -120, Qt::ControlModifier), true));
+        QVERIFY(area->View().IsFit());
+        QCOMPARE(Shown(), area->Picture().AreaImage());
+    }
+
+    void panSelectFitAndDraw() {
+        ChartArea* area = DrawShipped();
+        const int ratio = area->devicePixelRatio(), c = window_->State().CellSize;
+        const ChartView::Cell fe56{26, 30}, empty{26, 55};
+        const QPoint fe56At((30 * c + c / 2) / ratio, (26 * c + c / 2) / ratio);
+        for (int i = 0; i < 4; ++i)
+            Wheel(fe56At, 120, Qt::ControlModifier);
+        const int s = area->View().CellSize();
+        // A drag moves the view by the drag; a wheel and Shift+wheel scroll by three cells.
+        const ChartView before = area->View();
+        QTest::mousePress(area, Qt::LeftButton, {}, fe56At);
+        QTest::mouseMove(area, fe56At + QPoint(50, 30));
+        QTest::mouseRelease(area, Qt::LeftButton, {}, fe56At + QPoint(50, 30));
+        QCOMPARE(area->View().CellAt((fe56At.x() + 50) * ratio, (fe56At.y() + 30) * ratio), fe56);
+        QCOMPARE(area->View().OffsetX(), before.OffsetX() - 50 * ratio);
+        QCOMPARE(area->View().OffsetY(), before.OffsetY() - 30 * ratio);
+        QCOMPARE(area->Selected(), std::nullopt);
+        Wheel(fe56At, -120, Qt::NoModifier);
+        Wheel(fe56At, -120, Qt::ShiftModifier);
+        QCOMPARE(area->View().OffsetY(), before.OffsetY() - 30 * ratio + 3 * s);
+        QCOMPARE(area->View().OffsetX(), before.OffsetX() - 50 * ratio + 3 * s);
+        CheckViewIsTheChart(area);
+        const ChartView scrolled = area->View();
+        ResizeClient(900, 700);  // keeps the top-left cell where it is
+        QVERIFY(area->View().OffsetX() == scrolled.OffsetX() &&
+                area->View().OffsetY() == scrolled.OffsetY());
+        CheckViewIsTheChart(area);
+        ResizeClient(777, 564);
+
+        // A click selects; arrows move the mark, Ctrl+arrows to the next nuclide, if any.
+        QTest::mouseClick(
+            area, Qt::LeftButton, {},
+            QPoint(area->View().Left(empty) + 2, area->View().Top(empty) + 2) / ratio);
+        QCOMPARE(area->Selected(), empty);
+        QVERIFY(area->hasFocus());
+        const std::pair<QKeyCombination, ChartView::Cell> moves[] = {
+            {Qt::CTRL | Qt::Key_Left, {26, 50}},
+            {Qt::CTRL | Qt::Key_Right, {26, 50}},
+            {Qt::Key_Up, {25, 50}},
+            {Qt::CTRL | Qt::Key_Up, {25, 50}},
+            {Qt::Key_Down, {26, 50}},
+            {Qt::CTRL | Qt::Key_Down, {27, 50}},
+            {Qt::Key_Left, {27, 49}}};
+        for (const auto& [key, cell] : moves) {
+            QTest::keyClick(area, key.key(), key.keyboardModifiers());
+            QCOMPARE(area->Selected(), cell);
+            const QRect mark(int(area->View().Left(cell)), int(area->View().Top(cell)), s, s);
+            QCOMPARE(PixelsOf(Shown(), kSelectionColour), mark);
+        }
+        for (QAction* action : area->actions())  // copies the view as shown, mark and all
+            if (action->text() == "复制当前视图") action->trigger();
+        QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), Shown());
+        QTest::keyClick(area, Qt::Key_Up);
+        QVERIFY(area->accessibleDescription().startsWith("⁷⁵Fe\nZ = 26, N = 49, A = 75"));
+        QTest::keyClick(area, Qt::Key_Return);
+        QTRY_VERIFY(QToolTip::isVisible() && QToolTip::text().contains("Z = 26, N = 49"));
+
+        // Ctrl+0 shows the picture again, with the mark only; Draw clears the mark.
+        QTest::keyClick(window_.get(), Qt::Key_0, Qt::ControlModifier);
+        QImage shown = Shown();
+        const QRect mark = PixelsOf(shown, kSelectionColour);
+        QCOMPARE(mark, QRect(49 * c, 26 * c, c, c));
+        QPainter(&shown).drawImage(mark.topLeft(), area->Picture().AreaImage().copy(mark));
+        QCOMPARE(shown, area->Picture().AreaImage());
+        // Each press shows the fit with nothing selected, also one that draws nothing.
+        for (const std::string& table : {Table({}), Contents(kTableFileName).toStdString()}) {
+            QTest::keyClick(window_.get(), Qt::Key_Equal, Qt::ControlModifier);
+            QVERIFY(!area->View().IsFit() && area->Selected());
+            Draw(table);
+            QVERIFY(area->View().IsFit() && !area->Selected());
+            QCOMPARE(Shown(), area->Picture().AreaImage());
+            area->setFocus(Qt::TabFocusReason);  // tabbing in selects record 1
+            QCOMPARE(area->Selected(), (ChartView::Cell{0, 1}));
+        }
+    }
+
+    void findSelectsAndZooms() {
+        ChartArea* area = DrawShipped();
+        QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(area->Finder()->isVisible() && area->Finder()->Edit()->hasFocus());
+        QTest::keyClicks(area->Finder()->Edit(), "Xx-1");
+        QTest::keyClick(area->Finder()->Edit(), Qt::Key_Return);
+        QVERIFY(area->Finder()->isVisible() && !area->Selected());
+        QTest::keyClick(area->Finder()->Edit(), Qt::Key_Escape);
+        QVERIFY(!area->Finder()->isVisible() && area->View().IsFit());
+        QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
+        area->Finder()->Edit()->setText("铀-238");
+        QTest::keyClick(area->Finder()->Edit(), Qt::Key_Return);
+        const ChartView::Cell u238{92, 146};
+        QCOMPARE(area->Selected(), u238);
+        QVERIFY(!area->Finder()->isVisible() && area->hasFocus());
+        const ChartView& view = area->View();
+        QVERIFY(view.CellSize() >= kNameLabelSize * area->devicePixelRatio());
+        const QPoint middle(int(view.Left(u238) + view.CellSize() / 2) / area->devicePixelRatio(),
+                            int(view.Top(u238) + view.CellSize() / 2) / area->devicePixelRatio());
+        QHelpEvent help(QEvent::ToolTip, middle, area->mapToGlobal(middle));
+        QApplication::sendEvent(area, &help);
+        QTRY_VERIFY(QToolTip::isVisible() && QToolTip::text().contains("Z = 92, N = 146"));
+        QVERIFY(std::abs(view.Left(u238) + view.CellSize() / 2 -
+                         area->width() * area->devicePixelRatio() / 2) <= view.CellSize());
+        CheckViewIsTheChart(area);
     }
 
     void messageBoxes_data() {
@@ -269,6 +420,56 @@ private slots:
     }
 
 private:
+    ChartArea* DrawShipped() {
+        Draw(Contents(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv").toStdString());
+        return window_->picEl;
+    }
+    void Wheel(QPoint at, int angle, Qt::KeyboardModifiers modifiers) {
+        QWheelEvent wheel(at, window_->picEl->mapToGlobal(at), {}, {0, angle}, Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window_->picEl, &wheel);
+    }
+    QImage Shown() const {
+        QImage shown = window_->picEl->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        shown.setDevicePixelRatio(1);
+        return shown;
+    }
+    // The view shows the chart code's own drawing at the view's cell size and offset; only the
+    // labels, inside their cells' margins, and the selection mark differ.
+    void CheckViewIsTheChart(ChartArea* area) {
+        const ChartView& view = area->View();
+        RecordedSurface boxes(view.Width(), view.Height(), twips::PerPixel(area));
+        DrawChart(window_->State().table, std::int16_t(view.CellSize()), {}, boxes);
+        const QImage shown = Shown();
+        QImage expected(shown.size(), QImage::Format_RGB32);
+        expected.fill(ToQRgb(kBackground));
+        QPainter painter(&expected);
+        for (const RecordedSurface::Box& box : boxes.Boxes())
+            painter.fillRect(QRect(box.rect.left - view.OffsetX(), box.rect.top - view.OffsetY(),
+                                   box.rect.Width(), box.rect.Height()),
+                             QColor(ToQRgb(box.colour)));
+        const int s = view.CellSize(), ratio = area->devicePixelRatio();
+        int labelled = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                if (shown.pixel(x, y) == expected.pixel(x, y) ||
+                    shown.pixel(x, y) == ToQRgb(kSelectionColour))
+                    continue;
+                const ChartView::Cell cell = view.CellAt(x, y);
+                const long long inX = x - view.Left(cell), inY = y - view.Top(cell);
+                QVERIFY2(s >= kNameLabelSize * ratio && inX >= 2 && inY >= 2 && inX < s - 2 &&
+                             inY < s - 2,
+                         qPrintable(QString("pixel %1, %2 differs").arg(x).arg(y)));
+                // Text is blended towards black or white, whichever stands out on the cell.
+                const QRgb under = expected.pixel(x, y), seen = shown.pixel(x, y);
+                const QRgb text =
+                    ToQRgb(LabelColour(qRed(under) | qGreen(under) << 8 | qBlue(under) << 16));
+                QVERIFY((qRed(seen) - qRed(under)) * (qRed(text) - qRed(under)) >= 0 &&
+                        (qGreen(seen) - qGreen(under)) * (qGreen(text) - qGreen(under)) >= 0);
+                ++labelled;
+            }
+        QCOMPARE(labelled > 0, s >= kNameLabelSize * ratio);
+    }
     float Twips(int pixels) const { return twips::FromLogicalPixels(window_.get(), pixels); }
     // Controls sit on whole pixels.
     float Snapped(float twips) const { return Twips(twips::ToLogicalPixels(window_.get(), twips)); }

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "chart/Colour.h"
+
+namespace nuklorama {
+
+// Cells of at least this many logical pixels carry the nuclide's name, and then its half-life.
+inline constexpr int kNameLabelSize = 24;
+inline constexpr int kHalfLifeLabelSize = 48;
+
+// A number as superscript digits, as a mass number stands before a symbol.
+std::string Superscript(long long number);
+
+// The mass number and the element symbol, e.g. "⁵⁶Fe"; the proton number where no symbol is.
+std::string NuclideName(std::int32_t Z, std::int32_t N);
+
+// The half-life in three significant digits and the unit that keeps the number small,
+// e.g. "4.46 Gy", "6.01 h"; "稳定" when stable, "未知" when unknown, empty when unreadable.
+std::string ShortHalfLife(double value, std::string_view unit);
+
+// The WCAG contrast ratio of two colours, from 1 to 21.
+double ContrastRatio(Colour a, Colour b);
+// Black or white, whichever stands out more on the colour.
+Colour LabelColour(Colour background);
+
+}  // namespace nuklorama

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chart/FindNuclide.h"
+
+#include <limits>
+#include <regex>
+
+#include "chart/CellLabel.h"
+#include "chart/Elements.h"
+#include "chart/HalfLifeColour.h"
+
+namespace nuklorama {
+namespace {
+
+// Lower-case ASCII, without blanks (the ideographic space included), with the dashes people
+// type for a hyphen read as one.
+std::string Normalised(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == ' ' || c == '\t') continue;
+        const std::string_view wide = text.substr(i, 3);
+        if (wide == "\u3000" || wide == "\u2010" || wide == "\u2013" || wide == "\u2212" ||
+            wide == "\uFF0D") {
+            if (wide != "\u3000") out += '-';
+            i += 2;
+            continue;
+        }
+        out += c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+    }
+    return out;
+}
+
+std::optional<std::int32_t> ElementNamed(const std::string& name) {
+    for (std::int32_t Z = 0; Z <= kLastElement; ++Z) {
+        const Element e = *ElementOf(Z);
+        if (name == Normalised(e.symbol) || name == e.english || name == e.chinese) return Z;
+    }
+    return std::nullopt;
+}
+
+// Stable outlives everything; unknown and unreadable half-lives come last.
+double Lifetime(const NuclideTable& table, int record) {
+    const auto r = static_cast<std::size_t>(record);
+    if (IsUnitWord(table.HalfLifeUnit[r], "stable")) return std::numeric_limits<double>::infinity();
+    const auto seconds = HalfLifeSeconds(table.HalfLife[r], table.HalfLifeUnit[r]);
+    return seconds && *seconds > 0 ? *seconds : -1;
+}
+
+FoundNuclide InTable(std::int32_t Z, std::int32_t N, const CellIndex& cells) {
+    if (N < 0) return {{}, {}, "没有这种核素"};
+    if (cells.At(Z, N) == 0) return {{}, {}, "表中没有 " + NuclideName(Z, N)};
+    return {Z, N, {}};
+}
+
+FoundNuclide LongestLived(std::int32_t Z, const NuclideTable& table, const CellIndex& cells) {
+    const CellIndex::Cell* best = nullptr;
+    double longest = 0;
+    for (const CellIndex::Cell& e : cells.Row(Z)) {
+        const double life = Lifetime(table, e.record);
+        if (!best || life > longest) best = &e, longest = life;
+    }
+    if (!best) return {{}, {}, "表中没有" + std::string(ElementOf(Z)->chinese) + "的核素"};
+    return {Z, best->N, {}};
+}
+
+}  // namespace
+
+FoundNuclide FindNuclide(std::string_view text, const NuclideTable& table, const CellIndex& cells) {
+    // No name is this long; the pattern matching below need not see a pasted page.
+    constexpr std::size_t kLongestName = 64;
+    if (text.size() > kLongestName) return {{}, {}, "认不出这个核素名"};
+    const std::string s = Normalised(text);
+    static const std::regex protonsAndNeutrons(R"(^z=?(\d{1,9}),?n=?(\d{1,9})$)");
+    static const std::regex massFirst(R"(^(\d{1,9})-?(.+)$)");
+    static const std::regex nameFirst(R"(^(.+?)-?(\d{1,9})$)");
+    std::smatch m;
+    if (std::regex_match(s, m, protonsAndNeutrons)) {
+        // Nine digits at most: every number fits.
+        return InTable(std::stoi(m[1]), std::stoi(m[2]), cells);
+    }
+    std::string name = s;
+    std::optional<std::int32_t> A;
+    if (std::regex_match(s, m, massFirst))
+        name = m[2], A = std::stoi(m[1]);
+    else if (std::regex_match(s, m, nameFirst))
+        name = m[1], A = std::stoi(m[2]);
+    // A lone "n" is the neutron; with a mass number other than 1 it reads as nitrogen.
+    std::optional<std::int32_t> Z = name == "n" && A && *A != 1 ? 7 : ElementNamed(name);
+    if (!Z) return {{}, {}, "认不出这个核素名"};
+    if (!A) return LongestLived(*Z, table, cells);
+    return InTable(*Z, *A - *Z, cells);
+}
+
+}  // namespace nuklorama

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "chart/CellIndex.h"
+#include "table/NuclideTable.h"
+
+namespace nuklorama {
+
+struct FoundNuclide {
+    std::optional<std::int32_t> Z, N;  // both set when found
+    std::string reason;                // why not, when not
+};
+
+// A nuclide as people type it, case and blanks free: "U-238", "U238", "238U", "uranium-238",
+// "铀-238", "Z=92 N=146"; an element alone gives its longest-lived nuclide in the table (stable
+// first, then the lowest mass number among equals).
+FoundNuclide FindNuclide(std::string_view text, const NuclideTable& table, const CellIndex& cells);
+
+}  // namespace nuklorama

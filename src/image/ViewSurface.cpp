@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "image/ViewSurface.h"
+
+#include <algorithm>
+
+#include "image/ImageSurface.h"
+
+namespace nuklorama {
+
+ViewSurface::ViewSurface(QImage& image, int pictureWidth, int pictureHeight, float twipsPerPixel,
+                         int offsetX, int offsetY)
+    : PixelSurface(pictureWidth, pictureHeight, twipsPerPixel),
+      image_(image),
+      offsetX_(offsetX),
+      offsetY_(offsetY) {}
+
+void ViewSurface::Cls() {
+    image_.fill(ToQRgb(kBackground));
+}
+
+void ViewSurface::FillPixels(const PixelRect& rect, Colour colour) {
+    const int left = std::max(rect.left - offsetX_, 0);
+    const int right = std::min(rect.right - offsetX_, image_.width());
+    const int top = std::max(rect.top - offsetY_, 0);
+    const int bottom = std::min(rect.bottom - offsetY_, image_.height());
+    if (left >= right || top >= bottom) return;
+    const QRgb pixel = ToQRgb(colour);
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    for (int y = top; y < bottom; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
+        std::fill(line + left, line + right, pixel);
+    }
+}
+
+}  // namespace nuklorama

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+
+#include "chart/PixelSurface.h"
+
+namespace nuklorama {
+
+// The chart at a larger cell size, seen through a window: a surface as large as the whole
+// zoomed picture that keeps only the pixels inside the window, moved to the image's origin.
+// The chart code draws into it as into any chart area.
+class ViewSurface : public PixelSurface {
+public:
+    // image is the window; (offsetX, offsetY) the picture's pixel at its top-left corner.
+    ViewSurface(QImage& image, int pictureWidth, int pictureHeight, float twipsPerPixel,
+                int offsetX, int offsetY);
+
+    // Clears the window only.
+    void Cls() override;
+
+private:
+    void FillPixels(const PixelRect& rect, Colour colour) override;
+
+    QImage& image_;
+    int offsetX_, offsetY_;
+};
+
+}  // namespace nuklorama

@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/ChartView.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace nuklorama {
+namespace {
+
+constexpr int kLargestCell = 128;
+
+// Floor division, for pixels left of or above the picture.
+long long FloorDiv(long long a, long long b) {
+    return a / b - (a % b != 0 && (a < 0) != (b < 0));
+}
+
+// Offsets stay far inside int, so that adding a view's size never overflows.
+int Saturated(long long value) {
+    return int(std::clamp<long long>(value, INT32_MIN / 2, INT32_MAX / 2));
+}
+
+int ClampOffset(long long offset, int cell, int picture, int view) {
+    const long long low = std::min<long long>(cell - view, 0);
+    const long long high = std::max<long long>(picture - cell, 0);
+    return int(std::clamp(offset, std::min(low, high), high));
+}
+
+}  // namespace
+
+std::vector<int> ZoomSizes(int fitSize) {
+    std::vector<int> sizes{std::max(fitSize, 1)};
+    while (sizes.back() < kLargestCell) {
+        const int s = sizes.back();
+        sizes.push_back(std::max(s + 1, int(std::lround(1.25 * s))));
+    }
+    return sizes;
+}
+
+void ChartView::Fit(int fitSize, int pictureWidth, int pictureHeight) {
+    if (sizes_.empty() || sizes_.front() != fitSize) sizes_ = ZoomSizes(fitSize);
+    step_ = 0;
+    pictureWidth_ = pictureWidth;
+    pictureHeight_ = pictureHeight;
+    offsetX_ = offsetY_ = 0;
+}
+
+int ChartView::Width() const {
+    return sizes_.empty() ? 0 : int((long long)pictureWidth_ * CellSize() / sizes_.front());
+}
+
+int ChartView::Height() const {
+    return sizes_.empty() ? 0 : int((long long)pictureHeight_ * CellSize() / sizes_.front());
+}
+
+bool ChartView::Zoom(int steps, int x, int y, int viewWidth, int viewHeight) {
+    if (sizes_.empty()) return false;
+    const auto last = static_cast<long long>(sizes_.size()) - 1;
+    const auto step = std::size_t(std::clamp<long long>((long long)step_ + steps, 0, last));
+    if (step == step_) return false;
+    // The cell under the point and where in it the point lies, kept across the change.
+    const int s = CellSize();
+    const long long px = (long long)x + offsetX_, py = (long long)y + offsetY_;
+    const long long N = FloorDiv(px, s), Z = FloorDiv(py, s);
+    const double fx = double(px - N * s) / s, fy = double(py - Z * s) / s;
+    step_ = step;
+    if (IsFit()) {
+        Fit(sizes_.front(), pictureWidth_, pictureHeight_);
+        return true;
+    }
+    const int t = CellSize();
+    offsetX_ = Saturated(N * t + (long long)std::floor(fx * t) - x);
+    offsetY_ = Saturated(Z * t + (long long)std::floor(fy * t) - y);
+    Clamp(viewWidth, viewHeight);
+    return true;
+}
+
+void ChartView::Pan(int dx, int dy, int viewWidth, int viewHeight) {
+    if (IsFit()) return;
+    offsetX_ = Saturated((long long)offsetX_ - dx);
+    offsetY_ = Saturated((long long)offsetY_ - dy);
+    Clamp(viewWidth, viewHeight);
+}
+
+void ChartView::Reveal(Cell cell, int viewWidth, int viewHeight) {
+    if (IsFit()) return;
+    const long long left = Left(cell), top = Top(cell), s = CellSize();
+    long long dx = 0, dy = 0;
+    if (left < 0)
+        dx = -left;
+    else if (left + s > viewWidth)
+        dx = viewWidth - (left + s);
+    if (top < 0)
+        dy = -top;
+    else if (top + s > viewHeight)
+        dy = viewHeight - (top + s);
+    Pan(Saturated(dx), Saturated(dy), viewWidth, viewHeight);
+}
+
+void ChartView::Centre(Cell cell, int viewWidth, int viewHeight) {
+    if (IsFit()) return;
+    const long long s = CellSize();
+    const long long dx = (viewWidth - s) / 2 - Left(cell), dy = (viewHeight - s) / 2 - Top(cell);
+    Pan(Saturated(dx), Saturated(dy), viewWidth, viewHeight);
+}
+
+void ChartView::ZoomToAtLeast(int size, int viewWidth, int viewHeight) {
+    while (CellSize() < size && Zoom(1, viewWidth / 2, viewHeight / 2, viewWidth, viewHeight)) {
+    }
+}
+
+ChartView::Cell ChartView::CellAt(int x, int y) const {
+    const int s = std::max(CellSize(), 1);
+    return {std::int32_t(FloorDiv((long long)y + offsetY_, s)),
+            std::int32_t(FloorDiv((long long)x + offsetX_, s))};
+}
+
+long long ChartView::Left(Cell cell) const {
+    return (long long)cell.N * CellSize() - offsetX_;
+}
+
+long long ChartView::Top(Cell cell) const {
+    return (long long)cell.Z * CellSize() - offsetY_;
+}
+
+void ChartView::Clamp(int viewWidth, int viewHeight) {
+    offsetX_ = ClampOffset(offsetX_, CellSize(), Width(), viewWidth);
+    offsetY_ = ClampOffset(offsetY_, CellSize(), Height(), viewHeight);
+}
+
+}  // namespace nuklorama

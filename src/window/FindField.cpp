@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/FindField.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace nuklorama {
+
+FindField::FindField(QWidget* parent)
+    : QFrame(parent), edit_(new QLineEdit(this)), reason_(new QLabel(this)) {
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(new QLabel(QStringLiteral("查找核素"), this));
+    layout->addWidget(edit_);
+    layout->addWidget(reason_);
+    edit_->setPlaceholderText(QStringLiteral("U-238、238U、铀-238、Z=92 N=146"));
+    edit_->setAccessibleName(QStringLiteral("查找核素"));
+    edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance(edit_->placeholderText()) + 16);
+    reason_->setTextFormat(Qt::PlainText);
+    connect(edit_, &QLineEdit::returnPressed, this, [this] { emit Submitted(edit_->text()); });
+    connect(edit_, &QLineEdit::textEdited, reason_, &QLabel::clear);
+    hide();
+}
+
+void FindField::Open() {
+    reason_->clear();
+    adjustSize();
+    show();
+    raise();
+    edit_->selectAll();
+    edit_->setFocus(Qt::ShortcutFocusReason);
+}
+
+void FindField::SayNotFound(const QString& reason) {
+    reason_->setText(reason);
+    adjustSize();
+    edit_->selectAll();
+}
+
+void FindField::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape) return QFrame::keyPressEvent(event);
+    hide();
+    emit Closed();
+}
+
+}  // namespace nuklorama
