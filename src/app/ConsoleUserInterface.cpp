@@ -5,8 +5,15 @@
 #include <cstdlib>
 
 #include "app/CliCommon.h"
+#include "table/Characters.h"
 
 namespace nuklorama::cli {
+namespace {
+
+// Enough to find the first faults of a table; a table of garbage is not worth a screenful more.
+constexpr int kFailuresShown = 100;
+
+}  // namespace
 
 void ConsoleUserInterface::EndProgram(int status) {
     Complain(QString::fromStdString(lastMessage_));
@@ -16,8 +23,14 @@ void ConsoleUserInterface::EndProgram(int status) {
 
 Answer ConsoleUserInterface::AskAboutLoadFailure(const LoadFailure& failure) {
     ++failures_;
-    Complain(QString::fromStdString(failure.description));
+    if (failures_ <= kFailuresShown)
+        Complain(QString::fromStdString(EscapeControls(failure.description)));
     return ignore_ && !IsFileAccessStep(failure.step) ? Answer::Ignore : Answer::Abort;
+}
+
+void ConsoleUserInterface::SummariseFailures() const {
+    if (failures_ > kFailuresShown)
+        Complain(QString("... and %1 more load failures").arg(failures_ - kFailuresShown));
 }
 
 }  // namespace nuklorama::cli

@@ -8,8 +8,8 @@
 namespace nuklorama::cli {
 
 // The renderer's stand-in for dialogs: nothing waits for a person. Load failures go to standard
-// error and are answered by policy; failures of the file itself are always answered Abort, so a
-// render always ends.
+// error (the first hundred one by one, the rest counted) and are answered by policy; failures of
+// the file itself are always answered Abort, so a render always ends.
 class ConsoleUserInterface : public UserInterface {
 public:
     explicit ConsoleUserInterface(bool ignoreRecordFailures) : ignore_(ignoreRecordFailures) {}
@@ -25,6 +25,8 @@ public:
     Answer AskAboutLoadFailure(const LoadFailure& failure) override;
 
     int Failures() const { return failures_; }
+    // One line for the failures past those shown one by one, if any.
+    void SummariseFailures() const;
 
 private:
     bool ignore_;

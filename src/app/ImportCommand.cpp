@@ -5,7 +5,6 @@
 #include <QFile>
 
 #include "app/CliCommon.h"
-#include "image/ChartFiles.h"
 #include "table/NubaseImport.h"
 
 namespace nuklorama::cli {
@@ -14,14 +13,14 @@ int ImportCommand(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Makes a nuklorama table from a NUBASE evaluation in its fixed-width ASCII form.");
-    parser.addHelpOption();
+    AddHelpOption(parser);
     parser.addPositionalArgument("NUBASE_FILE", "The NUBASE file, e.g. nubase_4.mas20.txt.");
-    parser.addPositionalArgument("OUT.csv", "The table to write.");
+    parser.addPositionalArgument("OUT.csv", "The table to write, or - for standard output.");
     if (!parser.parse(arguments)) {
         Complain(parser.errorText());
         return kUsage;
     }
-    if (parser.isSet("help")) parser.showHelp(kSuccess);
+    if (parser.isSet("help")) ShowHelp(parser, "nuklorama-cli import-nubase");
     if (parser.positionalArguments().size() != 2) {
         Complain("import-nubase takes NUBASE_FILE and OUT.csv; see import-nubase --help");
         return kUsage;
@@ -42,12 +41,7 @@ int ImportCommand(const QStringList& arguments) {
         Complain(input + ": " + QString::fromLocal8Bit(error.what()));
         return kFailed;
     }
-    const QString failure = WriteAtomically(output, QByteArray::fromStdString(table));
-    if (!failure.isEmpty()) {
-        Complain(output + ": " + failure);
-        return kFailed;
-    }
-    return kSuccess;
+    return WriteOutput(output, QByteArray::fromStdString(table));
 }
 
 }  // namespace nuklorama::cli

@@ -2,17 +2,19 @@
 #include "app/RenderCommand.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <memory>
 #include <optional>
 #include <string_view>
 
 #include "app/CliCommon.h"
 #include "app/ConsoleUserInterface.h"
+#include "chart/ChartNotes.h"
 #include "chart/DrawCommand.h"
 #include "chart/RecordedSurface.h"
 #include "image/ChartFigure.h"
-#include "image/ChartFiles.h"
 #include "image/Png.h"
+#include "table/Characters.h"
 
 namespace nuklorama::cli {
 namespace {
@@ -44,9 +46,11 @@ int Side(const QString& text) {
 std::optional<Options> ParseOptions(const QStringList& arguments, QString& error) {
     QCommandLineParser parser;
     parser.setApplicationDescription("Draws a table's chart of nuclides to a PNG or SVG file.");
-    parser.addHelpOption();
+    AddHelpOption(parser);
     parser.addOptions({
-        {"size", "Chart area in pixels (default 1200x800).", "WxH", "1200x800"},
+        {"size",
+         QString("Chart area in pixels, each side 1 to %1 (default 1200x800).").arg(kMaxSide),
+         "WxH", "1200x800"},
         {"dpi", "Dots per inch of the chart area (default 96).", "N", "96"},
         {"overlays", "Comma-separated grid, periods, magic, or none (default all).", "LIST",
          "grid,periods,magic"},
@@ -54,14 +58,16 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString& error
          "abort"},
         {"legend", "Add axis numbers and a legend around the chart."},
         {"title", "Add a title line above the figure (implies --legend).", "TEXT"},
+        {"format", "png or svg; needed when OUTPUT is - (standard output), else by its ending.",
+         "png|svg"},
     });
     parser.addPositionalArgument("TABLE", "The nuclide table, e.g. data/nuklorama.csv.");
-    parser.addPositionalArgument("OUTPUT", "The image to write, ending in .png or .svg.");
+    parser.addPositionalArgument("OUTPUT", "The image to write, ending in .png or .svg, or -.");
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
     }
-    if (parser.isSet("help")) parser.showHelp(kSuccess);
+    if (parser.isSet("help")) ShowHelp(parser, "nuklorama-cli render");
 
     Options o;
     const QStringList size = parser.value("size").split('x');
@@ -80,7 +86,8 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString& error
     }
 
     o.overlays = {false, false, false};
-    for (const QString& name : parser.value("overlays").split(',')) {
+    for (const QString& listed : parser.value("overlays").split(',')) {
+        const QString name = listed.trimmed();
         if (name == "grid") {
             o.overlays.grid = true;
         } else if (name == "periods") {
@@ -108,11 +115,17 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString& error
     o.legend = parser.isSet("legend") || parser.isSet("title");
     o.table = parser.positionalArguments().at(0);
     o.output = parser.positionalArguments().at(1);
-    o.svg = o.output.endsWith(".svg", Qt::CaseInsensitive);
-    if (!o.svg && !o.output.endsWith(".png", Qt::CaseInsensitive)) {
-        error = "OUTPUT must end in .png or .svg";
+    const QString format = parser.isSet("format")                           ? parser.value("format")
+                           : o.output.endsWith(".svg", Qt::CaseInsensitive) ? "svg"
+                           : o.output.endsWith(".png", Qt::CaseInsensitive) ? "png"
+                                                                            : QString();
+    if (format != "png" && format != "svg") {
+        error = parser.isSet("format")        ? "--format takes png or svg"
+                : o.output == kStandardOutput ? "standard output (-) needs --format png or svg"
+                                              : "OUTPUT must end in .png or .svg, or take --format";
         return std::nullopt;
     }
+    o.svg = format == "svg";
     return o;
 }
 
@@ -128,6 +141,51 @@ QByteArray Output(const Options& o, const RecordedSurface& chart, std::int16_t c
         return PngBytes(figure.Size(), [&](QPainter& painter) { figure.Paint(painter, chart); });
     return QByteArray::fromStdString(
         SvgDocument(figure.Size().width(), figure.Size().height(), figure.Svg(chart)));
+}
+
+QString Nuclides(int count) {
+    return QString("%1 nuclide%2").arg(count).arg(count == 1 ? "" : "s");
+}
+
+// Warnings that change nothing of the picture or the exit status: cells past the edges beyond
+// the last row and column, which may run past by design, and unit words drawn black.
+void PointOutWhatIsNotShown(const Options& o, const NuclideTable& table, std::int16_t cellSize,
+                            const Surface& area) {
+    const OutOfView out = CountOutOfView(table, cellSize, area);
+    if (const int total = out.cut + out.leftOut; total > 0) {
+        QString message = QString(
+                              "%1 of the table %2 not fit the %3x%4 picture (%5 cut at its "
+                              "edges, %6 left out)")
+                              .arg(Nuclides(total), total == 1 ? "does" : "do")
+                              .arg(o.width)
+                              .arg(o.height)
+                              .arg(out.cut)
+                              .arg(out.leftOut);
+        const auto suggestion = SmallestAreaShowingAll(table.MaxZ, table.MaxN, cellSize,
+                                                       area.TwipsPerPixelX(), kMaxSide);
+        if (out.negative == total)
+            message += "; their proton or neutron numbers are negative, which no picture shows";
+        else if (!suggestion)
+            message += QString("; no --size up to %1x%1 shows them all at --dpi %2")
+                           .arg(kMaxSide)
+                           .arg(o.dpi);
+        else
+            message += QString("; --size %1x%2 at --dpi %3 shows them all")
+                           .arg(suggestion->width)
+                           .arg(suggestion->height)
+                           .arg(o.dpi);
+        if (out.negative > 0 && out.negative < total)
+            message += QString(" (%1 with negative numbers aside)").arg(out.negative);
+        Complain(message);
+    }
+    for (const UnknownUnit& unit : UnknownUnits(table)) {
+        // Records follow the header line by line.
+        Complain(QString("line %1: the half-life scale has no unit \"%2\", so %3 with it %4 "
+                         "black")
+                     .arg(unit.firstRecord + 1)
+                     .arg(QString::fromStdString(EscapeControls(unit.word)), Nuclides(unit.records),
+                          unit.records == 1 ? "is" : "are"));
+    }
 }
 
 }  // namespace
@@ -149,11 +207,17 @@ int RenderCommand(const QStringList& arguments) {
         return kUsage;
     }
 
+    if (QFileInfo(o->table).isDir()) {
+        Complain(o->table + ": is a folder, not a table file");
+        return kFailed;
+    }
+
     // The chart is kept as its boxes and written from them, whatever the output.
     RecordedSurface chart(o->width, o->height, 1440.0f / float(o->dpi));
     ConsoleUserInterface ui(o->ignoreRecordFailures);
     auto state = std::make_unique<ChartState>();
     const DrawResult result = PressDraw(o->table.toStdString(), *state, chart, ui, o->overlays);
+    ui.SummariseFailures();
     if (result == DrawResult::NothingToDraw) {
         Complain(o->table +
                  ": nothing to draw: no nuclide has a positive proton and neutron "
@@ -168,16 +232,14 @@ int RenderCommand(const QStringList& arguments) {
         return kFailed;
     }
 
+    PointOutWhatIsNotShown(*o, state->table, state->CellSize, chart);
+
     const QByteArray bytes = Output(*o, chart, state->CellSize);
     if (bytes.isEmpty()) {
         Complain(QString("not enough memory for a %1x%2 picture").arg(o->width).arg(o->height));
         return kFailed;
     }
-    const QString failure = WriteAtomically(o->output, bytes);
-    if (!failure.isEmpty()) {
-        Complain(o->output + ": " + failure);
-        return kFailed;
-    }
+    if (WriteOutput(o->output, bytes) != kSuccess) return kFailed;
     return ui.Failures() > 0 ? kDrawnWithLoadFailures : kSuccess;
 }
 

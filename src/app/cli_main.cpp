@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -20,15 +21,27 @@ constexpr const char* kCommands =
     "  import-nubase  Make a table from a NUBASE evaluation.\n"
     "Run nuklorama-cli COMMAND --help for a command's options.";
 
+// Outside a desktop session Qt's start-up warns that it has no runtime folder, which a renderer
+// never uses.
+void QuietAboutRuntimeFolder(QtMsgType type, const QMessageLogContext& context,
+                             const QString& message) {
+    if (type == QtWarningMsg && message.startsWith("QStandardPaths: XDG_RUNTIME_DIR")) return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A file that grows past the size limit must fail to write, not end the program halfway.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Fonts need the GUI side of Qt, which is slower to start: only a figure with text asks for it,
     // and it never needs a display.
     std::unique_ptr<QCoreApplication> app;
     if (NeedsFonts(argc, argv)) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        const QtMessageHandler previous = qInstallMessageHandler(QuietAboutRuntimeFolder);
         app = std::make_unique<QGuiApplication>(argc, argv);
+        qInstallMessageHandler(previous);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
@@ -38,7 +51,7 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QString("Nuklorama's chart of nuclides without a window.\n\n") + kCommands);
-    parser.addHelpOption();
+    AddHelpOption(parser);
     parser.addVersionOption();
     parser.addPositionalArgument("command", "render or import-nubase");
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
@@ -47,7 +60,7 @@ int main(int argc, char* argv[]) {
         return kUsage;
     }
     if (parser.isSet("version")) parser.showVersion();
-    if (parser.isSet("help")) parser.showHelp(kSuccess);
+    if (parser.isSet("help")) ShowHelp(parser, "nuklorama-cli");
 
     const QStringList rest = parser.positionalArguments();
     if (rest.isEmpty()) {

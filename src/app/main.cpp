@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QIcon>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -25,6 +26,8 @@ int main(int argc, char* argv[]) {
             stderr);
         return 1;
     }
+    // A save that grows past the file size limit must fail with a message, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nuklorama"));
     QApplication::setDesktopFileName(QStringLiteral("org.nuklorama.Nuklorama"));

@@ -10,15 +10,6 @@
 namespace nuklorama {
 namespace {
 
-// Whole pixels per step: the chart area's twips over the count, rounded (a half to even), then
-// divided by the rounded twips per pixel, truncating.
-std::int32_t PixelsPerStep(float areaTwips, std::int16_t count, float twipsPerPixel) {
-    // A step beyond 32 bits of twips is far wider than the largest cell, which is capped below.
-    const double stepTwips = std::min(checked::Quotient(areaTwips, count), double(INT32_MAX));
-    return checked::Div(checked::Round<std::int32_t>(stepTwips),
-                        checked::Round<std::int32_t>(twipsPerPixel));
-}
-
 // First pixel of row or column n and the one after it, or nothing outside 32 bits.
 struct Span {
     std::int32_t first, next;
@@ -31,6 +22,14 @@ std::optional<Span> PixelSpan(std::int32_t n, std::int16_t cellSize) {
 }
 
 }  // namespace
+
+// The quotient is rounded a half to even, the division by the twips per pixel truncates.
+std::int32_t PixelsPerStep(float areaTwips, std::int16_t count, float twipsPerPixel) {
+    // A step beyond 32 bits of twips is far wider than the largest cell, which is capped below.
+    const double stepTwips = std::min(checked::Quotient(areaTwips, count), double(INT32_MAX));
+    return checked::Div(checked::Round<std::int32_t>(stepTwips),
+                        checked::Round<std::int32_t>(twipsPerPixel));
+}
 
 std::int32_t Min(std::int32_t x1_, std::span<const std::int32_t> x_) {
     std::int32_t result = x1_;

@@ -12,6 +12,10 @@ namespace nuklorama {
 // The smaller of x1_ and every entry of x_; on a tie the entry wins.
 std::int32_t Min(std::int32_t x1_, std::span<const std::int32_t> x_);
 
+// Whole pixels per row or column along one side of the chart area: its twips over the count,
+// rounded, over the rounded twips per pixel. The cell size is the smaller of the two sides'.
+std::int32_t PixelsPerStep(float areaTwips, std::int16_t count, float twipsPerPixel);
+
 // The side of one square cell in pixels so that MaxN columns and MaxZ rows fit the chart area;
 // 0 when the area is too small for one pixel per cell. MaxZ and MaxN must be positive.
 std::int16_t ComputeCellSize(const Surface& picEl, std::int16_t MaxZ, std::int16_t MaxN);

@@ -111,7 +111,10 @@ ChartFigure::ChartFigure(int chartWidth, int chartHeight, int cellSize, const Ov
     size_ = QSize(std::max(origin_.x() + chartWidth, legendRight) + f,
                   std::max(origin_.y() + chartHeight, legendBottom) + f);
     if (!title.isEmpty()) {
-        const QString shown = tm.elidedText(title, Qt::ElideRight, size_.width() - 2.0 * f);
+        // Control characters (C0, DEL, C1) have no glyph: dropped alike from raster and SVG.
+        QString printable = title;
+        printable.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+        const QString shown = tm.elidedText(printable, Qt::ElideRight, size_.width() - 2.0 * f);
         labels_.push_back(
             {QPointF(size_.width() / 2.0, f + tm.ascent()), Anchor::Middle, shown, true});
     }

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
 #include <QPainter>
-#include <QString>
 #include <string>
 
 #include "chart/DrawnChart.h"
@@ -18,9 +16,5 @@ void PaintChart(QPainter& painter, const RecordedSurface& chart, QPoint origin);
 // The drawn chart replayed on a vector surface: the same boxes in the same order, clipped the
 // same way, so it matches what the renderer writes for the same table, size and overlays.
 std::string SvgOfDrawnChart(const DrawnChart& chart);
-
-// Writes data to path through a temporary file renamed into place, so a failure leaves any
-// earlier file untouched. Returns an empty string or what went wrong.
-QString WriteAtomically(const QString& path, const QByteArray& data);
 
 }  // namespace nuklorama

@@ -28,7 +28,7 @@ std::string_view Cut(std::string_view line, Column c) {
 }
 
 std::string Quoted(std::string_view s) {
-    return "\"" + std::string(s) + "\"";
+    return "\"" + EscapeControls(s) + "\"";
 }
 
 int Integer(std::string_view text, const char* what, long long line) {
@@ -91,7 +91,8 @@ HalfLife ConvertHalfLife(std::string_view text, std::string_view unit, long long
 }  // namespace
 
 std::string ImportNubase(std::string_view nubase) {
-    std::string table = "name,Z,N,A,symbol,halflife,unit\r\n";
+    const std::string header = "name,Z,N,A,symbol,halflife,unit\r\n";
+    std::string table = header;
     // Lines split exactly as the table loader splits them.
     LineReader reader([&nubase](char* into, std::size_t size) {
         const std::size_t n = nubase.copy(into, size);
@@ -107,12 +108,12 @@ std::string ImportNubase(std::string_view nubase) {
 
         if (line.size() < kName.last)
             throw NubaseError(lineNumber, "the line is too short for a NUBASE entry");
+        const std::string_view state = Cut(line, kStateDigit);
+        if (state.size() != 1 || !IsDigit(state.front()))
+            throw NubaseError(lineNumber, "column 8 holds " + Quoted(state) +
+                                              " where a NUBASE entry has its state digit, 0 to 9");
         // Isomers, levels, resonances and analogue states share the ground state's cell.
-        if (Cut(line, kStateDigit) != "0") {
-            if (Cut(line, kStateDigit).empty())
-                throw NubaseError(lineNumber, "the state digit in column 8 is missing");
-            continue;
-        }
+        if (state != "0") continue;
         const int a = Integer(Cut(line, kMassNumber), "mass number", lineNumber);
         const int z = Integer(Cut(line, kAtomicNumber), "atomic number", lineNumber);
         if (z > a) throw NubaseError(lineNumber, "atomic number above the mass number");
@@ -132,6 +133,10 @@ std::string ImportNubase(std::string_view nubase) {
                  std::to_string(a) + ',' + std::string(symbol, name.end()) + ',' + halfLife.value +
                  ',' + halfLife.unit + "\r\n";
     }
+    if (table.size() == header.size())
+        throw NubaseError(0,
+                          "holds no NUBASE ground state: expected the fixed-width lines of a "
+                          "NUBASE evaluation, such as nubase_4.mas20.txt");
     return table;
 }
 

@@ -9,8 +9,10 @@ namespace nuklorama {
 
 class NubaseError : public std::runtime_error {
 public:
+    // Line 0 is the file as a whole.
     NubaseError(long long line, const std::string& what)
-        : std::runtime_error("line " + std::to_string(line) + ": " + what), line_(line) {}
+        : std::runtime_error(line > 0 ? "line " + std::to_string(line) + ": " + what : what),
+          line_(line) {}
     long long Line() const { return line_; }
 
 private:
@@ -19,7 +21,8 @@ private:
 
 // Turns a NUBASE evaluation in its fixed-width ASCII form into a nuklorama table: one record
 // per ground state, half-lives in the unit words the chart knows, CR LF line ends. Raises
-// NubaseError for the first line that does not follow the format.
+// NubaseError for the first line that does not follow the format, and for a file without a
+// single ground state, which would give an empty table.
 std::string ImportNubase(std::string_view nubase);
 
 }  // namespace nuklorama

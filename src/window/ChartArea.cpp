@@ -14,6 +14,7 @@
 
 #include "image/ChartFiles.h"
 #include "image/Png.h"
+#include "table/FileWriter.h"
 #include "window/FindField.h"
 #include "window/Twips.h"
 
@@ -84,9 +85,11 @@ bool ChartArea::SavePicture(const QString& path) {
     const QByteArray bytes = path.endsWith(".svg", Qt::CaseInsensitive)
                                  ? QByteArray::fromStdString(SvgOfDrawnChart(*drawn_))
                                  : PngBytes(picture_.AreaImage());
-    const QString failure = WriteAtomically(path, bytes);
-    if (failure.isEmpty()) return true;
-    ui_.MsgBox((path + ": " + failure).toStdString(), Buttons::Ok, Icon::Exclamation);
+    const WriteFailure failure = WriteFileAtomically(
+        QFile::encodeName(path).toStdString(), {bytes.constData(), std::size_t(bytes.size())});
+    if (!failure) return true;
+    ui_.MsgBox((path + ": " + QString::fromLocal8Bit(failure.reason.c_str())).toStdString(),
+               Buttons::Ok, Icon::Exclamation);
     return false;
 }
 

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -20,13 +22,21 @@ namespace {
 struct Run {
     int status;
     QString errors;
+    QByteArray output;
 };
 
-Run Cli(const QStringList& arguments) {
+// The program, with files of at most 512 bytes when asked, standard output to a file if named.
+Run Cli(const QStringList& arguments, bool smallFiles = false, const QString& standardOutput = {}) {
     QProcess process;
+    process.setChildProcessModifier([smallFiles] {
+        const rlimit limit{512, 512};
+        if (smallFiles) setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    if (!standardOutput.isEmpty()) process.setStandardOutputFile(standardOutput);
     process.start(NUKLORAMA_CLI, arguments);
     process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()),
+            process.readAllStandardOutput()};
 }
 
 }  // namespace
@@ -38,29 +48,49 @@ private slots:
     void cleanup() { dir_.reset(); }
 
     void exitStatus_data() {
-        QTest::addColumn<QString>("table");  // none when null
+        QTest::addColumn<QString>("table");  // none when "-", a folder when "/"
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        const auto row = [](const char* name, const char* table, const QStringList& options,
-                            int status, const char* message) {
-            QTest::newRow(name) << QString(table) << options << status << QString(message);
+        QTest::addColumn<int>("lines");  // on standard error, when not -1
+        const auto row = [](const char* name, const std::string& table, const QStringList& options,
+                            int status, const char* message, int lines = -1) {
+            QTest::newRow(name) << QString::fromStdString(table) << options << status
+                                << QString(message) << lines;
         };
-        const std::string good = Table({Record(8, 8, "1", "s")});
+        const std::string good = Table({Record(8, 8, "1", "s"), Record(118, 177, "-", "stable")});
         const QStringList ignore{"--on-error", "ignore"};
-        row("drawn", good.c_str(), {}, 0, "");
-        row("drawn after a failure", Table({Record(8, 8, "1", "s"), "x,1,abc,,,1,s"}).c_str(), {},
-            3, "Type mismatch (line 3, field 2: \"abc\")");
-        row("failures ignored",
-            Table({"x,1,abc,,,1,s", Record(8, 8, "-", "stable"), "y,2"}).c_str(), ignore, 3,
-            "(line 4, field 6 missing)");
-        row("missing table", nullptr, {}, 1, "t.csv Not Found!");
-        row("nothing to draw", Table({}).c_str(), {}, 1, "nothing to draw");
+        row("drawn", good, {"--overlays", " grid , magic"}, 0, "", 0);
+        row("units without a shade",
+            Table({Record(8, 8, "1", "ky"), Record(8, 9, "1", ""), Record(9, 9, "1", "ky"),
+                   Record(9, 8, "1", "s\x1b]0;"), Record(118, 177, "-", "stable")}),
+            {}, 0,
+            "line 2: the half-life scale has no unit \"ky\", so 2 nuclides with it are black\n"
+            "nuklorama-cli: line 3: the half-life scale has no unit \"\", so 1 nuclide with it is "
+            "black\nnuklorama-cli: line 5: the half-life scale has no unit \"s\\x1B]0;\"",
+            3);
+        row("past the edge", Table({Record(10, 20, "1", "s"), Record(3, -1, "1", "s")}),
+            {"--size", "200x100"}, 0,
+            "2 nuclides of the table do not fit the 200x100 picture (0 cut at its edges, 2 left "
+            "out); --size 210x110 at --dpi 96 shows them all (1 with negative numbers aside)",
+            1);
+        row("past the edge at any size", Table({Record(10, 10, "1", "s")}), {"--size", "100x100"},
+            0, "left out); no --size up to 16384x16384 shows them all at --dpi 96", 1);
+        row("a flood of failures", Table({"x,1,abc,,,1,s"}, 150) + Record(118, 177, "1", "s"),
+            ignore, 3,
+            "(line 101, field 2: \"abc\")\nnuklorama-cli: ... and 50 more load failures\n", 101);
+        row("a folder", "/", {}, 1, "t.csv: is a folder, not a table file");
+        row("drawn after a failure", Table({Record(8, 8, "1", "s"), "x,1,abc,,,1,s"}), {}, 3,
+            "Type mismatch (line 3, field 2: \"abc\")");
+        row("failures ignored", Table({"x,1,abc,,,1,s", Record(8, 8, "-", "stable"), "y,2"}),
+            ignore, 3, "(line 4, field 6 missing)");
+        row("missing table", "-", {}, 1, "t.csv Not Found!");
+        row("nothing to draw", Table({}), {}, 1, "nothing to draw");
         row("empty file", "", ignore, 1, "Input past end of file (line 1)");
-        row("too small", good.c_str(), {"--size", "7x7"}, 1, "too small");
-        row("bad size", good.c_str(), {"--size", "0x10"}, 2, "--size");
-        row("bad dpi", good.c_str(), {"--dpi", "0"}, 2, "--dpi");
-        row("bad overlay", good.c_str(), {"--overlays", "grid,stars"}, 2, "stars");
+        row("too small", good, {"--size", "7x7"}, 1, "too small");
+        row("bad size", good, {"--size", "0x10"}, 2, "--size");
+        row("bad dpi", good, {"--dpi", "0"}, 2, "--dpi");
+        row("bad overlay", good, {"--overlays", "grid,stars"}, 2, "stars");
     }
 
     void exitStatus() {
@@ -68,40 +98,66 @@ private slots:
         QFETCH(QStringList, options);
         QFETCH(int, status);
         QFETCH(QString, message);
-        if (!table.isNull()) WriteFile("t.csv", table.toStdString());
+        QFETCH(int, lines);
+        if (table == "/")
+            QDir().mkdir("t.csv");
+        else if (table != "-")
+            WriteFile("t.csv", table.toStdString());
         const Run run = Cli(QStringList{"render"} + options + QStringList{"t.csv", "out.png"});
         QCOMPARE(run.status, status);
         QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+        if (lines >= 0) QCOMPARE(run.errors.count('\n'), lines);
         QCOMPARE(QFile::exists("out.png"), status == 0 || status == 3);
     }
 
-    void failuresLoseNothing() {
-        // A write or an import that fails leaves no file behind and the old one as it was.
-        WriteFile("t.csv", Table({Record(8, 8, "-", "stable")}));
-        WriteFile("out.png", "old");
-        Run run = Cli({"render", "t.csv", "missing-folder/out.png"});
+    void failedWritesLoseNothing_data() {
+        QTest::addColumn<QStringList>("arguments");  // under a file size limit of 512 bytes
+        QTest::addColumn<QString>("message");
+        const QString tooLarge = "out: File too large";
+        QTest::newRow("PNG") << QStringList{"render", "--format", "png", "t.csv", "out"}
+                             << tooLarge;
+        QTest::newRow("SVG") << QStringList{"render", "--format", "svg", "t.csv", "out"}
+                             << tooLarge;
+        QTest::newRow("figure") << QStringList{"render", "--legend", "--format=png", "t.csv", "out"}
+                                << tooLarge;
+        QTest::newRow("import") << QStringList{"import-nubase", "nubase.txt", "out"} << tooLarge;
+        QTest::newRow("import of a table")
+            << QStringList{"import-nubase", "t.csv", "out"} << "t.csv: line 1: column 8 holds";
+        QTest::newRow("standard output on a full disk")
+            << QStringList{"render", "--format", "svg", "t.csv", "-"}
+            << "standard output: No space left on device";
+    }
+
+    void failedWritesLoseNothing() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QFile::copy(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", "t.csv");
+        QFile::copy(NUKLORAMA_SOURCE_DIR "/tests/table/nubase-excerpt.txt", "nubase.txt");
+        WriteFile("out", "old");
+        const QStringList before = Entries();
+        const Run run = Cli(arguments, true, arguments.last() == "-" ? "/dev/full" : "");
         QCOMPARE(run.status, 1);
-        QVERIFY(run.errors.contains("missing-folder/out.png"));
-        WriteFile("nubase.txt", "012 0x60   12C  garbage\n");
-        run = Cli({"import-nubase", "nubase.txt", "out.png"});
-        QCOMPARE(run.status, 1);
-        QVERIFY2(run.errors.contains("nubase.txt: line 1: atomic number"), qPrintable(run.errors));
-        QCOMPARE(Contents("out.png"), QByteArray("old"));
-        QCOMPARE(QDir(".").entryList(QDir::Files | QDir::Hidden),
-                 (QStringList{"nubase.txt", "out.png", "t.csv"}));
+        QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+        QCOMPARE(Contents("out"), QByteArray("old"));
+        QCOMPARE(Entries(), before);
     }
 
     void rendersTheChartAloneAndInAFigure() {
         QFile::copy(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", "t.csv");
-        const QString title = QString::fromUtf8("<b>&amp;\x01</b> ⁵⁶Fe");
-        for (const char* output : {"c.png", "c.svg", "f.png", "f.svg"}) {
+        // Control characters are dropped alike in both forms; no desktop session is needed.
+        const QString title = QString::fromUtf8("<b>&amp;\x01</b>\x7f ⁵⁶Fe\u0085");
+        qunsetenv("XDG_RUNTIME_DIR");
+        for (const char* output : {"c.png", "c.svg", "f.png", "f.svg", "g.png"}) {
             const QStringList figure =
-                output[0] == 'f' ? QStringList{"--title", title} : QStringList{};
-            QCOMPARE(Cli(QStringList{"render", "--size", "300x200", "--overlays", "magic"} +
-                         figure + QStringList{"t.csv", output})
-                         .status,
-                     0);
+                output[0] == 'c'   ? QStringList{}
+                : output[0] == 'f' ? QStringList{"--title", title}
+                                   : QStringList{"--title", QString::fromUtf8("<b>&amp;</b> ⁵⁶Fe")};
+            const Run run = Cli(QStringList{"render", "--size", "300x200", "--overlays", "magic"} +
+                                figure + QStringList{"t.csv", output});
+            QCOMPARE(run.status, 0);
+            QCOMPARE(run.errors, QString());
         }
+        QCOMPARE(QImage("f.png"), QImage("g.png"));
         // The renderer draws what the chart code draws, and the chart sits unchanged inside the
         // figure, in the raster and in the vector form.
         ScriptedUserInterface ui;
@@ -113,6 +169,9 @@ private slots:
         const QImage drawn = pixels.AreaImage();
         QCOMPARE(QImage("c.png").convertToFormat(QImage::Format_RGB32), drawn);
         QCOMPARE(Contents("c.svg").toStdString(), SvgDocument(300, 200, SvgElements(boxes)));
+        const Run piped = Cli({"render", "--size", "300x200", "--overlays", "magic", "--format",
+                               "png", "t.csv", "-"});
+        QCOMPARE(piped.output, Contents("c.png"));
         const QString svg = Contents("f.svg");
         const auto group =
             QRegularExpression("<g transform=\"translate\\((\\d+),(\\d+)\\)\">\n").match(svg);

@@ -131,6 +131,33 @@ private slots:
         QCOMPARE(PixelsOf(image, kWhite), QRect(6, 3, 1, 1));
     }
 
+    void everyBandInItsPlace_data() {
+        QTest::addColumn<int>("overlay");
+        QTest::addColumn<QStringList>("bands");  // in drawing order: H for a row, V for a column
+        QTest::newRow("grid, to the record count")
+            << 0 << QStringList{"H0", "V0", "H10", "V10", "H20", "V20"};
+        QTest::newRow("periods") << 1
+                                 << QStringList{"H2", "H10", "H18", "H36", "H54", "H86", "H118"};
+        QTest::newRow("magic numbers")
+            << 2 << QStringList{"H2", "H8", "H20", "H28", "H50", "H82", "H126", "H184",
+                                "V2", "V8", "V20", "V28", "V50", "V82", "V126", "V184"};
+    }
+
+    void everyBandInItsPlace() {
+        QFETCH(int, overlay);
+        QFETCH(QStringList, bands);
+        auto table = std::make_unique<NuclideTable>();
+        table->NuclideCount = 29;
+        table->ProtonNumber.fill(-1);  // cells outside the area
+        RecordedSurface area(200, 200, 15);
+        DrawChart(*table, 1, {overlay == 0, overlay == 1, overlay == 2}, area);
+        QStringList drawn;
+        for (const auto& [r, colour] : area.Boxes())
+            drawn << (r.Width() == 200 ? "H" + QString::number(r.top)
+                                       : "V" + QString::number(r.left));
+        QCOMPARE(drawn, bands);
+    }
+
     void overlaysStackInOrderUnderTheCells() {
         const std::string text = Table({Record(12, 20, "1", "un")}, 10);
         QCOMPARE(Press(text + Record(2, 8, "-", "stable") + "\r\n" + Record(3, 3, "1", "s")),

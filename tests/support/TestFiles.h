@@ -39,6 +39,12 @@ inline QByteArray Contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Every entry of a folder but . and .., hidden ones and FIFOs included.
+inline QStringList Entries(const QString& folder = ".") {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
+
 // A table file: the header line, then each record line, every line ending in CR LF.
 inline std::string Table(std::initializer_list<std::string> records, int repeats = 1) {
     std::string text = "name,Z,N,A,symbol,halflife,unit\r\n";
