@@ -41,33 +41,23 @@ bool IsUnitWord(std::string_view unit, std::string_view lowerWord) {
     return true;
 }
 
-<<<<<<< HEAD
 std::optional<double> HalfLifeSeconds(double value, std::string_view unit) {
-    for (const TimeUnit& u : kUnits) {
-        // Seconds are used as given, without a multiplication that could change the value.
-        if (IsUnitWord(unit, u.word)) return u.word == "s" ? value : value * u.toSeconds;
-    }
-    return std::nullopt;
-=======
+    const TimeUnit* found = FindTimeUnit(unit);
+    if (found == nullptr) return std::nullopt;
+    // Seconds are used as given, without a multiplication that could change the value.
+    return found->word == "s" ? value : value * found->toSeconds;
+}
+
 bool IsKnownUnit(std::string_view unit) {
     return IsUnitWord(unit, "stable") || IsUnitWord(unit, "un") || FindTimeUnit(unit) != nullptr;
->>>>>>> main
 }
 
 Colour HalfLifeColour(double value, std::string_view unit) {
     if (IsUnitWord(unit, "stable")) return kWhite;
     if (IsUnitWord(unit, "un")) return kRed;
-<<<<<<< HEAD
     const std::optional<double> inSeconds = HalfLifeSeconds(value, unit);
     if (!inSeconds) return kBlack;
     const double seconds = *inSeconds;
-=======
-    const TimeUnit* found = FindTimeUnit(unit);
-    if (found == nullptr) return kBlack;
-
-    // Seconds are used as given, without a multiplication that could change the value.
-    const double seconds = found->word == "s" ? value : value * found->toSeconds;
->>>>>>> main
     if (!(seconds > 0)) return kBlack;
     if (std::isinf(seconds)) return kWhite;
 

@@ -13,14 +13,12 @@ namespace nuklorama {
 // unit words and non-positive half-lives are black, half-lives beyond the double range white.
 Colour HalfLifeColour(double value, std::string_view unit);
 
-<<<<<<< HEAD
 // The half-life in seconds when the unit word is one of the time units, else nothing.
 std::optional<double> HalfLifeSeconds(double value, std::string_view unit);
-=======
+
 // Whether the scale gives the unit word a meaning: stable, un or one of its time units. Any other
 // word draws black.
 bool IsKnownUnit(std::string_view unit);
->>>>>>> main
 
 // Whether unit is the lower-case word, compared without regard to case and without trimming.
 // Only ASCII letters can match a known word, so folding ASCII is enough.
