@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "image/CellLabelText.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "chart/CellLabel.h"
+#include "chart/HalfLifeColour.h"
+
+namespace nuklorama {
+namespace {
+
+constexpr const char* kFontFamily = "DejaVu Sans";
+
+QFont FontOfPixels(int pixels) {
+    QFont font(kFontFamily);
+    font.setPixelSize(std::max(pixels, 1));
+    return font;
+}
+
+// The largest size up to pixels at which the widest text fits the width.
+int FittingPixels(int pixels, std::u32string_view widest, double width) {
+    const QString text = QString::fromStdU32String(std::u32string(widest));
+    const double wide = QFontMetricsF(FontOfPixels(pixels)).horizontalAdvance(text);
+    if (wide > width) pixels = int(pixels * width / wide);
+    while (pixels > 1 && QFontMetricsF(FontOfPixels(pixels)).horizontalAdvance(text) > width)
+        --pixels;
+    return std::max(pixels, 1);
+}
+
+std::string XmlEscaped(const QString& text) {
+    std::string out;
+    for (const char c : text.toStdString()) {
+        if (c == '&')
+            out += "&amp;";
+        else if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::string Number(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", v);
+    return text;
+}
+
+}  // namespace
+
+CellLabelText::CellLabelText(double cellSize, bool halfLives, double minMargin)
+    : halfLives_(halfLives), margin_(std::max(minMargin, cellSize / kCellsPerMargin)) {
+    const double width = cellSize - 2 * margin_;
+    const int name = FittingPixels(
+        int(cellSize * (halfLives ? kNameFontShare : kNameOnlyFontShare)), kWidestName, width);
+    name_ = {FontOfPixels(name), FontOfPixels(name * 3 / 4)};
+    const int halfLife = FittingPixels(int(cellSize * kHalfLifeFontShare), kWidestHalfLife, width);
+    halfLife_ = {FontOfPixels(halfLife), FontOfPixels(halfLife * 3 / 4)};
+}
+
+CellLabelText::Placed CellLabelText::Place(const Line& line, const QRectF& box, const QString& text,
+                                           QColor colour) const {
+    // As the window's labels: the smaller size, then elided, rather than overflowing.
+    if (QFontMetricsF(line.font).horizontalAdvance(text) <= box.width())
+        return {box, line.font, text, colour};
+    const QFontMetricsF smaller(line.smaller);
+    return {box, line.smaller, smaller.elidedText(text, Qt::ElideRight, box.width()), colour};
+}
+
+template <typename Use>
+void CellLabelText::ForEachLine(const NuclideTable& table, const CellIndex& cells,
+                                const LabelledArea& where, const Use& use) const {
+    const double s = where.cellSize;
+    const QRectF& area = where.area;
+    const auto first = [s](double offset) { return std::int32_t(std::floor(offset / s)); };
+    const auto last = [s](double offset, double length) {
+        return std::int32_t(std::ceil((offset + length) / s) - 1);
+    };
+    const std::int32_t lastN = last(where.offsetX, area.width());
+    for (std::int32_t Z = first(where.offsetY); Z <= last(where.offsetY, area.height()); ++Z) {
+        for (const CellIndex::Entry& e : cells.RowBetween(Z, first(where.offsetX), lastN)) {
+            const auto r = static_cast<std::size_t>(e.record);
+            const QRectF inside = QRectF(area.left() + e.other * s - where.offsetX,
+                                         area.top() + Z * s - where.offsetY, s, s)
+                                      .adjusted(margin_, margin_, -margin_, -margin_);
+            const Colour c = LabelColour(HalfLifeColour(table.HalfLife[r], table.HalfLifeUnit[r]));
+            const QColor colour(RedOf(c), GreenOf(c), BlueOf(c));
+            const QString name = QString::fromStdString(NuclideName(Z, e.other));
+            if (!halfLives_) {
+                use(Place(name_, inside, name, colour));
+                continue;
+            }
+            const double upper = std::floor(inside.height() * 3 / 5);
+            use(Place(name_, QRectF(inside.left(), inside.top(), inside.width(), upper), name,
+                      colour));
+            use(Place(
+                halfLife_,
+                QRectF(inside.left(), inside.top() + upper, inside.width(),
+                       inside.height() - upper),
+                QString::fromStdString(ShortHalfLife(table.HalfLife[r], table.HalfLifeUnit[r])),
+                colour));
+        }
+    }
+}
+
+void CellLabelText::Paint(QPainter& painter, const NuclideTable& table, const CellIndex& cells,
+                          const LabelledArea& where) const {
+    painter.save();
+    painter.setClipRect(where.area, Qt::IntersectClip);
+    ForEachLine(table, cells, where, [&](const Placed& p) {
+        painter.setFont(p.font);
+        painter.setPen(p.colour);
+        painter.drawText(p.box, Qt::AlignCenter, p.text);
+    });
+    painter.restore();
+}
+
+std::string CellLabelText::Svg(const NuclideTable& table, const CellIndex& cells,
+                               const LabelledArea& where) const {
+    const QRectF& a = where.area;
+    std::string svg = "<clipPath id=\"labels\"><rect x=\"" + Number(a.x()) + "\" y=\"" +
+                      Number(a.y()) + "\" width=\"" + Number(a.width()) + "\" height=\"" +
+                      Number(a.height()) + "\"/></clipPath>\n<g clip-path=\"url(#labels)\" " +
+                      "font-family=\"" + kFontFamily + ", sans-serif\" text-anchor=\"middle\">\n";
+    ForEachLine(table, cells, where, [&](const Placed& p) {
+        const QFontMetricsF metrics(p.font);
+        const double baseline =
+            p.box.top() + (p.box.height() - metrics.height()) / 2 + metrics.ascent();
+        svg += "<text x=\"" + Number(p.box.center().x()) + "\" y=\"" + Number(baseline) +
+               "\" font-size=\"" + std::to_string(p.font.pixelSize()) + "\" fill=\"" +
+               p.colour.name().toStdString() + "\">" + XmlEscaped(p.text) + "</text>\n";
+    });
+    return svg + "</g>\n";
+}
+
+}  // namespace nuklorama

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QRectF>
+#include <string>
+
+#include "chart/CellIndex.h"
+#include "table/NuclideTable.h"
+
+namespace nuklorama {
+
+// Where labels go: an area of the output that shows the chart at cellSize units from the
+// picture's point (offsetX, offsetY), the picture's origin being at the chart's top-left.
+struct LabelledArea {
+    QRectF area;
+    double cellSize;
+    double offsetX = 0, offsetY = 0;
+};
+
+// The cells' labels as text, for the outputs that keep text as text (SVG, PDF, print): the same
+// words, colours and proportions as the window's labels, in DejaVu Sans. Needs a
+// QGuiApplication for the fonts.
+class CellLabelText {
+public:
+    // For cells of cellSize units, with the half-life under the name when asked; margins of at
+    // least minMargin units.
+    CellLabelText(double cellSize, bool halfLives, double minMargin);
+
+    void Paint(QPainter& painter, const NuclideTable& table, const CellIndex& cells,
+               const LabelledArea& where) const;
+    // SVG text elements, clipped to the area.
+    std::string Svg(const NuclideTable& table, const CellIndex& cells,
+                    const LabelledArea& where) const;
+
+private:
+    struct Line {
+        QFont font, smaller;
+    };
+    struct Placed {
+        QRectF box;
+        QFont font;
+        QString text;
+        QColor colour;
+    };
+    template <typename Use>
+    void ForEachLine(const NuclideTable& table, const CellIndex& cells, const LabelledArea& where,
+                     const Use& use) const;
+    Placed Place(const Line& line, const QRectF& box, const QString& text, QColor colour) const;
+
+    bool halfLives_;
+    double margin_;
+    Line name_, halfLife_;
+};
+
+}  // namespace nuklorama
