@@ -28,11 +28,11 @@ std::optional<std::pair<std::int32_t, std::int32_t>> Range(std::string_view text
     return std::pair{*first, *last};
 }
 
-// The region's window onto the larger picture: boxes are moved and clipped into the window.
-class RegionWindow : public PixelSurface {
+// A window onto the larger picture: boxes are moved and clipped into the window.
+class PictureWindow : public PixelSurface {
 public:
-    RegionWindow(RecordedSurface& window, int pictureWidth, int pictureHeight, float twipsPerPixel,
-                 int offsetX, int offsetY)
+    PictureWindow(RecordedSurface& window, int pictureWidth, int pictureHeight, float twipsPerPixel,
+                  int offsetX, int offsetY)
         : PixelSurface(pictureWidth, pictureHeight, twipsPerPixel),
           window_(window),
           offsetX_(offsetX),
@@ -88,14 +88,22 @@ std::int16_t RegionCellSize(const Region& region, double width, double height) {
     return static_cast<std::int16_t>(std::max(size, 0.0));
 }
 
+RecordedSurface DrawWindow(const NuclideTable& table, std::int16_t cellSize,
+                           const Overlays& overlays, float twipsPerPixel,
+                           const ChartWindow& window) {
+    RecordedSurface shown(window.width, window.height, twipsPerPixel);
+    PictureWindow picture(shown, window.pictureWidth, window.pictureHeight, twipsPerPixel,
+                          window.offsetX, window.offsetY);
+    DrawChart(table, cellSize, overlays, picture);
+    return shown;
+}
+
 RecordedSurface DrawRegion(const NuclideTable& table, const Region& region, std::int16_t cellSize,
                            const Overlays& overlays, float twipsPerPixel) {
     const int c = cellSize;
-    RecordedSurface window(region.Columns() * c, region.Rows() * c, twipsPerPixel);
-    RegionWindow picture(window, (region.nMax + 1) * c, (region.zMax + 1) * c, twipsPerPixel,
-                         region.nMin * c, region.zMin * c);
-    DrawChart(table, cellSize, overlays, picture);
-    return window;
+    return DrawWindow(table, cellSize, overlays, twipsPerPixel,
+                      {(region.nMax + 1) * c, (region.zMax + 1) * c, region.nMin * c,
+                       region.zMin * c, region.Columns() * c, region.Rows() * c});
 }
 
 }  // namespace nuklorama
