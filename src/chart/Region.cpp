@@ -90,7 +90,7 @@ std::int16_t RegionCellSize(const Region& region, double width, double height) {
 
 RecordedSurface DrawWindow(const NuclideTable& table, std::int16_t cellSize,
                            const Overlays& overlays, float twipsPerPixel,
-                           const ChartWindow& window) {
+                           const VisiblePart& window) {
     RecordedSurface shown(window.width, window.height, twipsPerPixel);
     PictureWindow picture(shown, window.pictureWidth, window.pictureHeight, twipsPerPixel,
                           window.offsetX, window.offsetY);

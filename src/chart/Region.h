@@ -35,14 +35,14 @@ std::int16_t RegionCellSize(const Region& region, double width, double height);
 
 // A window of width × height pixels onto the chart drawn at cellSize on a chart area of
 // pictureWidth × pictureHeight pixels, the area's pixel (offsetX, offsetY) at its top-left.
-struct ChartWindow {
+struct VisiblePart {
     int pictureWidth, pictureHeight;
     int offsetX, offsetY;
     int width, height;
 };
 RecordedSurface DrawWindow(const NuclideTable& table, std::int16_t cellSize,
                            const Overlays& overlays, float twipsPerPixel,
-                           const ChartWindow& window);
+                           const VisiblePart& window);
 
 // The region drawn as Draw draws the chart at cellSize: the picture of rows 0 to zMax and
 // columns 0 to nMax seen through a window that shows only the region, its top-left cell at the

@@ -17,6 +17,8 @@ constexpr const char* kFontFamily = "DejaVu Sans";
 QFont FontOfPixels(int pixels) {
     QFont font(kFontFamily);
     font.setPixelSize(std::max(pixels, 1));
+    // Outlines as designed: the text is scaled and printed, never fitted to a screen's pixels.
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
@@ -53,23 +55,49 @@ std::string Number(double v) {
 
 }  // namespace
 
-CellLabelText::CellLabelText(double cellSize, bool halfLives, double minMargin)
-    : halfLives_(halfLives), margin_(std::max(minMargin, cellSize / kCellsPerMargin)) {
-    const double width = cellSize - 2 * margin_;
-    const int name = FittingPixels(
-        int(cellSize * (halfLives ? kNameFontShare : kNameOnlyFontShare)), kWidestName, width);
-    name_ = {FontOfPixels(name), FontOfPixels(name * 3 / 4)};
-    const int halfLife = FittingPixels(int(cellSize * kHalfLifeFontShare), kWidestHalfLife, width);
-    halfLife_ = {FontOfPixels(halfLife), FontOfPixels(halfLife * 3 / 4)};
+CellLabelText::Measured::Measured(int pixels) : font_(FontOfPixels(pixels)) {
+    const QFontMetricsF metrics(font_);
+    ascent_ = metrics.ascent();
+    height_ = metrics.height();
 }
+
+double CellLabelText::Measured::Width(const QString& text) const {
+    double width = 0;
+    for (const QChar c : text) {
+        auto [at, added] = advances_.try_emplace(c.unicode(), 0);
+        if (added) at->second = QFontMetricsF(font_).horizontalAdvance(c);
+        width += at->second;
+    }
+    return width;
+}
+
+CellLabelText::Line CellLabelText::LineOf(int pixels) {
+    return {Measured(pixels), Measured(pixels * 3 / 4)};
+}
+
+CellLabelText::CellLabelText(double cellSize, bool halfLives, double minMargin)
+    : halfLives_(halfLives),
+      margin_(std::max(minMargin, cellSize / kCellsPerMargin)),
+      name_(LineOf(FittingPixels(int(cellSize * (halfLives ? kNameFontShare : kNameOnlyFontShare)),
+                                 kWidestName, cellSize - 2 * margin_))),
+      halfLife_(LineOf(FittingPixels(int(cellSize * kHalfLifeFontShare), kWidestHalfLife,
+                                     cellSize - 2 * margin_))) {}
 
 CellLabelText::Placed CellLabelText::Place(const Line& line, const QRectF& box, const QString& text,
                                            QColor colour) const {
     // As the window's labels: the smaller size, then elided, rather than overflowing.
-    if (QFontMetricsF(line.font).horizontalAdvance(text) <= box.width())
-        return {box, line.font, text, colour};
-    const QFontMetricsF smaller(line.smaller);
-    return {box, line.smaller, smaller.elidedText(text, Qt::ElideRight, box.width()), colour};
+    const Measured* font = &line.font;
+    QString shown = text;
+    double width = font->Width(shown);
+    if (width > box.width()) width = (font = &line.smaller)->Width(shown);
+    while (!shown.isEmpty() && width > box.width()) {
+        shown.chop(1);
+        width = font->Width(shown + QChar(0x2026));
+        if (width <= box.width()) shown += QChar(0x2026);
+    }
+    const QPointF baseline(box.left() + (box.width() - width) / 2,
+                           box.top() + (box.height() - font->Height()) / 2 + font->Ascent());
+    return {baseline, *font, shown, colour};
 }
 
 template <typename Use>
@@ -112,10 +140,12 @@ void CellLabelText::Paint(QPainter& painter, const NuclideTable& table, const Ce
                           const LabelledArea& where) const {
     painter.save();
     painter.setClipRect(where.area, Qt::IntersectClip);
+    const QFont* font = nullptr;
+    QColor colour;
     ForEachLine(table, cells, where, [&](const Placed& p) {
-        painter.setFont(p.font);
-        painter.setPen(p.colour);
-        painter.drawText(p.box, Qt::AlignCenter, p.text);
+        if (font != &p.font.Font()) painter.setFont(*(font = &p.font.Font()));
+        if (colour != p.colour) painter.setPen(colour = p.colour);
+        painter.drawText(p.baseline, p.text);
     });
     painter.restore();
 }
@@ -126,13 +156,10 @@ std::string CellLabelText::Svg(const NuclideTable& table, const CellIndex& cells
     std::string svg = "<clipPath id=\"labels\"><rect x=\"" + Number(a.x()) + "\" y=\"" +
                       Number(a.y()) + "\" width=\"" + Number(a.width()) + "\" height=\"" +
                       Number(a.height()) + "\"/></clipPath>\n<g clip-path=\"url(#labels)\" " +
-                      "font-family=\"" + kFontFamily + ", sans-serif\" text-anchor=\"middle\">\n";
+                      "font-family=\"" + kFontFamily + ", sans-serif\">\n";
     ForEachLine(table, cells, where, [&](const Placed& p) {
-        const QFontMetricsF metrics(p.font);
-        const double baseline =
-            p.box.top() + (p.box.height() - metrics.height()) / 2 + metrics.ascent();
-        svg += "<text x=\"" + Number(p.box.center().x()) + "\" y=\"" + Number(baseline) +
-               "\" font-size=\"" + std::to_string(p.font.pixelSize()) + "\" fill=\"" +
+        svg += "<text x=\"" + Number(p.baseline.x()) + "\" y=\"" + Number(p.baseline.y()) +
+               "\" font-size=\"" + std::to_string(p.font.Font().pixelSize()) + "\" fill=\"" +
                p.colour.name().toStdString() + "\">" + XmlEscaped(p.text) + "</text>\n";
     });
     return svg + "</g>\n";

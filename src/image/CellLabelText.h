@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QRectF>
 #include <string>
+#include <unordered_map>
 
 #include "chart/CellIndex.h"
 #include "table/NuclideTable.h"
@@ -35,15 +36,31 @@ public:
                     const LabelledArea& where) const;
 
 private:
+    // A font with the advance of each character it has measured: a label's width is their sum,
+    // without shaping the text once more.
+    class Measured {
+    public:
+        explicit Measured(int pixels);
+        const QFont& Font() const { return font_; }
+        double Width(const QString& text) const;
+        double Ascent() const { return ascent_; }
+        double Height() const { return height_; }
+
+    private:
+        QFont font_;
+        double ascent_, height_;
+        mutable std::unordered_map<char16_t, double> advances_;
+    };
     struct Line {
-        QFont font, smaller;
+        Measured font, smaller;
     };
     struct Placed {
-        QRectF box;
-        QFont font;
+        QPointF baseline;  // of the text's left end
+        const Measured& font;
         QString text;
         QColor colour;
     };
+    static Line LineOf(int pixels);
     template <typename Use>
     void ForEachLine(const NuclideTable& table, const CellIndex& cells, const LabelledArea& where,
                      const Use& use) const;

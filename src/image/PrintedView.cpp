@@ -11,7 +11,7 @@ namespace nuklorama {
 
 void PaintViewOnPage(QPainter& painter, const QRectF& page, const DrawnChart& drawn,
                      const ShownView& view) {
-    const ChartWindow& w = view.window;
+    const VisiblePart& w = view.window;
     const RecordedSurface chart =
         DrawWindow(*drawn.table, view.cellSize, drawn.overlays, drawn.twipsPerPixel, w);
     const ChartFigure figure(w.width, w.height, view.cellSize, drawn.overlays, QString(),

@@ -13,7 +13,7 @@ namespace nuklorama {
 // labels its cells are large enough for at the screen's device pixel ratio.
 struct ShownView {
     std::int16_t cellSize;
-    ChartWindow window;
+    VisiblePart window;
     bool zoomed = false;
     double ratio = 1;
 };
