@@ -9,16 +9,11 @@
 
 #include "app/CliCommon.h"
 #include "app/ConsoleUserInterface.h"
-#include "chart/CellLabel.h"
+#include "app/RenderOutput.h"
 #include "chart/ChartNotes.h"
 #include "chart/DrawCommand.h"
 #include "chart/RecordedSurface.h"
 #include "chart/Region.h"
-#include "image/CellLabelPainter.h"
-#include "image/CellLabelText.h"
-#include "image/ChartFigure.h"
-#include "image/ChartFiles.h"
-#include "image/Png.h"
 #include "image/Poster.h"
 #include "table/Characters.h"
 #include "table/LoadFile.h"
@@ -186,66 +181,10 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString& error
     return o;
 }
 
-// A chart as drawn for a PNG or SVG: all of it, or a region's window onto the larger picture
-// whose pixel (offsetX, offsetY) lies at its top-left.
-struct Drawn {
-    const NuclideTable& table;
-    const RecordedSurface& chart;
-    std::int16_t cellSize;
-    int offsetX = 0, offsetY = 0;
-};
-
-// The labels as the window writes them at this cell size, into the image of the chart.
-void PaintLabels(QImage& image, const Drawn& d) {
-    CellLabelPainter().Paint(image, d.table, CellIndex(d.table), d.cellSize, 1, d.offsetX,
-                             d.offsetY);
-}
-
-std::string SvgLabels(const Drawn& d, QPoint origin) {
-    const QRectF area(origin, QSizeF(d.chart.WidthPixels(), d.chart.HeightPixels()));
-    return CellLabelText(d.cellSize, d.cellSize >= kHalfLifeLabelSize, 2)
-        .Svg(d.table, CellIndex(d.table),
-             {area, double(d.cellSize), double(d.offsetX), double(d.offsetY)});
-}
-
-// The file's bytes: the chart alone, or the figure around it when a legend is asked for; empty
-// when there is not enough memory for them.
-QByteArray Output(const Options& o, const Drawn& d) {
-    const RecordedSurface& chart = d.chart;
-    const int width = chart.WidthPixels(), height = chart.HeightPixels();
-    const bool svg = o.format == "svg", labels = o.labels && d.cellSize >= kNameLabelSize;
-    if (!o.legend) {
-        if (svg)
-            return QByteArray::fromStdString(SvgDocument(
-                width, height, SvgElements(chart) + (labels ? SvgLabels(d, QPoint()) : "")));
-        if (!labels) return PngBytes(chart);
-        QImage image(width, height, QImage::Format_RGB32);
-        if (image.isNull()) return {};
-        QPainter painter(&image);
-        PaintChart(painter, chart, QPoint());
-        painter.end();
-        PaintLabels(image, d);
-        return PngBytes(image);
-    }
-    const ChartFigure figure(width, height, d.cellSize, o.overlays, o.title,
-                             {0, d.offsetX, d.offsetY});
-    if (svg)
-        return QByteArray::fromStdString(
-            SvgDocument(figure.Size().width(), figure.Size().height(),
-                        figure.Svg(chart) + (labels ? SvgLabels(d, figure.ChartOrigin()) : "")));
-    if (!labels)
-        return PngBytes(figure.Size(), [&](QPainter& painter) { figure.Paint(painter, chart); });
-    QImage image(figure.Size(), QImage::Format_RGB32);
-    if (image.isNull()) return {};
-    QPainter painter(&image);
-    figure.Paint(painter, chart);
-    painter.end();
-    // The chart's part of the figure, sharing its pixels, so that labels stop at its edges.
-    const QPoint at = figure.ChartOrigin();
-    QImage area(image.bits() + at.y() * image.bytesPerLine() + at.x() * 4, width, height,
-                image.bytesPerLine(), QImage::Format_RGB32);
-    PaintLabels(area, d);
-    return PngBytes(image);
+// The PNG's or SVG's bytes: the chart alone, or the figure around it when a legend is asked for;
+// empty when there is not enough memory for them.
+QByteArray Output(const Options& o, const DrawnPicture& drawn) {
+    return PictureBytes({o.format == "svg", o.legend, o.labels, o.overlays, o.title}, drawn);
 }
 
 QString Nuclides(int count) {
@@ -328,7 +267,7 @@ int RenderFit(const Options& o, ConsoleUserInterface& ui) {
     }
     PointOutWhatIsNotShown(o, state->table, state->CellSize, chart);
     PointOutUnknownUnits(state->table);
-    return Write(o, Output(o, {state->table, chart, state->CellSize}),
+    return Write(o, Output(o, DrawnPicture{state->table, chart, state->CellSize}),
                  QString("a %1x%2 picture").arg(o.width).arg(o.height));
 }
 
@@ -372,9 +311,10 @@ int RenderPart(const Options& o, ConsoleUserInterface& ui) {
     }
     const RecordedSurface chart =
         DrawRegion(*table, region, cellSize, o.overlays, 1440.0f / float(o.dpi));
-    return Write(
-        o, Output(o, {*table, chart, cellSize, region.nMin * cellSize, region.zMin * cellSize}),
-        QString("a %1x%2 picture").arg(chart.WidthPixels()).arg(chart.HeightPixels()));
+    return Write(o,
+                 Output(o, DrawnPicture{*table, chart, cellSize, region.nMin * cellSize,
+                                        region.zMin * cellSize}),
+                 QString("a %1x%2 picture").arg(chart.WidthPixels()).arg(chart.HeightPixels()));
 }
 
 }  // namespace
