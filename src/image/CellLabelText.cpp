@@ -55,20 +55,51 @@ std::string Number(double v) {
 
 }  // namespace
 
-CellLabelText::Measured::Measured(int pixels) : font_(FontOfPixels(pixels)) {
+CellLabelText::Measured::Measured(int pixels)
+    : font_(FontOfPixels(pixels)), raw_(QRawFont::fromFont(font_)) {
     const QFontMetricsF metrics(font_);
     ascent_ = metrics.ascent();
     height_ = metrics.height();
 }
 
+const CellLabelText::Measured::Glyph& CellLabelText::Measured::Of(QChar c) const {
+    auto [at, added] = glyphs_.try_emplace(c.unicode(), Glyph{0, 0});
+    if (added) {
+        quint32 index = 0;
+        int count = 1;
+        raw_.glyphIndexesForChars(&c, 1, &index, &count);
+        QPointF advance;
+        if (index != 0)
+            raw_.advancesForGlyphIndexes(&index, &advance, 1, QRawFont::UseDesignMetrics);
+        // A character of another script is measured in the font that will draw it.
+        at->second = {index, index != 0 ? advance.x() : QFontMetricsF(font_).horizontalAdvance(c)};
+    }
+    return at->second;
+}
+
 double CellLabelText::Measured::Width(const QString& text) const {
     double width = 0;
-    for (const QChar c : text) {
-        auto [at, added] = advances_.try_emplace(c.unicode(), 0);
-        if (added) at->second = QFontMetricsF(font_).horizontalAdvance(c);
-        width += at->second;
-    }
+    for (const QChar c : text)
+        width += Of(c).advance;
     return width;
+}
+
+QGlyphRun CellLabelText::Measured::Run(const QString& text) const {
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+    double x = 0;
+    for (const QChar c : text) {
+        const Glyph& glyph = Of(c);
+        if (glyph.index == 0) return {};
+        indexes << glyph.index;
+        positions << QPointF(x, 0);
+        x += glyph.advance;
+    }
+    QGlyphRun run;
+    run.setRawFont(raw_);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    return run;
 }
 
 CellLabelText::Line CellLabelText::LineOf(int pixels) {
@@ -143,8 +174,10 @@ void CellLabelText::Paint(QPainter& painter, const NuclideTable& table, const Ce
     const QFont* font = nullptr;
     QColor colour;
     ForEachLine(table, cells, where, [&](const Placed& p) {
-        if (font != &p.font.Font()) painter.setFont(*(font = &p.font.Font()));
         if (colour != p.colour) painter.setPen(colour = p.colour);
+        const QGlyphRun run = p.font.Run(p.text);
+        if (!run.glyphIndexes().isEmpty()) return painter.drawGlyphRun(p.baseline, run);
+        if (font != &p.font.Font()) painter.setFont(*(font = &p.font.Font()));
         painter.drawText(p.baseline, p.text);
     });
     painter.restore();

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QFont>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
 #include <QRectF>
 #include <string>
 #include <unordered_map>
@@ -36,8 +38,8 @@ public:
                     const LabelledArea& where) const;
 
 private:
-    // A font with the advance of each character it has measured: a label's width is their sum,
-    // without shaping the text once more.
+    // A font with the glyph and advance of each character it has met: labels are short runs of
+    // plain characters, so they are set from these directly, without shaping each one.
     class Measured {
     public:
         explicit Measured(int pixels);
@@ -45,11 +47,20 @@ private:
         double Width(const QString& text) const;
         double Ascent() const { return ascent_; }
         double Height() const { return height_; }
+        // The text's glyphs from its left end on the baseline; empty when the font lacks one.
+        QGlyphRun Run(const QString& text) const;
 
     private:
+        struct Glyph {
+            quint32 index;
+            double advance;
+        };
+        const Glyph& Of(QChar c) const;
+
         QFont font_;
+        QRawFont raw_;
         double ascent_, height_;
-        mutable std::unordered_map<char16_t, double> advances_;
+        mutable std::unordered_map<char16_t, Glyph> glyphs_;
     };
     struct Line {
         Measured font, smaller;
