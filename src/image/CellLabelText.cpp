@@ -2,9 +2,11 @@
 #include "image/CellLabelText.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 
 #include "chart/CellLabel.h"
 #include "chart/HalfLifeColour.h"
@@ -84,22 +86,17 @@ double CellLabelText::Measured::Width(const QString& text) const {
     return width;
 }
 
-QGlyphRun CellLabelText::Measured::Run(const QString& text) const {
-    QList<quint32> indexes;
-    QList<QPointF> positions;
-    double x = 0;
+bool CellLabelText::Measured::AddTo(QList<quint32>& indexes, QList<QPointF>& positions,
+                                    const QString& text, QPointF baseline) const {
+    for (const QChar c : text)
+        if (Of(c).index == 0) return false;
     for (const QChar c : text) {
         const Glyph& glyph = Of(c);
-        if (glyph.index == 0) return {};
         indexes << glyph.index;
-        positions << QPointF(x, 0);
-        x += glyph.advance;
+        positions << baseline;
+        baseline.rx() += glyph.advance;
     }
-    QGlyphRun run;
-    run.setRawFont(raw_);
-    run.setGlyphIndexes(indexes);
-    run.setPositions(positions);
-    return run;
+    return true;
 }
 
 CellLabelText::Line CellLabelText::LineOf(int pixels) {
@@ -169,17 +166,31 @@ void CellLabelText::ForEachLine(const NuclideTable& table, const CellIndex& cell
 
 void CellLabelText::Paint(QPainter& painter, const NuclideTable& table, const CellIndex& cells,
                           const LabelledArea& where) const {
+    // All labels of one font and colour are one run of glyphs: a page of thousands of labels
+    // is a few text objects, not thousands.
+    struct Run {
+        QList<quint32> indexes;
+        QList<QPointF> positions;
+    };
+    std::map<std::pair<const Measured*, QRgb>, Run> runs;
     painter.save();
     painter.setClipRect(where.area, Qt::IntersectClip);
-    const QFont* font = nullptr;
-    QColor colour;
     ForEachLine(table, cells, where, [&](const Placed& p) {
-        if (colour != p.colour) painter.setPen(colour = p.colour);
-        const QGlyphRun run = p.font.Run(p.text);
-        if (!run.glyphIndexes().isEmpty()) return painter.drawGlyphRun(p.baseline, run);
-        if (font != &p.font.Font()) painter.setFont(*(font = &p.font.Font()));
+        Run& run = runs[{&p.font, p.colour.rgb()}];
+        if (p.font.AddTo(run.indexes, run.positions, p.text, p.baseline)) return;
+        // Characters of another script, from the font that has them.
+        painter.setFont(p.font.Font());
+        painter.setPen(p.colour);
         painter.drawText(p.baseline, p.text);
     });
+    for (const auto& [key, run] : runs) {
+        QGlyphRun glyphs;
+        glyphs.setRawFont(key.first->Raw());
+        glyphs.setGlyphIndexes(run.indexes);
+        glyphs.setPositions(run.positions);
+        painter.setPen(QColor(key.second));
+        painter.drawGlyphRun(QPointF(), glyphs);
+    }
     painter.restore();
 }
 

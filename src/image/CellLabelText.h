@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QFont>
-#include <QGlyphRun>
 #include <QPainter>
 #include <QRawFont>
 #include <QRectF>
@@ -47,8 +46,11 @@ private:
         double Width(const QString& text) const;
         double Ascent() const { return ascent_; }
         double Height() const { return height_; }
-        // The text's glyphs from its left end on the baseline; empty when the font lacks one.
-        QGlyphRun Run(const QString& text) const;
+        const QRawFont& Raw() const { return raw_; }
+        // Adds the text's glyphs, set from its left end on the baseline, to the run's indexes and
+        // positions; false, adding nothing, when the font lacks one of them.
+        bool AddTo(QList<quint32>& indexes, QList<QPointF>& positions, const QString& text,
+                   QPointF baseline) const;
 
     private:
         struct Glyph {
