@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "chart/DrawCommand.h"
+#include "chart/HalfLifeColour.h"
 #include "chart/RecordedSurface.h"
 #include "image/ImageSurface.h"
 #include "support/ScriptedUserInterface.h"
@@ -210,16 +211,19 @@ private slots:
         QTest::addColumn<QSize>("cells");   // the table's last column and row
         QTest::addColumn<QSizeF>("paper");  // in mm, as printed
         QTest::addColumn<QSize>("shown");   // columns and rows drawn; empty for a figure
+        QTest::addColumn<QPoint>("first");  // the top-left cell's N and Z
         const QSize wide(177, 118), tall(118, 177);
-        QTest::newRow("A4") << QStringList{} << wide << QSizeF(297, 210) << QSize(178, 119);
-        QTest::newRow("tall table") << QStringList{} << tall << QSizeF(210, 297) << QSize(119, 178);
+        QTest::newRow("A4") << QStringList{} << wide << QSizeF(297, 210) << QSize(178, 119)
+                            << QPoint();
+        QTest::newRow("tall table")
+            << QStringList{} << tall << QSizeF(210, 297) << QSize(119, 178) << QPoint();
         QTest::newRow("portrait asked") << QStringList{"--orientation", "portrait"} << wide
-                                        << QSizeF(210, 297) << QSize(178, 119);
+                                        << QSizeF(210, 297) << QSize(178, 119) << QPoint();
         QTest::newRow("letter region")
             << QStringList{"--paper", "Letter", "--region", "10:19,20:59"} << wide
-            << QSizeF(279.4, 215.9) << QSize(40, 10);
-        QTest::newRow("A3 figure")
-            << QStringList{"--paper", "a3", "--title", "T"} << wide << QSizeF(420, 297) << QSize();
+            << QSizeF(279.4, 215.9) << QSize(40, 10) << QPoint(20, 10);
+        QTest::newRow("A3 figure") << QStringList{"--paper", "a3", "--title", "T"} << wide
+                                   << QSizeF(420, 297) << QSize() << QPoint();
     }
 
     // Read back at 10 pixels per mm: the page's size, everything inside 10 mm margins, square
@@ -229,6 +233,7 @@ private slots:
         QFETCH(QSize, cells);
         QFETCH(QSizeF, paper);
         QFETCH(QSize, shown);
+        QFETCH(QPoint, first);
         WriteFile("t.csv", Table({Record(1, 1, "1", "s"), Record(15, 30, "1", "s"),
                                   Record(cells.height(), cells.width(), "-", "stable")}));
         QCOMPARE(Cli(QStringList{"render"} + options + QStringList{"t.csv", "p.pdf"}).status, 0);
@@ -255,6 +260,10 @@ private slots:
         QVERIFY(inked.height() / double(shown.height()) > cell - 0.25);
         QVERIFY(std::abs(inked.width() / double(shown.width()) -
                          inked.height() / double(shown.height())) < 0.1);
+        // Draw's colour, in the cell of Z 15, N 30.
+        const QPointF middle =
+            QPointF(30.5 - first.x(), 15.5 - first.y()) * inked.width() / double(shown.width());
+        QCOMPARE(page.pixel((inked.topLeft() + middle).toPoint()), ToQRgb(HalfLifeColour(1, "s")));
     }
 
     void postersLabelTheirCellsInText_data() {
