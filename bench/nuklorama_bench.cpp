@@ -25,8 +25,10 @@
 #include "chart/DrawCommand.h"
 #include "chart/HalfLifeColour.h"
 #include "chart/RecordedSurface.h"
+#include "chart/Region.h"
 #include "image/CellLabelPainter.h"
 #include "image/Png.h"
+#include "image/Poster.h"
 #include "image/ViewSurface.h"
 #include "table/LoadFile.h"
 #include "window/ChartArea.h"
@@ -173,6 +175,31 @@ void BM_CellIndex(benchmark::State& state) {
         benchmark::DoNotOptimize(CellIndex(*table).At(92, 146));
 }
 
+// The shipped table in process, load included: argument 0 a plain 1200 × 800 PNG, 1 an A0
+// poster with labels, legend and title, as nuklorama-cli writes them.
+void BM_RenderShipped(benchmark::State& state) {
+    UseTable(false);
+    NoPrompts ui;
+    auto chart = std::make_unique<ChartState>();
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        if (state.range(0) == 0) {
+            RecordedSurface boxes(1200, 800, 15);
+            PressDraw(kTableFileName, *chart, boxes, ui, {});
+            bytes = std::size_t(PngBytes(boxes).size());
+            continue;
+        }
+        LoadFile(kTableFileName, chart->table, ui);
+        const Region region = WholeChart(chart->table);
+        const Poster poster({*PaperNamed("A0"), std::nullopt}, region, {},
+                            {true, "NUBASE2020 ground states"});
+        const RecordedSurface boxes =
+            DrawRegion(chart->table, region, poster.CellSize(), {}, poster.TwipsPerDot());
+        bytes = std::size_t(poster.Pdf(boxes, chart->table, true).size());
+    }
+    state.counters["bytes"] = double(bytes);
+}
+
 // One frame of the zoomed view at 1920 × 1080 device pixels: the chart code draws the visible
 // part at the cell size, then the labels; each frame is panned by a few pixels. At 24 pixels per
 // cell the labels are the most there can be.
@@ -225,6 +252,7 @@ BENCHMARK(BM_Colours)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Press)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PressAndRepaint)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderPng)->Arg(800)->Arg(3200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderShipped)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstPressOfANewWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_CellIndex)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ViewFrame)->Arg(24)->Arg(48)->Arg(128)->Unit(benchmark::kMillisecond);

@@ -9,12 +9,14 @@
 
 #include "app/CliCommon.h"
 #include "app/ConsoleUserInterface.h"
+#include "app/RenderOutput.h"
 #include "chart/ChartNotes.h"
 #include "chart/DrawCommand.h"
 #include "chart/RecordedSurface.h"
-#include "image/ChartFigure.h"
-#include "image/Png.h"
+#include "chart/Region.h"
+#include "image/Poster.h"
 #include "table/Characters.h"
+#include "table/LoadFile.h"
 
 namespace nuklorama::cli {
 namespace {
@@ -29,9 +31,12 @@ struct Options {
     Overlays overlays;
     bool ignoreRecordFailures = false;
     QString table, output;
-    bool svg = false;
+    QString format;
     bool legend = false;
     QString title;
+    bool labels = false;
+    std::optional<Region> region;
+    Poster::Page page{QPageSize(QPageSize::A4), std::nullopt};
 };
 
 // One side of --size in pixels: plain digits up to the largest side, else 0.
@@ -45,7 +50,8 @@ int Side(const QString& text) {
 
 std::optional<Options> ParseOptions(const QStringList& arguments, QString& error) {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Draws a table's chart of nuclides to a PNG or SVG file.");
+    parser.setApplicationDescription(
+        "Draws a table's chart of nuclides to a PNG or SVG file, or a PDF page.");
     AddHelpOption(parser);
     parser.addOptions({
         {"size",
@@ -58,11 +64,19 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString& error
          "abort"},
         {"legend", "Add axis numbers and a legend around the chart."},
         {"title", "Add a title line above the figure (implies --legend).", "TEXT"},
-        {"format", "png or svg; needed when OUTPUT is - (standard output), else by its ending.",
-         "png|svg"},
+        {"format",
+         "png, svg or pdf; needed when OUTPUT is - (standard output), else by its ending.",
+         "png|svg|pdf"},
+        {"paper", "Paper of a PDF: A4 (default), A3, A2, A1, A0, letter or legal.", "NAME"},
+        {"orientation", "Of a PDF's page (default: the one with the larger cells).",
+         "landscape|portrait"},
+        {"labels", "Write each nuclide's mass number and symbol, and half-life, in its cell."},
+        {"region", "Draw only rows ZMIN to ZMAX and columns NMIN to NMAX, fitted to the output.",
+         "ZMIN:ZMAX,NMIN:NMAX"},
     });
     parser.addPositionalArgument("TABLE", "The nuclide table, e.g. data/nuklorama.csv.");
-    parser.addPositionalArgument("OUTPUT", "The image to write, ending in .png or .svg, or -.");
+    parser.addPositionalArgument("OUTPUT",
+                                 "The file to write, ending in .png, .svg or .pdf, or -.");
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -115,32 +129,62 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString& error
     o.legend = parser.isSet("legend") || parser.isSet("title");
     o.table = parser.positionalArguments().at(0);
     o.output = parser.positionalArguments().at(1);
-    const QString format = parser.isSet("format")                           ? parser.value("format")
-                           : o.output.endsWith(".svg", Qt::CaseInsensitive) ? "svg"
-                           : o.output.endsWith(".png", Qt::CaseInsensitive) ? "png"
-                                                                            : QString();
-    if (format != "png" && format != "svg") {
-        error = parser.isSet("format")        ? "--format takes png or svg"
-                : o.output == kStandardOutput ? "standard output (-) needs --format png or svg"
-                                              : "OUTPUT must end in .png or .svg, or take --format";
+    o.format = parser.value("format");
+    for (const char* ending : {"png", "svg", "pdf"})
+        if (!parser.isSet("format") &&
+            o.output.endsWith(QString(".") + ending, Qt::CaseInsensitive))
+            o.format = ending;
+    if (o.format != "png" && o.format != "svg" && o.format != "pdf") {
+        error = parser.isSet("format") ? "--format takes png, svg or pdf"
+                : o.output == kStandardOutput
+                    ? "standard output (-) needs --format png, svg or pdf"
+                    : "OUTPUT must end in .png, .svg or .pdf, or take --format";
         return std::nullopt;
     }
-    o.svg = format == "svg";
+
+    const bool pdf = o.format == "pdf";
+    if (pdf && parser.isSet("size")) {
+        error = "--size sizes a PNG or SVG; a PDF takes --paper";
+        return std::nullopt;
+    }
+    if (!pdf && (parser.isSet("paper") || parser.isSet("orientation"))) {
+        error = "--paper and --orientation are for a PDF; a PNG or SVG takes --size";
+        return std::nullopt;
+    }
+    if (parser.isSet("paper")) {
+        const auto paper = PaperNamed(parser.value("paper"));
+        if (!paper) {
+            error = "--paper takes A4, A3, A2, A1, A0, letter or legal";
+            return std::nullopt;
+        }
+        o.page.paper = *paper;
+    }
+    if (parser.isSet("orientation")) {
+        const QString orientation = parser.value("orientation");
+        if (orientation != "landscape" && orientation != "portrait") {
+            error = "--orientation takes landscape or portrait";
+            return std::nullopt;
+        }
+        o.page.landscape = orientation == "landscape";
+    }
+    if (parser.isSet("region")) {
+        o.region = ParseRegion(parser.value("region").toStdString());
+        if (!o.region) {
+            error = QString(
+                        "--region takes ZMIN:ZMAX,NMIN:NMAX, whole numbers up to %1, each "
+                        "first no larger than last")
+                        .arg(kMaxRegionNumber);
+            return std::nullopt;
+        }
+    }
+    o.labels = parser.isSet("labels");
     return o;
 }
 
-// The file's bytes: the chart alone, or the figure around it when a legend is asked for; empty
-// when there is not enough memory for them.
-QByteArray Output(const Options& o, const RecordedSurface& chart, std::int16_t cellSize) {
-    if (!o.legend) {
-        return o.svg ? QByteArray::fromStdString(SvgDocument(o.width, o.height, SvgElements(chart)))
-                     : PngBytes(chart);
-    }
-    const ChartFigure figure(o.width, o.height, cellSize, o.overlays, o.title);
-    if (!o.svg)
-        return PngBytes(figure.Size(), [&](QPainter& painter) { figure.Paint(painter, chart); });
-    return QByteArray::fromStdString(
-        SvgDocument(figure.Size().width(), figure.Size().height(), figure.Svg(chart)));
+// The PNG's or SVG's bytes: the chart alone, or the figure around it when a legend is asked for;
+// empty when there is not enough memory for them.
+QByteArray Output(const Options& o, const DrawnPicture& drawn) {
+    return PictureBytes({o.format == "svg", o.legend, o.labels, o.overlays, o.title}, drawn);
 }
 
 QString Nuclides(int count) {
@@ -178,6 +222,9 @@ void PointOutWhatIsNotShown(const Options& o, const NuclideTable& table, std::in
             message += QString(" (%1 with negative numbers aside)").arg(out.negative);
         Complain(message);
     }
+}
+
+void PointOutUnknownUnits(const NuclideTable& table) {
     for (const UnknownUnit& unit : UnknownUnits(table)) {
         // Records follow the header line by line.
         Complain(QString("line %1: the half-life scale has no unit \"%2\", so %3 with it %4 "
@@ -188,13 +235,98 @@ void PointOutWhatIsNotShown(const Options& o, const NuclideTable& table, std::in
     }
 }
 
+QString NothingToDraw(const Options& o) {
+    return o.table + ": nothing to draw: no nuclide has a positive proton and neutron number";
+}
+
+int Write(const Options& o, const QByteArray& bytes, const QString& what) {
+    if (bytes.isEmpty()) {
+        Complain("not enough memory for " + what);
+        return kFailed;
+    }
+    return WriteOutput(o.output, bytes);
+}
+
+// The chart fitted to the chart area as a press of Draw fits it.
+int RenderFit(const Options& o, ConsoleUserInterface& ui) {
+    // The chart is kept as its boxes and written from them, whatever the output.
+    RecordedSurface chart(o.width, o.height, 1440.0f / float(o.dpi));
+    auto state = std::make_unique<ChartState>();
+    const DrawResult result = PressDraw(o.table.toStdString(), *state, chart, ui, o.overlays);
+    ui.SummariseFailures();
+    if (result == DrawResult::NothingToDraw) {
+        Complain(NothingToDraw(o));
+        return kFailed;
+    }
+    if (result == DrawResult::AreaTooSmall) {
+        Complain(QString("%1x%2 pixels are too small for this table: it needs at least about "
+                         "one pixel per neutron number across and per proton number down")
+                     .arg(o.width)
+                     .arg(o.height));
+        return kFailed;
+    }
+    PointOutWhatIsNotShown(o, state->table, state->CellSize, chart);
+    PointOutUnknownUnits(state->table);
+    return Write(o, Output(o, DrawnPicture{state->table, chart, state->CellSize}),
+                 QString("a %1x%2 picture").arg(o.width).arg(o.height));
+}
+
+// A region, or the whole chart on paper: each cell as large as the output allows.
+int RenderPart(const Options& o, ConsoleUserInterface& ui) {
+    auto table = std::make_unique<NuclideTable>();
+    LoadFile(o.table.toStdString(), *table, ui);
+    ui.SummariseFailures();
+    if (table->MaxZ <= 0 || table->MaxN <= 0) {
+        Complain(NothingToDraw(o));
+        return kFailed;
+    }
+    const Region region = o.region.value_or(WholeChart(*table));
+    if (!HoldsNuclide(*table, region)) {
+        Complain(QString("no nuclide of the table lies in the region of Z %1 to %2 and N %3 to %4")
+                     .arg(region.zMin)
+                     .arg(region.zMax)
+                     .arg(region.nMin)
+                     .arg(region.nMax));
+        return kFailed;
+    }
+    PointOutUnknownUnits(*table);
+    if (o.format == "pdf") {
+        const Poster poster(o.page, region, o.overlays, {o.legend, o.title});
+        if (poster.CellSize() == 0) {
+            Complain("the chart does not fit the paper");
+            return kFailed;
+        }
+        const RecordedSurface chart =
+            DrawRegion(*table, region, poster.CellSize(), o.overlays, poster.TwipsPerDot());
+        return Write(o, poster.Pdf(chart, *table, o.labels), "the PDF");
+    }
+    const std::int16_t cellSize = RegionCellSize(region, o.width, o.height);
+    if (cellSize == 0) {
+        Complain(QString("%1x%2 pixels are too small for %3 rows and %4 columns")
+                     .arg(o.width)
+                     .arg(o.height)
+                     .arg(region.Rows())
+                     .arg(region.Columns()));
+        return kFailed;
+    }
+    const RecordedSurface chart =
+        DrawRegion(*table, region, cellSize, o.overlays, 1440.0f / float(o.dpi));
+    return Write(o,
+                 Output(o, DrawnPicture{*table, chart, cellSize, region.nMin * cellSize,
+                                        region.zMin * cellSize}),
+                 QString("a %1x%2 picture").arg(chart.WidthPixels()).arg(chart.HeightPixels()));
+}
+
 }  // namespace
 
 bool NeedsFonts(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--") return false;
-        if (arg == "--legend" || arg == "--title" || arg.starts_with("--title=")) return true;
+        if (arg == "--legend" || arg == "--title" || arg.starts_with("--title=") ||
+            arg == "--labels" || arg == "pdf" || arg == "--format=pdf" ||
+            QString::fromLocal8Bit(argv[i]).endsWith(".pdf", Qt::CaseInsensitive))
+            return true;
     }
     return false;
 }
@@ -212,34 +344,9 @@ int RenderCommand(const QStringList& arguments) {
         return kFailed;
     }
 
-    // The chart is kept as its boxes and written from them, whatever the output.
-    RecordedSurface chart(o->width, o->height, 1440.0f / float(o->dpi));
     ConsoleUserInterface ui(o->ignoreRecordFailures);
-    auto state = std::make_unique<ChartState>();
-    const DrawResult result = PressDraw(o->table.toStdString(), *state, chart, ui, o->overlays);
-    ui.SummariseFailures();
-    if (result == DrawResult::NothingToDraw) {
-        Complain(o->table +
-                 ": nothing to draw: no nuclide has a positive proton and neutron "
-                 "number");
-        return kFailed;
-    }
-    if (result == DrawResult::AreaTooSmall) {
-        Complain(QString("%1x%2 pixels are too small for this table: it needs at least about "
-                         "one pixel per neutron number across and per proton number down")
-                     .arg(o->width)
-                     .arg(o->height));
-        return kFailed;
-    }
-
-    PointOutWhatIsNotShown(*o, state->table, state->CellSize, chart);
-
-    const QByteArray bytes = Output(*o, chart, state->CellSize);
-    if (bytes.isEmpty()) {
-        Complain(QString("not enough memory for a %1x%2 picture").arg(o->width).arg(o->height));
-        return kFailed;
-    }
-    if (WriteOutput(o->output, bytes) != kSuccess) return kFailed;
+    const int written = o->region || o->format == "pdf" ? RenderPart(*o, ui) : RenderFit(*o, ui);
+    if (written != kSuccess) return written;
     return ui.Failures() > 0 ? kDrawnWithLoadFailures : kSuccess;
 }
 

@@ -17,7 +17,7 @@ namespace {
 
 constexpr const char* kCommands =
     "Commands:\n"
-    "  render         Draw a table's chart to a PNG or SVG file.\n"
+    "  render         Draw a table's chart to a PNG, SVG or PDF file.\n"
     "  import-nubase  Make a table from a NUBASE evaluation.\n"
     "Run nuklorama-cli COMMAND --help for a command's options.";
 

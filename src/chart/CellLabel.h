@@ -13,6 +13,13 @@ namespace nuklorama {
 inline constexpr int kNameLabelSize = 24;
 inline constexpr int kHalfLifeLabelSize = 48;
 
+// How a label fills its cell: the name's font a share of the cell (a smaller one with the
+// half-life under it), the half-life's another, each shrunk until the widest text of its kind
+// fits between the margins; the name takes the upper three fifths of a two-line label.
+inline constexpr double kNameOnlyFontShare = 0.38, kNameFontShare = 0.3, kHalfLifeFontShare = 0.2;
+inline constexpr std::u32string_view kWidestName = U"²⁸⁸Mm", kWidestHalfLife = U"8.88 min";
+inline constexpr int kCellsPerMargin = 12;
+
 // A number as superscript digits, as a mass number stands before a symbol.
 std::string Superscript(long long number);
 

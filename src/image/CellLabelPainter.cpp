@@ -114,11 +114,12 @@ void CellLabelPainter::UseCellSize(int cellSize, double ratio) {
     cellSize_ = cellSize;
     ratio_ = ratio;
     halfLives_ = cellSize >= kHalfLifeLabelSize * ratio;
-    margin_ = std::max(int(std::lround(2 * ratio)), cellSize / 12);
+    margin_ = std::max(int(std::lround(2 * ratio)), cellSize / kCellsPerMargin);
     const int width = cellSize - 2 * margin_;
-    const int name = FittingPixels(int(cellSize * (halfLives_ ? 0.3 : 0.38)), U"²⁸⁸Mm", width);
+    const int name = FittingPixels(
+        int(cellSize * (halfLives_ ? kNameFontShare : kNameOnlyFontShare)), kWidestName, width);
     name_ = {&FontOfPixels(name), &FontOfPixels(name * 3 / 4)};
-    const int halfLife = FittingPixels(int(cellSize * 0.2), U"8.88 min", width);
+    const int halfLife = FittingPixels(int(cellSize * kHalfLifeFontShare), kWidestHalfLife, width);
     halfLife_ = {&FontOfPixels(halfLife), &FontOfPixels(halfLife * 3 / 4)};
 }
 

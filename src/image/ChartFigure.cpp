@@ -84,21 +84,23 @@ std::string Number(double v) {
 }  // namespace
 
 ChartFigure::ChartFigure(int chartWidth, int chartHeight, int cellSize, const Overlays& overlays,
-                         const QString& title)
+                         const QString& title, const Options& options)
     : font_(kFontFamily), titleFont_(kFontFamily) {
-    const int f = std::clamp(std::min(chartWidth, chartHeight) / 45, 11, 40);
+    const int f = options.fontPixels > 0
+                      ? options.fontPixels
+                      : std::clamp(std::min(chartWidth, chartHeight) / 45, 11, 40);
     font_.setPixelSize(f);
     titleFont_.setPixelSize(f * 4 / 3);
     titleFont_.setBold(true);
     const QFontMetricsF fm(font_), tm(titleFont_);
     const double line = std::ceil(fm.height() * 1.3);
 
-    const double zLabels =
-        fm.horizontalAdvance(QString::number(chartHeight / std::max(cellSize, 1)));
+    const double zLabels = fm.horizontalAdvance(
+        QString::number((options.offsetY + chartHeight) / std::max(cellSize, 1)));
     const double titleHeight = title.isEmpty() ? 0 : std::ceil(tm.height() * 1.5);
     origin_ = QPoint(int(std::ceil(f + fm.horizontalAdvance("Z") + f + zLabels + f / 2.0)),
                      int(std::ceil(f + titleHeight + 2 * line)));
-    AddAxes(chartWidth, chartHeight, cellSize);
+    AddAxes(chartWidth, chartHeight, cellSize, options);
     AddLegend(chartWidth, overlays);
 
     int legendRight = 0, legendBottom = 0;
@@ -120,23 +122,32 @@ ChartFigure::ChartFigure(int chartWidth, int chartHeight, int cellSize, const Ov
     }
 }
 
-void ChartFigure::AddAxes(int chartWidth, int chartHeight, int cellSize) {
+void ChartFigure::AddAxes(int chartWidth, int chartHeight, int cellSize, const Options& options) {
     const QFontMetricsF fm(font_);
     const double gap = font_.pixelSize() / 2.0, middle = (fm.ascent() - fm.descent()) / 2;
-    const double x0 = origin_.x(), y0 = origin_.y();
+    const double x0 = origin_.x() - options.offsetX, y0 = origin_.y() - options.offsetY;
     const int c = std::max(cellSize, 1);
-    const int nStep = LabelStep(c, fm.horizontalAdvance(QString::number(chartWidth / c)) + gap);
-    for (int n = 0; double(n) * c < chartWidth; n += nStep)
-        labels_.push_back(
-            {QPointF(x0 + n * c + c / 2.0, y0 - gap), Anchor::Middle, QString::number(n)});
-    const int zStep = LabelStep(c, fm.height());
-    for (int z = 0; double(z) * c < chartHeight; z += zStep)
-        labels_.push_back(
-            {QPointF(x0 - gap, y0 + z * c + c / 2.0 + middle), Anchor::End, QString::number(z)});
-    labels_.push_back({QPointF(x0 + chartWidth / 2.0, y0 - gap - std::ceil(fm.height() * 1.3)),
-                       Anchor::Middle, "N"});
+    // Every step-th number whose cell's middle lies on the chart.
+    const auto numbers = [c](int offset, int length, int step, const auto& add) {
+        for (int k = (offset / c + step - 1) / step * step; double(k) * c < offset + length;
+             k += step)
+            if (k * c + c / 2.0 >= offset) add(k);
+    };
+    const int nStep = LabelStep(
+        c, fm.horizontalAdvance(QString::number((options.offsetX + chartWidth) / c)) + gap);
+    numbers(options.offsetX, chartWidth, nStep, [&](int n) {
+        labels_.push_back({QPointF(x0 + n * c + c / 2.0, y0 + options.offsetY - gap),
+                           Anchor::Middle, QString::number(n)});
+    });
+    numbers(options.offsetY, chartHeight, LabelStep(c, fm.height()), [&](int z) {
+        labels_.push_back({QPointF(x0 + options.offsetX - gap, y0 + z * c + c / 2.0 + middle),
+                           Anchor::End, QString::number(z)});
+    });
     labels_.push_back(
-        {QPointF(font_.pixelSize(), y0 + chartHeight / 2.0 + middle), Anchor::Start, "Z"});
+        {QPointF(origin_.x() + chartWidth / 2.0, origin_.y() - gap - std::ceil(fm.height() * 1.3)),
+         Anchor::Middle, "N"});
+    labels_.push_back(
+        {QPointF(font_.pixelSize(), origin_.y() + chartHeight / 2.0 + middle), Anchor::Start, "Z"});
 }
 
 void ChartFigure::AddLegend(int chartWidth, const Overlays& overlays) {

@@ -14,14 +14,25 @@
 
 namespace nuklorama {
 
+// How a figure differs from the one sized from its chart alone.
+struct FigureOptions {
+    // Of the figure's text; 0 sizes it from the chart.
+    int fontPixels = 0;
+    // The picture's pixel at the chart's top-left corner, when the chart shows a part of it: the
+    // axis numbers stay the real proton and neutron numbers.
+    int offsetX = 0, offsetY = 0;
+};
+
 // A chart made ready for a paper or a slide: the chart area exactly as drawn, with axis
 // numbers along its top and left edges, a legend of the shades and bands at its right and an
 // optional title above. The same layout gives the raster and the SVG figure. Needs a
 // QGuiApplication for its font.
 class ChartFigure {
 public:
+    using Options = FigureOptions;
+
     ChartFigure(int chartWidth, int chartHeight, int cellSize, const Overlays& overlays,
-                const QString& title);
+                const QString& title, const Options& options = {});
 
     QSize Size() const { return size_; }
     // Where the chart's top-left pixel lies in the figure.
@@ -45,7 +56,7 @@ private:
         Colour colour;
     };
 
-    void AddAxes(int chartWidth, int chartHeight, int cellSize);
+    void AddAxes(int chartWidth, int chartHeight, int cellSize, const Options& options);
     void AddLegend(int chartWidth, const Overlays& overlays);
 
     QFont font_, titleFont_;

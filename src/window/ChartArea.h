@@ -13,6 +13,7 @@
 class QAction;
 class QMenu;
 class QNativeGestureEvent;
+class QPrinter;
 
 namespace nuklorama {
 
@@ -50,6 +51,8 @@ public:
     void ShowFit();
     // What a press of Draw does to the view: the fit, nothing selected.
     void ResetView();
+    // What the area shows, as a vector figure with its legend fitted to the printer's page.
+    void PrintTo(QPrinter& printer);
 
 protected:
     bool event(QEvent* event) override;
@@ -86,6 +89,7 @@ private:
     void OpenFind();
     void Find(const QString& text);
     void CopyView();
+    void Print();
     void ViewChanged();
     // The chart at the view's cell size with its labels, drawn when the view has changed.
     const QImage& ZoomedImage();

@@ -9,11 +9,14 @@
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QWheelEvent>
 #include <cmath>
 
 #include "chart/CellLabel.h"
 #include "chart/FindNuclide.h"
+#include "image/PrintedView.h"
 #include "image/ViewSurface.h"
 #include "window/ChartArea.h"
 #include "window/FindField.h"
@@ -49,6 +52,7 @@ void ChartArea::AddViewActions() {
     menu_->addAction(
         AddAction(QStringLiteral("查找核素…"), {QKeySequence::Find}, &ChartArea::OpenFind));
     menu_->addAction(AddAction(QStringLiteral("复制当前视图"), {}, &ChartArea::CopyView));
+    menu_->addAction(AddAction(QStringLiteral("打印…"), {QKeySequence::Print}, &ChartArea::Print));
     connect(find_, &FindField::Submitted, this, &ChartArea::Find);
     connect(find_, &FindField::Closed, this, [this] { setFocus(Qt::OtherFocusReason); });
 }
@@ -280,6 +284,35 @@ QImage ChartArea::ViewImage() {
 
 void ChartArea::CopyView() {
     QApplication::clipboard()->setImage(ViewImage());
+}
+
+void ChartArea::Print() {
+    // The preview's print button asks for the printer; closing either dialog prints nothing.
+    QPrinter printer(QPrinter::HighResolution);
+    // The page turned the way the chart area is, until the person turns it.
+    printer.setPageOrientation(ViewWidth() >= ViewHeight() ? QPageLayout::Landscape
+                                                           : QPageLayout::Portrait);
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* chosen) { PrintTo(*chosen); });
+    preview.exec();
+}
+
+void ChartArea::PrintTo(QPrinter& printer) {
+    if (!drawn_) return;
+    QPainter painter(&printer);
+    if (!painter.isActive()) return;
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const ShownView shown = view_.IsFit()
+                                ? ShownView{drawn_->cellSize,
+                                            {drawn_->widthPixels, drawn_->heightPixels, 0, 0,
+                                             drawn_->widthPixels, drawn_->heightPixels}}
+                                : ShownView{std::int16_t(view_.CellSize()),
+                                            {view_.Width(), view_.Height(), view_.OffsetX(),
+                                             view_.OffsetY(), ViewWidth(), ViewHeight()},
+                                            true,
+                                            devicePixelRatioF()};
+    PaintViewOnPage(painter, QRectF(QPointF(), page.size()), *drawn_, shown);
 }
 
 }  // namespace nuklorama

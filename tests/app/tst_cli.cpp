@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
@@ -10,6 +11,7 @@
 #include <memory>
 
 #include "chart/DrawCommand.h"
+#include "chart/HalfLifeColour.h"
 #include "chart/RecordedSurface.h"
 #include "image/ImageSurface.h"
 #include "support/ScriptedUserInterface.h"
@@ -91,6 +93,14 @@ private slots:
         row("bad size", good, {"--size", "0x10"}, 2, "--size");
         row("bad dpi", good, {"--dpi", "0"}, 2, "--dpi");
         row("bad overlay", good, {"--overlays", "grid,stars"}, 2, "stars");
+        row("paper for a PNG", good, {"--paper", "A4"}, 2, "--paper");
+        row("size for a PDF", good, {"--format", "pdf", "--size", "90x90"}, 2, "--size");
+        row("unknown paper", good, {"--format", "pdf", "--paper", "B5"}, 2, "--paper");
+        row("reversed region", good, {"--region", "9:8,0:1"}, 2, "--region");
+        row("malformed region", good, {"--region", "1:2;3:4"}, 2, "--region");
+        row("region of no nuclide", good, {"--region", "9:9,0:177"}, 1, "no nuclide");
+        row("region too large for the size", good, {"--region", "0:99,0:9", "--size", "9x9"}, 1,
+            "too small");
     }
 
     void exitStatus() {
@@ -194,6 +204,125 @@ private slots:
             QVERIFY2(texts.contains(label), qPrintable(label));
         QVERIFY(!texts.contains("closed periods"));
         QVERIFY(texts.contains(QString::fromUtf8("<b>&amp;</b> ⁵⁶Fe")));
+    }
+
+    void postersFitThePaper_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QSize>("cells");   // the table's last column and row
+        QTest::addColumn<QSizeF>("paper");  // in mm, as printed
+        QTest::addColumn<QSize>("shown");   // columns and rows drawn; empty for a figure
+        QTest::addColumn<QPoint>("first");  // the top-left cell's N and Z
+        const QSize wide(177, 118), tall(118, 177);
+        QTest::newRow("A4") << QStringList{} << wide << QSizeF(297, 210) << QSize(178, 119)
+                            << QPoint();
+        QTest::newRow("tall table")
+            << QStringList{} << tall << QSizeF(210, 297) << QSize(119, 178) << QPoint();
+        QTest::newRow("portrait asked") << QStringList{"--orientation", "portrait"} << wide
+                                        << QSizeF(210, 297) << QSize(178, 119) << QPoint();
+        QTest::newRow("letter region")
+            << QStringList{"--paper", "Letter", "--region", "10:19,20:59"} << wide
+            << QSizeF(279.4, 215.9) << QSize(40, 10) << QPoint(20, 10);
+        QTest::newRow("A3 figure") << QStringList{"--paper", "a3", "--title", "T"} << wide
+                                   << QSizeF(420, 297) << QSize() << QPoint();
+    }
+
+    // Read back at 10 pixels per mm: the page's size, everything inside 10 mm margins, square
+    // cells as large as the margins allow.
+    void postersFitThePaper() {
+        QFETCH(QStringList, options);
+        QFETCH(QSize, cells);
+        QFETCH(QSizeF, paper);
+        QFETCH(QSize, shown);
+        QFETCH(QPoint, first);
+        WriteFile("t.csv", Table({Record(1, 1, "1", "s"), Record(15, 30, "1", "s"),
+                                  Record(cells.height(), cells.width(), "-", "stable")}));
+        QCOMPARE(Cli(QStringList{"render"} + options + QStringList{"t.csv", "p.pdf"}).status, 0);
+        QCOMPARE(QProcess::execute("pdftoppm", {"-r", "254", "-png", "-singlefile", "p.pdf", "p"}),
+                 0);
+        const QImage page = QImage("p.png").convertToFormat(QImage::Format_RGB32);
+        const QSizeF missing = paper * 10 - page.size();
+        QVERIFY(std::abs(missing.width()) < 3 && std::abs(missing.height()) < 3);
+        QRect inked;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (page.pixel(x, y) != qRgb(255, 255, 255)) inked |= QRect(x, y, 1, 1);
+        QVERIFY2(page.rect().adjusted(99, 99, -99, -99).contains(inked),
+                 qPrintable(QString("%1,%2 %3x%4")
+                                .arg(inked.x())
+                                .arg(inked.y())
+                                .arg(inked.width())
+                                .arg(inked.height())));
+        if (shown.isEmpty()) return;
+        const double cell = std::min((page.width() - 200.0) / shown.width(),
+                                     (page.height() - 200.0) / shown.height());
+        // Whole dots of 1/1200 inch per cell: at most one dot short of the largest cell.
+        QVERIFY(inked.width() / double(shown.width()) > cell - 0.25);
+        QVERIFY(inked.height() / double(shown.height()) > cell - 0.25);
+        QVERIFY(std::abs(inked.width() / double(shown.width()) -
+                         inked.height() / double(shown.height())) < 0.1);
+        // Draw's colour, in the cell of Z 15, N 30.
+        const QPointF middle =
+            QPointF(30.5 - first.x(), 15.5 - first.y()) * inked.width() / double(shown.width());
+        QCOMPARE(page.pixel((inked.topLeft() + middle).toPoint()), ToQRgb(HalfLifeColour(1, "s")));
+    }
+
+    void postersLabelTheirCellsInText_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("names");
+        QTest::addColumn<bool>("halfLives");
+        QTest::newRow("A0 figure") << QStringList{"--paper", "A0", "--title", "T"} << true << true;
+        QTest::newRow("A1") << QStringList{"--paper", "A1"} << true << false;
+        QTest::newRow("A1 figure") << QStringList{"--paper", "A1", "--legend"} << false << false;
+    }
+
+    void postersLabelTheirCellsInText() {
+        QFETCH(QStringList, options);
+        QFETCH(bool, names);
+        QFETCH(bool, halfLives);
+        const Run run = Cli(QStringList{"render", "--labels"} + options +
+                            QStringList{NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", "p.pdf"});
+        QCOMPARE(run.status, 0);
+        QVERIFY(QFileInfo("p.pdf").size() < 3 << 20);
+        QProcess read;
+        read.start("pdftotext", {"p.pdf", "-"});
+        QVERIFY(read.waitForFinished());
+        const QString text = QString::fromUtf8(read.readAllStandardOutput());
+        QCOMPARE(text.contains(QString::fromUtf8("²⁰⁸Pb")), names);
+        QCOMPARE(text.contains(QString::fromUtf8("稳定")), halfLives);
+        read.start("pdffonts", {"p.pdf"});
+        QVERIFY(read.waitForFinished());
+        const QString fonts = QString::fromUtf8(read.readAllStandardOutput());
+        QVERIFY2(
+            QRegularExpression("DejaVuSans +CID TrueType +Identity-H +yes").match(fonts).hasMatch(),
+            qPrintable(fonts));
+        read.start("pdfimages", {"-list", "p.pdf"});
+        QVERIFY(read.waitForFinished());
+        QCOMPARE(read.readAllStandardOutput().count('\n'), 2);  // the heading: no image at all
+    }
+
+    // A region fills the picture with whole cells, its labels leave the cells' edges as drawn,
+    // and its axes give the real numbers.
+    void regionsShowTheirOwnCells() {
+        QFile::copy(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", "t.csv");
+        const QStringList region{"render", "--region", "80:85,120:130", "--size", "900x500"};
+        for (const QStringList& more : {QStringList{"r.png"}, QStringList{"l.png", "--labels"},
+                                        QStringList{"f.svg", "--labels", "--legend"}})
+            QCOMPARE(Cli(region + QStringList{"t.csv"} + more).status, 0);
+        const QImage plain = QImage("r.png").convertToFormat(QImage::Format_RGB32);
+        const QImage labelled = QImage("l.png").convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(plain.size(), QSize(11 * 81, 6 * 81));
+        QVERIFY(plain != labelled);
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x)
+                if (x % 81 < 2 || y % 81 < 2 || x % 81 > 78 || y % 81 > 78)
+                    QCOMPARE(labelled.pixel(x, y), plain.pixel(x, y));
+        const QString svg = Contents("f.svg");
+        for (const char* text : {">80</text>", ">120</text>", ">130</text>", "²⁰⁰Hg", "稳定"})
+            QVERIFY2(svg.contains(QString::fromUtf8(text)), text);
+        QVERIFY(!svg.contains(">0</text>"));
+        const auto chartX = QRegularExpression("translate\\((\\d+),").match(svg).captured(1);
+        const auto n120 = QRegularExpression("<text x=\"([\\d.]+)\"[^>]*>120<").match(svg);
+        QCOMPARE(n120.captured(1).toDouble(), chartX.toInt() + 81 / 2.0);
     }
 
 private:

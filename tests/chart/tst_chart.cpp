@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QPainter>
 #include <QTest>
 #include <optional>
 
@@ -9,6 +10,8 @@
 #include "chart/FindNuclide.h"
 #include "chart/HalfLifeColour.h"
 #include "chart/RecordedSurface.h"
+#include "chart/Region.h"
+#include "image/ChartFiles.h"
 #include "image/ImageSurface.h"
 #include "image/Png.h"
 #include "support/PixelCheck.h"
@@ -363,6 +366,43 @@ private slots:
         }
         QCOMPARE(LabelColour(kRed), kBlack);
         QVERIFY(ContrastRatio(kBlack, kRed) >= 4.5);
+    }
+
+    void regionsAreTheChartSeenThroughAWindow_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("cellSize");  // fitting 200 × 120 pixels; -1 when refused
+        QTest::addColumn<bool>("holds");    // a nuclide of the table
+        QTest::newRow("block") << "0:9,2:21" << 10 << true;
+        QTest::newRow("one cell, bands only") << "3:3,4:4" << 120 << false;
+        QTest::newRow("past the table") << "11:14,18:21" << 30 << true;
+        for (const char* bad :
+             {"5:4,0:1", "0:1,3:2", "1:2", "-1:2,0:1", " 1:2,0:1", "0:10000,0:1", "1:2,3:4,", ""})
+            QTest::newRow(bad) << bad << -1 << false;
+    }
+
+    void regionsAreTheChartSeenThroughAWindow() {
+        QFETCH(QString, text);
+        QFETCH(int, cellSize);
+        QFETCH(bool, holds);
+        const auto region = ParseRegion(text.toStdString());
+        QCOMPARE(region.has_value(), cellSize > 0);
+        if (!region) return;
+        QCOMPARE(Press(Table({Record(1, 2, "1", "s"), Record(12, 20, "-", "stable"),
+                              Record(5, 5, "1", "un")},
+                             4)),
+                 DrawResult::Drawn);
+        QCOMPARE(HoldsNuclide(state_.table, *region), holds);
+        const std::int16_t s = RegionCellSize(*region, 200, 120);
+        QCOMPARE(int(s), cellSize);
+        ImageSurface whole((region->nMax + 1) * s, (region->zMax + 1) * s, 15);
+        DrawChart(state_.table, s, {}, whole);
+        const RecordedSurface part = DrawRegion(state_.table, *region, s, {}, 15);
+        QImage drawn(part.WidthPixels(), part.HeightPixels(), QImage::Format_RGB32);
+        QPainter painter(&drawn);
+        PaintChart(painter, part, QPoint());
+        painter.end();
+        QCOMPARE(drawn, whole.AreaImage().copy(region->nMin * s, region->zMin * s,
+                                               region->Columns() * s, region->Rows() * s));
     }
 
 private:

@@ -15,6 +15,8 @@
 #include <QMessageBox>
 #include <QNativeGestureEvent>
 #include <QPainter>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -204,7 +206,7 @@ private slots:
             QApplication::sendEvent(area, &help);
             return QToolTip::isVisible() ? QToolTip::text() : QString();
         };
-        QCOMPARE(area->actions().size(), 7);
+        QCOMPARE(area->actions().size(), 8);
         for (const QAction* action : area->actions())
             QVERIFY(!action->isEnabled());
         QCOMPARE(tipAt({1, 1}), QString());
@@ -379,6 +381,44 @@ private slots:
         QVERIFY(std::abs(view.Left(u238) + view.CellSize() / 2 -
                          area->width() * area->devicePixelRatio() / 2) <= view.CellSize());
         CheckViewIsTheChart(area);
+    }
+
+    // Ctrl+P previews; closing the preview changes nothing. Printed is the view as shown, in
+    // text and filled rectangles, with its legend: labels only when zoomed.
+    void printsWhatTheAreaShows() {
+        ChartArea* area = DrawShipped();
+        const QImage before = Shown();
+        QTimer close;
+        int closed = 0;
+        QObject::connect(&close, &QTimer::timeout, [&closed] {
+            if (QWidget* preview = QApplication::activeModalWidget()) closed += preview->close();
+        });
+        close.start(50);
+        QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier);
+        close.stop();
+        QCOMPARE(closed, 1);
+        QCOMPARE(Shown(), before);
+        QCOMPARE(Entries(), QStringList{kTableFileName});
+        for (const bool zoomed : {false, true}) {
+            if (zoomed) {
+                QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
+                area->Finder()->Edit()->setText("Fe-56");
+                QTest::keyClick(area->Finder()->Edit(), Qt::Key_Return);
+            }
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName("view.pdf");
+            area->PrintTo(printer);
+            QProcess read;
+            read.start("pdftotext", {"view.pdf", "-"});
+            QVERIFY(read.waitForFinished());
+            const QString text = QString::fromUtf8(read.readAllStandardOutput());
+            QVERIFY2(text.contains("magic numbers"), qPrintable(text));
+            QCOMPARE(text.contains(QString::fromUtf8("⁵⁶Fe")), zoomed);
+            read.start("pdfimages", {"-list", "view.pdf"});
+            QVERIFY(read.waitForFinished());
+            QCOMPARE(read.readAllStandardOutput().count('\n'), 2);
+        }
     }
 
     void messageBoxes_data() {

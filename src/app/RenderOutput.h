@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+#include "chart/Chart.h"
+#include "chart/RecordedSurface.h"
+#include "table/NuclideTable.h"
+
+namespace nuklorama::cli {
+
+// What a PNG or SVG shows besides the chart.
+struct PictureOptions {
+    bool svg = false;
+    bool legend = false;
+    bool labels = false;
+    Overlays overlays;
+    QString title;
+};
+
+// A chart as drawn for a PNG or SVG: all of it, or a region's window onto the larger picture
+// whose pixel (offsetX, offsetY) lies at its top-left.
+struct DrawnPicture {
+    const NuclideTable& table;
+    const RecordedSurface& chart;
+    std::int16_t cellSize;
+    int offsetX = 0, offsetY = 0;
+};
+
+// The file's bytes: the chart alone, or the figure around it when a legend is asked for, with the
+// cells' labels when asked; empty when there is not enough memory for them.
+QByteArray PictureBytes(const PictureOptions& options, const DrawnPicture& drawn);
+
+}  // namespace nuklorama::cli

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "chart/Chart.h"
+#include "chart/RecordedSurface.h"
+#include "table/NuclideTable.h"
+
+namespace nuklorama {
+
+// A block of the chart: rows zMin to zMax and columns nMin to nMax, all included.
+struct Region {
+    std::int32_t zMin, zMax, nMin, nMax;
+    std::int32_t Rows() const { return zMax - zMin + 1; }
+    std::int32_t Columns() const { return nMax - nMin + 1; }
+};
+
+// Numbers larger than this are beyond any table worth drawing a part of.
+inline constexpr std::int32_t kMaxRegionNumber = 9999;
+
+// "ZMIN:ZMAX,NMIN:NMAX" in plain digits, each pair in order; nothing when malformed.
+std::optional<Region> ParseRegion(std::string_view text);
+
+// The whole chart, row 0 to MaxZ and column 0 to MaxN.
+Region WholeChart(const NuclideTable& table);
+
+// Whether a record of the table lies in the region.
+bool HoldsNuclide(const NuclideTable& table, const Region& region);
+
+// The largest whole cell size at which the region fits width × height, 0 when it does not.
+std::int16_t RegionCellSize(const Region& region, double width, double height);
+
+// A window of width × height pixels onto the chart drawn at cellSize on a chart area of
+// pictureWidth × pictureHeight pixels, the area's pixel (offsetX, offsetY) at its top-left.
+struct VisiblePart {
+    int pictureWidth, pictureHeight;
+    int offsetX, offsetY;
+    int width, height;
+};
+RecordedSurface DrawWindow(const NuclideTable& table, std::int16_t cellSize,
+                           const Overlays& overlays, float twipsPerPixel,
+                           const VisiblePart& window);
+
+// The region drawn as Draw draws the chart at cellSize: the picture of rows 0 to zMax and
+// columns 0 to nMax seen through a window that shows only the region, its top-left cell at the
+// window's top-left pixel.
+RecordedSurface DrawRegion(const NuclideTable& table, const Region& region, std::int16_t cellSize,
+                           const Overlays& overlays, float twipsPerPixel);
+
+}  // namespace nuklorama

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "image/Poster.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <cmath>
+
+#include "chart/CellIndex.h"
+#include "image/CellLabelText.h"
+#include "image/ChartFiles.h"
+
+namespace nuklorama {
+namespace {
+
+// Dots per inch of the page's coordinates: fine enough that whole dots lose nothing in print.
+constexpr int kDpi = 1200;
+constexpr double kMarginMm = 10;
+constexpr double kNameLabelMm = 4, kHalfLifeLabelMm = 5;
+
+double Dots(double mm) {
+    return mm / 25.4 * kDpi;
+}
+
+struct NamedPaper {
+    const char* name;
+    QPageSize::PageSizeId id;
+};
+constexpr NamedPaper kPapers[] = {
+    {"A4", QPageSize::A4},       {"A3", QPageSize::A3}, {"A2", QPageSize::A2},
+    {"A1", QPageSize::A1},       {"A0", QPageSize::A0}, {"letter", QPageSize::Letter},
+    {"legal", QPageSize::Legal},
+};
+
+QSizeF PageMm(const QPageSize& paper, bool landscape) {
+    const QSizeF size = paper.size(QPageSize::Millimeter);
+    return landscape == (size.width() < size.height()) ? size.transposed() : size;
+}
+
+}  // namespace
+
+std::optional<QPageSize> PaperNamed(const QString& name) {
+    for (const NamedPaper& p : kPapers)
+        if (name.compare(QLatin1String(p.name), Qt::CaseInsensitive) == 0) return QPageSize(p.id);
+    return std::nullopt;
+}
+
+Poster::Poster(const Page& page, const Region& region, const Overlays& overlays,
+               const Figure& figure)
+    : page_(page), region_(region), overlays_(overlays), figure_(figure) {
+    Fit fit = page.landscape ? FitTo(*page.landscape) : FitTo(true);
+    if (!page.landscape) {
+        Fit portrait = FitTo(false);
+        if (portrait.cellSize > fit.cellSize) fit = std::move(portrait);
+    }
+    landscape_ = fit.landscape;
+    cellSize_ = fit.cellSize;
+    chartFigure_ = std::move(fit.figure);
+}
+
+float Poster::TwipsPerDot() const {
+    return 1440.0f / kDpi;
+}
+
+ChartFigure Poster::FigureOf(std::int16_t cellSize, double fontDots) const {
+    return ChartFigure(
+        region_.Columns() * cellSize, region_.Rows() * cellSize, cellSize, overlays_, figure_.title,
+        {int(std::lround(fontDots)), region_.nMin * cellSize, region_.zMin * cellSize});
+}
+
+Poster::Fit Poster::FitTo(bool landscape) const {
+    const QSizeF mm = PageMm(page_.paper, landscape);
+    const double width = Dots(mm.width() - 2 * kMarginMm),
+                 height = Dots(mm.height() - 2 * kMarginMm);
+    std::int16_t cell = RegionCellSize(region_, width, height);
+    if (!figure_.shown || cell == 0) return {landscape, cell, std::nullopt};
+    // Text for arm's length: larger on larger paper, never below about ten points.
+    const double font = Dots(std::max(std::min(mm.width(), mm.height()) / 75, 3.5));
+    const QSize first = FigureOf(cell, font).Size();
+    cell = RegionCellSize(region_, width - (first.width() - region_.Columns() * cell),
+                          height - (first.height() - region_.Rows() * cell));
+    for (; cell > 0; --cell) {
+        ChartFigure figure = FigureOf(cell, font);
+        if (figure.Size().width() <= width && figure.Size().height() <= height)
+            return {landscape, cell, std::move(figure)};
+    }
+    return {landscape, 0, std::nullopt};
+}
+
+QByteArray Poster::Pdf(const RecordedSurface& chart, const NuclideTable& table, bool labels) const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setCreator("Nuklorama");
+    if (!figure_.title.isEmpty()) pdf.setTitle(figure_.title);
+    pdf.setResolution(kDpi);
+    pdf.setPageLayout(QPageLayout(page_.paper,
+                                  landscape_ ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                  QMarginsF(0, 0, 0, 0)));
+    QPainter painter(&pdf);
+    if (!painter.isActive()) return {};
+    const QSizeF page(Dots(PageMm(page_.paper, landscape_).width()),
+                      Dots(PageMm(page_.paper, landscape_).height()));
+    const QSize size =
+        chartFigure_ ? chartFigure_->Size() : QSize(chart.WidthPixels(), chart.HeightPixels());
+    // Centred on the page, so the margins come out even.
+    painter.translate(std::floor((page.width() - size.width()) / 2),
+                      std::floor((page.height() - size.height()) / 2));
+    if (chartFigure_)
+        chartFigure_->Paint(painter, chart);
+    else
+        PaintChart(painter, chart, QPoint());
+    const double s = cellSize_;
+    if (labels && s >= Dots(kNameLabelMm)) {
+        const QPoint origin = chartFigure_ ? chartFigure_->ChartOrigin() : QPoint();
+        CellLabelText(s, s >= Dots(kHalfLifeLabelMm), 0)
+            .Paint(painter, table, CellIndex(table),
+                   {QRectF(origin, QSizeF(chart.WidthPixels(), chart.HeightPixels())), s,
+                    region_.nMin * s, region_.zMin * s});
+    }
+    painter.end();
+    return bytes;
+}
+
+}  // namespace nuklorama

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QPageSize>
+#include <QString>
+#include <optional>
+
+#include "chart/Chart.h"
+#include "chart/RecordedSurface.h"
+#include "chart/Region.h"
+#include "image/ChartFigure.h"
+
+namespace nuklorama {
+
+// A paper size by its usual name: A4, A3, A2, A1, A0, letter or legal, case aside.
+std::optional<QPageSize> PaperNamed(const QString& name);
+
+// One page of print: a region of the chart, alone or as a figure, fitted inside the page's
+// margins with square cells of whole dots, the largest that fit.
+class Poster {
+public:
+    struct Page {
+        QPageSize paper;
+        // Nothing: the orientation that gives the larger cells.
+        std::optional<bool> landscape;
+    };
+    struct Figure {
+        bool shown = false;
+        QString title;
+    };
+
+    Poster(const Page& page, const Region& region, const Overlays& overlays, const Figure& figure);
+
+    // Of one cell in dots of the PDF; 0 when the region does not fit the page.
+    std::int16_t CellSize() const { return cellSize_; }
+    float TwipsPerDot() const;
+
+    // The PDF of the region as drawn at CellSize(), with the cells' labels when asked: names
+    // from 4 mm cells, half-lives too from 5 mm.
+    QByteArray Pdf(const RecordedSurface& chart, const NuclideTable& table, bool labels) const;
+
+private:
+    struct Fit {
+        bool landscape;
+        std::int16_t cellSize;
+        std::optional<ChartFigure> figure;
+    };
+    Fit FitTo(bool landscape) const;
+    ChartFigure FigureOf(std::int16_t cellSize, double fontDots) const;
+
+    Page page_;
+    Region region_;
+    Overlays overlays_;
+    Figure figure_;
+    bool landscape_ = false;
+    std::int16_t cellSize_ = 0;
+    std::optional<ChartFigure> chartFigure_;
+};
+
+}  // namespace nuklorama
