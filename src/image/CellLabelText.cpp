@@ -139,14 +139,14 @@ void CellLabelText::ForEachLine(const NuclideTable& table, const CellIndex& cell
     };
     const std::int32_t lastN = last(where.offsetX, area.width());
     for (std::int32_t Z = first(where.offsetY); Z <= last(where.offsetY, area.height()); ++Z) {
-        for (const CellIndex::Entry& e : cells.RowBetween(Z, first(where.offsetX), lastN)) {
+        for (const CellIndex::Cell& e : cells.RowBetween(Z, first(where.offsetX), lastN)) {
             const auto r = static_cast<std::size_t>(e.record);
-            const QRectF inside = QRectF(area.left() + e.other * s - where.offsetX,
+            const QRectF inside = QRectF(area.left() + e.N * s - where.offsetX,
                                          area.top() + Z * s - where.offsetY, s, s)
                                       .adjusted(margin_, margin_, -margin_, -margin_);
             const Colour c = LabelColour(HalfLifeColour(table.HalfLife[r], table.HalfLifeUnit[r]));
             const QColor colour(RedOf(c), GreenOf(c), BlueOf(c));
-            const QString name = QString::fromStdString(NuclideName(Z, e.other));
+            const QString name = QString::fromStdString(NuclideName(Z, e.N));
             if (!halfLives_) {
                 use(Place(name_, inside, name, colour));
                 continue;
