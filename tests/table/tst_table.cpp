@@ -208,14 +208,18 @@ private slots:
 
     void excerptGivesTheShippedRecords() {
         // Real NUBASE2020 lines: every unit from ys to Yy, stable, particle-unstable and empty
-        // half-lives, limit and systematics marks, and two isomers, which are skipped.
+        // half-lives, limit and systematics marks, an isomer kept with its ground state and an
+        // analogue state, which is not.
         const QByteArray excerpt = Contents(NUKLORAMA_SOURCE_DIR "/tests/table/nubase-excerpt.txt");
         const QList<QByteArray> records =
             QByteArray::fromStdString(ImportNubase(excerpt.toStdString())).split('\n');
-        QCOMPARE(records.first(), QByteArray("name,Z,N,A,symbol,halflife,unit\r"));
+        QCOMPARE(records.first(),
+                 QByteArray("name,Z,N,A,symbol,halflife,unit,decay,spin,isomers\r"));
         QCOMPARE(records.size(), 1 + 31 + 1);  // header, 31 ground states, nothing after the end
+        // The excerpt leaves out most excited states, so field 9 may differ.
         for (const QByteArray& record : records.mid(1, 31))
-            QVERIFY2(kShipped.contains("\n" + record + "\n"), record.constData());
+            QVERIFY2(kShipped.contains("\n" + record.left(record.lastIndexOf(',') + 1)),
+                     record.constData());
     }
 
     void malformedNubaseLines_data() {
