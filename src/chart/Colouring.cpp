@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chart/Colouring.h"
+
+#include "chart/DecayPalette.h"
+#include "chart/HalfLifeColour.h"
+
+namespace nuklorama {
+
+CellColouring DecayColouring(const NuclideTable& table, const ExtraFieldTable& extras) {
+    return [&table, &extras](int record) {
+        const CellDecay decay = ClassifyDecay(
+            extras.Of(record).decay, IsUnitWord(table.HalfLifeUnit[std::size_t(record)], "stable"));
+        CellColours colours{DecayColour(decay.dominant), std::nullopt};
+        if (decay.secondary) colours.corner = DecayColour(*decay.secondary);
+        return colours;
+    };
+}
+
+void DrawChartAs(Colouring colouring, const NuclideTable& table, const ExtraFieldTable& extras,
+                 std::int16_t cellSize, const Overlays& overlays, Surface& picEl) {
+    if (colouring == Colouring::Decay)
+        DrawChart(table, cellSize, overlays, picEl, DecayColouring(table, extras));
+    else
+        DrawChart(table, cellSize, overlays, picEl);
+}
+
+}  // namespace nuklorama
