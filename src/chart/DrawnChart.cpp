@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chart/HalfLifeColour.h"
+#include "chart/NuclideFacts.h"
 
 namespace nuklorama {
 namespace {
@@ -44,6 +45,12 @@ std::string HalfLifeText(double value, const std::string& unit) {
 
 }  // namespace
 
+void DrawAgain(const DrawnChart& chart, Surface& picEl) {
+    static const ExtraFieldTable kNone;
+    DrawChartAs(chart.colouring, *chart.table, chart.extras ? *chart.extras : kNone, chart.cellSize,
+                chart.overlays, picEl);
+}
+
 std::optional<CellAt> FindCell(const DrawnChart& chart, int xPixel, int yPixel) {
     const int c = chart.cellSize;
     if (!chart.table || c <= 0 || xPixel < 0 || yPixel < 0 || xPixel >= chart.widthPixels ||
@@ -77,8 +84,10 @@ std::string DescribeCell(const DrawnChart& chart, int xPixel, int yPixel) {
     const auto r = static_cast<std::size_t>(cell->record);
     const long long A = (long long)cell->Z + cell->N;
     const std::string name = symbol.empty() ? "" : Superscript(A) + symbol + "\n";
+    const std::string facts =
+        chart.extras ? DescribeExtraFields(chart.extras->Of(cell->record), A, symbol) : "";
     return name + numbers + ", A = " + std::to_string(A) + "\n" +
-           HalfLifeText(chart.table->HalfLife[r], chart.table->HalfLifeUnit[r]);
+           HalfLifeText(chart.table->HalfLife[r], chart.table->HalfLifeUnit[r]) + facts;
 }
 
 }  // namespace nuklorama

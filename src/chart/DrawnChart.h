@@ -7,6 +7,8 @@
 #include <string>
 
 #include "chart/Chart.h"
+#include "chart/Colouring.h"
+#include "table/ExtraFields.h"
 #include "table/NuclideTable.h"
 
 namespace nuklorama {
@@ -19,7 +21,13 @@ struct DrawnChart {
     Overlays overlays;
     int widthPixels = 0, heightPixels = 0;
     float twipsPerPixel = 15;
+    // The records' fields after 6, read from the same load, and how the cells were coloured.
+    std::shared_ptr<const ExtraFieldTable> extras;
+    Colouring colouring = Colouring::HalfLife;
 };
+
+// The drawn chart drawn again from memory onto picEl, overlays and colouring as they were.
+void DrawAgain(const DrawnChart& chart, Surface& picEl);
 
 // The cell under a pixel of the drawn area: its row and column, and the record drawn there last
 // (on top), 0 when none.
@@ -33,7 +41,8 @@ std::optional<CellAt> FindCell(const DrawnChart& chart, int xPixel, int yPixel);
 std::string ElementSymbol(std::int32_t Z);
 
 // What the pointer reads at a pixel of the drawn area, as plain UTF-8 text, e.g. "⁵⁶Fe" over
-// "Z = 26, N = 30, A = 56" over the half-life; empty outside every cell.
+// "Z = 26, N = 30, A = 56" over the half-life, then what the extra fields add; empty outside
+// every cell.
 std::string DescribeCell(const DrawnChart& chart, int xPixel, int yPixel);
 
 }  // namespace nuklorama

@@ -221,7 +221,7 @@ private slots:
         s_->Load(Table({Record(26, 30, "2.6", "y"), Record(0, 1, "-", "stable"),
                         Record(8, 8, "1", "s"), Record(8, 8, "-", "STABLE"),
                         Record(119, 180, "-", "un"), Record(1, 1, "1", "<b>x</b>")}));
-        const DrawnChart chart{std::make_shared<NuclideTable>(*s_->table), 2, {}, 400, 300, 15};
+        const DrawnChart chart{std::make_shared<NuclideTable>(*s_->table), 2, {}, 400, 300, 15, {}};
         QCOMPARE(QString::fromStdString(DescribeCell(chart, pixel.x(), pixel.y())), text);
     }
 
