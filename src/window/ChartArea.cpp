@@ -2,6 +2,7 @@
 #include "window/ChartArea.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -46,6 +47,17 @@ ChartArea::ChartArea(QWidget* parent, UserInterface& ui)
         addAction(action);
         menu_->addAction(action);
     }
+    auto* colours = menu_->addMenu(QStringLiteral("着色"));
+    auto* choice = new QActionGroup(this);
+    for (const auto& [name, colouring] :
+         {std::pair{QStringLiteral("半衰期"), Colouring::HalfLife},
+          std::pair{QStringLiteral("衰变方式"), Colouring::Decay}}) {
+        QAction* action = colours->addAction(name);
+        action->setCheckable(true);
+        action->setChecked(colouring == colouring_);
+        choice->addAction(action);
+        connect(action, &QAction::triggered, this, [this, c = colouring] { ChooseColouring(c); });
+    }
     connect(copy_, &QAction::triggered, this, &ChartArea::CopyPicture);
     connect(save_, &QAction::triggered, this, &ChartArea::AskWhereToSave);
 }
@@ -54,6 +66,20 @@ void ChartArea::SetDrawn(DrawnChart drawn) {
     drawn_ = std::move(drawn);
     copy_->setEnabled(true);
     save_->setEnabled(true);
+}
+
+void ChartArea::ChooseColouring(Colouring colouring) {
+    colouring_ = colouring;
+    if (!drawn_ || drawn_->colouring == colouring) return;
+    // The picture as the last press left it, only coloured the other way, on today's area.
+    DrawnChart& d = *drawn_;
+    d.colouring = colouring;
+    d.widthPixels = picture_.WidthPixels();
+    d.heightPixels = picture_.HeightPixels();
+    d.twipsPerPixel = picture_.TwipsPerPixelX();
+    picture_.Cls();
+    DrawAgain(d, picture_);
+    update();
 }
 
 void ChartArea::CopyPicture() {

@@ -31,6 +31,11 @@ public:
     // ending; written whole or not at all. Says why in a box when it fails.
     bool SavePicture(const QString& path);
 
+    // How the cells are coloured: by the 着色 menu, for this chart and every later press.
+    Colouring ChosenColouring() const { return colouring_; }
+    // Redraws the drawn chart from memory in the given colouring and keeps it for later presses.
+    void ChooseColouring(Colouring colouring);
+
 protected:
     bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -48,6 +53,7 @@ private:
     QAction* copy_;
     QAction* save_;
     QMenu* menu_;
+    Colouring colouring_ = Colouring::HalfLife;
 };
 
 }  // namespace nuklorama
