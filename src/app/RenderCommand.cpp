@@ -30,6 +30,7 @@ struct Options {
     bool svg = false;
     bool legend = false;
     QString title;
+    Colouring colouring = Colouring::HalfLife;
 };
 
 // One side of --size in pixels: plain digits up to the largest side, else 0.
@@ -54,6 +55,8 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString& error
          "abort"},
         {"legend", "Add axis numbers and a legend around the chart."},
         {"title", "Add a title line above the figure (implies --legend).", "TEXT"},
+        {"colour", "Colour the cells by halflife (default) or decay mode.", "halflife|decay",
+         "halflife"},
     });
     parser.addPositionalArgument("TABLE", "The nuclide table, e.g. data/nuklorama.csv.");
     parser.addPositionalArgument("OUTPUT", "The image to write, ending in .png or .svg.");
@@ -100,6 +103,13 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString& error
     }
     o.ignoreRecordFailures = onError == "ignore";
 
+    const QString colour = parser.value("colour");
+    if (colour != "halflife" && colour != "decay") {
+        error = "--colour takes halflife or decay";
+        return std::nullopt;
+    }
+    o.colouring = colour == "decay" ? Colouring::Decay : Colouring::HalfLife;
+
     if (parser.positionalArguments().size() != 2) {
         error = "render takes TABLE and OUTPUT; see render --help";
         return std::nullopt;
@@ -123,7 +133,7 @@ QByteArray Output(const Options& o, const RecordedSurface& chart, std::int16_t c
         return o.svg ? QByteArray::fromStdString(SvgDocument(o.width, o.height, SvgElements(chart)))
                      : PngBytes(chart);
     }
-    const ChartFigure figure(o.width, o.height, cellSize, o.overlays, o.title);
+    const ChartFigure figure(o.width, o.height, cellSize, o.overlays, o.title, o.colouring);
     if (!o.svg)
         return PngBytes(figure.Size(), [&](QPainter& painter) { figure.Paint(painter, chart); });
     return QByteArray::fromStdString(
@@ -153,7 +163,8 @@ int RenderCommand(const QStringList& arguments) {
     RecordedSurface chart(o->width, o->height, 1440.0f / float(o->dpi));
     ConsoleUserInterface ui(o->ignoreRecordFailures);
     auto state = std::make_unique<ChartState>();
-    const DrawResult result = PressDraw(o->table.toStdString(), *state, chart, ui, o->overlays);
+    const DrawResult result =
+        PressDraw(o->table.toStdString(), *state, chart, ui, o->overlays, o->colouring);
     if (result == DrawResult::NothingToDraw) {
         Complain(o->table +
                  ": nothing to draw: no nuclide has a positive proton and neutron "
@@ -168,6 +179,8 @@ int RenderCommand(const QStringList& arguments) {
         return kFailed;
     }
 
+    if (o->colouring == Colouring::Decay && !state->extras.Any())
+        Complain(o->table + ": no record has decay modes (field 7): every cell is drawn unknown");
     const QByteArray bytes = Output(*o, chart, state->CellSize);
     if (bytes.isEmpty()) {
         Complain(QString("not enough memory for a %1x%2 picture").arg(o->width).arg(o->height));

@@ -10,6 +10,7 @@
 
 #include "chart/Chart.h"
 #include "chart/Colour.h"
+#include "chart/Colouring.h"
 #include "chart/RecordedSurface.h"
 
 namespace nuklorama {
@@ -17,11 +18,11 @@ namespace nuklorama {
 // A chart made ready for a paper or a slide: the chart area exactly as drawn, with axis
 // numbers along its top and left edges, a legend of the shades and bands at its right and an
 // optional title above. The same layout gives the raster and the SVG figure. Needs a
-// QGuiApplication for its font.
+// QGuiApplication for its font. In the decay-mode view the legend names the decay classes.
 class ChartFigure {
 public:
     ChartFigure(int chartWidth, int chartHeight, int cellSize, const Overlays& overlays,
-                const QString& title);
+                const QString& title, Colouring colouring = Colouring::HalfLife);
 
     QSize Size() const { return size_; }
     // Where the chart's top-left pixel lies in the figure.
@@ -46,7 +47,7 @@ private:
     };
 
     void AddAxes(int chartWidth, int chartHeight, int cellSize);
-    void AddLegend(int chartWidth, const Overlays& overlays);
+    void AddLegend(int chartWidth, const Overlays& overlays, Colouring colouring);
 
     QFont font_, titleFont_;
     QSize size_;
