@@ -51,10 +51,11 @@ DecayEntry ReadEntry(std::string_view text) {
     std::string_view number = text.substr(mark + 1);
     entry.estimated = !number.empty() && number.back() == '#';
     if (entry.estimated) number.remove_suffix(1);
+    if (number == "?") return entry;
     double value = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (number.empty() || error != std::errc() || end != number.data() + number.size())
-        return entry;
+    // A number that does not read is no entry at all.
+    if (number.empty() || error != std::errc() || end != number.data() + number.size()) return {};
     entry.relation = text[mark];
     entry.number = number;
     entry.value = value;
@@ -122,8 +123,11 @@ std::string ModeNotation(std::string_view mode) {
     static constexpr const char* kDigits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
     std::string text;
     // Mass numbers stand as superscripts before a symbol: 24Ne+26Ne is ²⁴Ne+²⁶Ne.
-    const bool nuclei = IsCluster(mode) || (!mode.empty() && IsDigit(mode[0]) && mode.size() > 1 &&
-                                            mode[1] >= 'A' && mode[1] <= 'Z');
+    const bool known = std::any_of(kModes.begin(), kModes.end(),
+                                   [mode](const ModeClass& m) { return m.mode == mode; });
+    const auto letter = std::find_if_not(mode.begin(), mode.end(), IsDigit);
+    const bool nuclei = !known && letter != mode.begin() && letter != mode.end() &&
+                        *letter >= 'A' && *letter <= 'Z';
     for (std::size_t i = 0; i < mode.size(); ++i) {
         const char c = mode[i];
         const char next = i + 1 < mode.size() ? mode[i + 1] : 0;

@@ -35,7 +35,8 @@ struct DecayEntry {
     bool Weighed() const { return (relation == '=' || relation == '~') && !number.empty(); }
 };
 
-// The entries of a decay list, ';'-separated; empty pieces and pieces without a mode are left out.
+// The entries of a decay list, ';'-separated; pieces without a mode or with a number that does
+// not read are left out.
 std::vector<DecayEntry> ReadDecayEntries(std::string_view list);
 
 // The entry that decides a cell's class: the largest weighed branch (IS aside; the earlier on a

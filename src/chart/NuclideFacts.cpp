@@ -115,7 +115,10 @@ std::string DescribeExtraFields(const ExtraFields& fields, long long massNumber,
             break;
         }
         const std::size_t bar = states.find('|');
-        text += "\n同核异能态 " + StateLine(states.substr(0, bar), mass, symbol);
+        const std::string_view state = states.substr(0, bar);
+        // A state is named by one letter; anything else is not a state.
+        if (state.size() > 1 && state[1] == ':')
+            text += "\n同核异能态 " + StateLine(state, mass, symbol);
         states = bar == std::string_view::npos ? std::string_view() : states.substr(bar + 1);
     }
     return text;
