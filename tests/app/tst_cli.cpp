@@ -15,6 +15,8 @@
 
 using namespace nuklorama;
 
+Q_DECLARE_METATYPE(Colouring)
+
 namespace {
 
 struct Run {
@@ -61,6 +63,9 @@ private slots:
         row("bad size", good.c_str(), {"--size", "0x10"}, 2, "--size");
         row("bad dpi", good.c_str(), {"--dpi", "0"}, 2, "--dpi");
         row("bad overlay", good.c_str(), {"--overlays", "grid,stars"}, 2, "stars");
+        row("bad colour", good.c_str(), {"--colour", "grey"}, 2, "--colour");
+        row("decay modes without field 7", good.c_str(), {"--colour", "decay"}, 0,
+            "t.csv: no record has decay modes");
     }
 
     void exitStatus() {
@@ -91,16 +96,29 @@ private slots:
                  (QStringList{"nubase.txt", "out.png", "t.csv"}));
     }
 
+    void rendersTheChartAloneAndInAFigure_data() {
+        QTest::addColumn<Colouring>("colouring");
+        QTest::addColumn<QStringList>("legend");
+        QTest::newRow("half-life")
+            << Colouring::HalfLife << QStringList{"1 µs", "1 Gy", "stable", "unknown"};
+        QTest::newRow("decay modes")
+            << Colouring::Decay
+            << QStringList{"β⁻", "β⁺/EC", "cluster", "stable", "unknown", "second mode ≥ 5 %"};
+    }
+
     void rendersTheChartAloneAndInAFigure() {
+        QFETCH(Colouring, colouring);
+        QFETCH(QStringList, legend);
+        const QStringList colour{"--colour", colouring == Colouring::Decay ? "decay" : "halflife"};
         QFile::copy(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", "t.csv");
         const QString title = QString::fromUtf8("<b>&amp;\x01</b> ⁵⁶Fe");
         for (const char* output : {"c.png", "c.svg", "f.png", "f.svg"}) {
             const QStringList figure =
                 output[0] == 'f' ? QStringList{"--title", title} : QStringList{};
-            QCOMPARE(Cli(QStringList{"render", "--size", "300x200", "--overlays", "magic"} +
-                         figure + QStringList{"t.csv", output})
-                         .status,
-                     0);
+            const Run run = Cli(QStringList{"render", "--size", "300x200", "--overlays", "magic"} +
+                                colour + figure + QStringList{"t.csv", output});
+            QCOMPARE(run.status, 0);
+            QVERIFY2(!run.errors.contains("t.csv"), qPrintable(run.errors));
         }
         // The renderer draws what the chart code draws, and the chart sits unchanged inside the
         // figure, in the raster and in the vector form.
@@ -108,8 +126,8 @@ private slots:
         auto state = std::make_unique<ChartState>();
         ImageSurface pixels(300, 200, 15);
         RecordedSurface boxes(300, 200, 15);
-        PressDraw("t.csv", *state, pixels, ui, {false, false, true});
-        PressDraw("t.csv", *state, boxes, ui, {false, false, true});
+        PressDraw("t.csv", *state, pixels, ui, {false, false, true}, colouring);
+        PressDraw("t.csv", *state, boxes, ui, {false, false, true}, colouring);
         const QImage drawn = pixels.AreaImage();
         QCOMPARE(QImage("c.png").convertToFormat(QImage::Format_RGB32), drawn);
         QCOMPARE(Contents("c.svg").toStdString(), SvgDocument(300, 200, SvgElements(boxes)));
@@ -130,8 +148,7 @@ private slots:
                 xml.name() == QLatin1String("text"))
                 texts << xml.readElementText();
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        for (const char* label :
-             {"N", "Z", "0", "100", "1 µs", "1 Gy", "stable", "unknown", "magic numbers"})
+        for (const QString& label : legend + QStringList{"N", "Z", "0", "100", "magic numbers"})
             QVERIFY2(texts.contains(label), qPrintable(label));
         QVERIFY(!texts.contains("closed periods"));
         QVERIFY(texts.contains(QString::fromUtf8("<b>&amp;</b> ⁵⁶Fe")));
