@@ -107,7 +107,8 @@ std::string DecayEntries(std::string_view column) {
         const std::size_t end = rest.find(';');
         std::string_view entry = TrimBlanks(rest.substr(0, end));
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        const bool unknown = TrimBlanks(entry.substr(std::min(entry.find(' '), entry.size()))) == "?";
+        const bool unknown =
+            TrimBlanks(entry.substr(std::min(entry.find(' '), entry.size()))) == "?";
         entry = entry.substr(0, entry.find(' '));
         if (entry.empty() || entry.find(',') != std::string_view::npos) continue;
         entries += (entries.empty() ? "" : ";") + std::string(entry) + (unknown ? "?" : "");
@@ -127,9 +128,10 @@ std::string Spin(std::string_view line) {
 // its unit as the evaluation gives them.
 std::string ExcitedState(std::string_view line) {
     const std::string_view t = Cut(line, kHalfLife);
-    const std::string halfLife = t == "stbl"  ? "stable"
-                                 : t.empty() ? ""
-                                             : std::string(t) + " " + std::string(Cut(line, kHalfLifeUnit));
+    const std::string halfLife = t == "stbl" ? "stable"
+                                 : t.empty()
+                                     ? ""
+                                     : std::string(t) + " " + std::string(Cut(line, kHalfLifeUnit));
     std::string state = std::string(Cut(line, kStateLetter)) + ':' +
                         std::string(Cut(line, kExcitation)) + ':' + halfLife + ':' +
                         DecayEntries(Cut(line, kDecay));
@@ -138,11 +140,11 @@ std::string ExcitedState(std::string_view line) {
     return state;
 }
 
-// Isomers and levels are kept with their ground state; analogue states (i, j) are not.
+// Isomers and levels (states 1 to 6) are kept with their ground state; isobaric analogue states
+// (8 and 9, letters i and j) are not.
 bool IsExcitedStateKept(std::string_view line) {
-    const std::string_view digit = Cut(line, kStateDigit), letter = Cut(line, kStateLetter);
-    return digit >= "1" && digit <= "6" && digit.size() == 1 && letter.size() == 1 &&
-           letter != "i" && letter != "j";
+    const std::string_view digit = Cut(line, kStateDigit);
+    return digit.size() == 1 && digit >= "1" && digit <= "6" && Cut(line, kStateLetter).size() == 1;
 }
 
 }  // namespace
@@ -197,9 +199,8 @@ std::string ImportNubase(std::string_view nubase) {
             ConvertHalfLife(Cut(line, kHalfLife), Cut(line, kHalfLifeUnit), lineNumber);
 
         pending = std::string(name) + ',' + std::to_string(z) + ',' + std::to_string(a - z) + ',' +
-                  std::to_string(a) + ',' + std::string(symbol, name.end()) + ',' +
-                  halfLife.value + ',' + halfLife.unit + ',' + DecayEntries(Cut(line, kDecay)) +
-                  ',' + Spin(line);
+                  std::to_string(a) + ',' + std::string(symbol, name.end()) + ',' + halfLife.value +
+                  ',' + halfLife.unit + ',' + DecayEntries(Cut(line, kDecay)) + ',' + Spin(line);
     }
     flush();
     return table;
