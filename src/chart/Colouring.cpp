@@ -9,7 +9,7 @@ namespace nuklorama {
 CellColouring DecayColouring(const NuclideTable& table, const ExtraFieldTable& extras) {
     return [&table, &extras](int record) {
         const CellDecay decay = ClassifyDecay(
-            extras.Of(record).decay, IsUnitWord(table.HalfLifeUnit[std::size_t(record)], "stable"));
+            extras.Decay(record), IsUnitWord(table.HalfLifeUnit[std::size_t(record)], "stable"));
         CellColours colours{DecayColour(decay.dominant), std::nullopt};
         if (decay.secondary) colours.corner = DecayColour(*decay.secondary);
         return colours;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdint>
 
 #include "table/Characters.h"
 
@@ -33,6 +34,21 @@ constexpr std::array<ModeClass, 32> kModes{{
     {"3n", DecayClass::Neutron},     {"IT", DecayClass::IsomericTransition},
 }};
 
+// A mode of up to eight characters as one number, 0 for a longer one: the view looks up every
+// record's modes at each press, and integers compare fast.
+constexpr std::uint64_t Key(std::string_view mode) {
+    std::uint64_t key = 0;
+    for (const char c : mode)
+        key = key << 8 | std::uint8_t(c);
+    return mode.size() <= 8 ? key : 0;
+}
+constexpr auto kModeKeys = [] {
+    std::array<std::uint64_t, kModes.size()> keys{};
+    for (std::size_t i = 0; i < kModes.size(); ++i)
+        keys[i] = Key(kModes[i].mode);
+    return keys;
+}();
+
 // A nucleus heavier than an alpha particle, written mass number then symbol: 14C, 24Ne+26Ne.
 bool IsCluster(std::string_view mode) {
     const auto symbol = std::find_if_not(mode.begin(), mode.end(), IsDigit);
@@ -43,66 +59,122 @@ bool IsCluster(std::string_view mode) {
     return mass > 4;
 }
 
+// Plain decimals such as 100 or 35.94, most of the table's, are read by hand, exactly as
+// from_chars reads them; the rest by from_chars.
+bool ReadNumber(std::string_view text, double& value) {
+    static constexpr double kPowers[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
+    std::uint64_t digits = 0;
+    int count = 0, decimals = -1;
+    for (const char c : text) {
+        if (c == '.' && decimals < 0) {
+            decimals = 0;
+        } else if (IsDigit(c) && count < 15) {
+            digits = digits * 10 + std::uint64_t(c - '0');
+            ++count;
+            decimals += decimals >= 0;
+        } else {
+            count = 0;
+            break;
+        }
+    }
+    if (count > 0 && decimals <= 10) {
+        // Both are exact, so the quotient is rounded once, as from_chars rounds.
+        value = decimals > 0 ? double(digits) / kPowers[decimals] : double(digits);
+        return true;
+    }
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return !text.empty() && error == std::errc() && end == text.data() + text.size();
+}
+
 DecayEntry ReadEntry(std::string_view text) {
     DecayEntry entry;
-    const std::size_t mark = text.find_first_of("=~<>?");
+    // Scanned by hand: lists are short, and every record's is read at each press.
+    static constexpr auto kMarks = [] {
+        std::array<bool, 256> marks{};
+        for (const unsigned char c : std::string_view("=~<>?"))
+            marks[c] = true;
+        return marks;
+    }();
+    std::size_t mark = 0;
+    while (mark < text.size() && !kMarks[static_cast<unsigned char>(text[mark])])
+        ++mark;
     entry.mode = text.substr(0, mark);
-    if (mark == std::string_view::npos || text[mark] == '?') return entry;
+    if (mark == text.size() || text[mark] == '?') return entry;
     std::string_view number = text.substr(mark + 1);
     entry.estimated = !number.empty() && number.back() == '#';
     if (entry.estimated) number.remove_suffix(1);
     if (number == "?") return entry;
     double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     // A number that does not read is no entry at all.
-    if (number.empty() || error != std::errc() || end != number.data() + number.size()) return {};
+    if (!ReadNumber(number, value)) return {};
     entry.relation = text[mark];
     entry.number = number;
     entry.value = value;
     return entry;
 }
 
+// Calls f with each entry of a list, in order, without keeping them: the view reads every
+// record's list at each press.
+template <typename F>
+void ForEachEntry(std::string_view list, F f) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= list.size(); ++i) {
+        if (i < list.size() && list[i] != ';') continue;
+        const DecayEntry entry = ReadEntry(list.substr(start, i - start));
+        if (!entry.mode.empty()) f(entry);
+        start = i + 1;
+    }
+}
+
+// Whether e decides a cell's class rather than the dominant entry so far.
+bool Outweighs(const DecayEntry& e, const DecayEntry* dominant) {
+    return e.mode != "IS" &&
+           (!dominant || (e.Weighed() && (!dominant->Weighed() || e.value > dominant->value)));
+}
+
 }  // namespace
 
 std::vector<DecayEntry> ReadDecayEntries(std::string_view list) {
     std::vector<DecayEntry> entries;
-    while (!list.empty()) {
-        const std::size_t end = list.find(';');
-        const DecayEntry entry = ReadEntry(list.substr(0, end));
-        if (!entry.mode.empty()) entries.push_back(entry);
-        list = end == std::string_view::npos ? std::string_view() : list.substr(end + 1);
-    }
+    ForEachEntry(list, [&entries](const DecayEntry& e) { entries.push_back(e); });
     return entries;
 }
 
 const DecayEntry* DominantEntry(const std::vector<DecayEntry>& entries) {
     const DecayEntry* dominant = nullptr;
     for (const DecayEntry& e : entries)
-        if (e.mode != "IS" &&
-            (!dominant || (e.Weighed() && (!dominant->Weighed() || e.value > dominant->value))))
-            dominant = &e;
+        if (Outweighs(e, dominant)) dominant = &e;
     return dominant;
 }
 
 std::optional<DecayClass> ClassOfMode(std::string_view mode) {
-    for (const ModeClass& m : kModes)
-        if (m.mode == mode) return m.decayClass;
+    const std::uint64_t key = Key(mode);
+    // Every key is compared, without an early way out, which the compiler can do side by side.
+    std::size_t found = kModes.size();
+    for (std::size_t i = 0; i < kModes.size(); ++i)
+        found = kModeKeys[i] == key ? i : found;
+    if (key != 0 && found < kModes.size()) return kModes[found].decayClass;
     if (IsCluster(mode)) return DecayClass::Cluster;
     return std::nullopt;
 }
 
 CellDecay ClassifyDecay(std::string_view list, bool stable) {
     if (stable) return {DecayClass::Stable, std::nullopt};
-    const std::vector<DecayEntry> entries = ReadDecayEntries(list);
     // The largest weighed branch of each class, -1 where it has none.
     std::array<double, kDecayClassCount> branch;
     branch.fill(-1);
-    for (const DecayEntry& e : entries)
-        if (const auto c = ClassOfMode(e.mode); c && e.Weighed())
-            branch[std::size_t(*c)] = std::max(branch[std::size_t(*c)], e.value);
-    const DecayEntry* dominant = DominantEntry(entries);
-    if (!dominant) return {};
-    CellDecay cell{ClassOfMode(dominant->mode).value_or(DecayClass::Unknown), std::nullopt};
+    DecayEntry dominant;
+    CellDecay cell;
+    bool any = false;
+    ForEachEntry(list, [&](const DecayEntry& e) {
+        const auto c = ClassOfMode(e.mode);
+        if (Outweighs(e, any ? &dominant : nullptr)) {
+            dominant = e;
+            cell.dominant = c.value_or(DecayClass::Unknown);
+            any = true;
+        }
+        if (c && e.Weighed()) branch[std::size_t(*c)] = std::max(branch[std::size_t(*c)], e.value);
+    });
     double largest = 0;
     for (int c = 0; c < kDecayClassCount; ++c) {
         const double b = branch[std::size_t(c)];

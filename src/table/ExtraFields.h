@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,19 +18,28 @@ struct ExtraFields {
 // touching them: only records whose line went through the load without a failure have any.
 class ExtraFieldTable {
 public:
-    // A field this long is no NUBASE entry: it is left out rather than kept.
+    // A field this long is no NUBASE entry: it is left out rather than shown.
     static constexpr std::size_t kMaxLength = 4096;
 
     void Clear();
-    // Keeps what follows field 6 of the line of record.
-    void Keep(int record, std::string_view line);
+    // Keeps the rest of a record's line after field 6, from the comma that ends it.
+    void Keep(int record, std::string_view afterField6);
     ExtraFields Of(int record) const;
+    // Field 7 alone, as Of gives it: what the decay-mode view reads of every record.
+    std::string_view Decay(int record) const;
     // Whether any record's line went on past field 6.
-    bool Any() const { return withFields_ > 0; }
+    bool Any() const { return kept_ > 0; }
 
 private:
-    std::vector<std::string> tails_;
-    int withFields_ = 0;
+    struct Tail {
+        std::uint32_t begin = 0, size = 0;
+        bool kept = false;
+        bool cut = false;  // the line went on beyond what is kept
+    };
+    // Every record's fields 7 on in one buffer, which keeps its room from load to load.
+    std::string text_;
+    std::vector<Tail> tails_;
+    int kept_ = 0;
 };
 
 }  // namespace nuklorama

@@ -108,7 +108,10 @@ private:
     }
     std::string_view Field(int index) const { return fields_.Get(line_, index); }
     void KeepExtraFields() {
-        if (extras_ && lineClean_) extras_->Keep(t_.NuclideCount, line_);
+        if (!extras_ || !lineClean_) return;
+        const std::string_view unit = Field(6);
+        const auto end = std::size_t(unit.data() - line_.data()) + unit.size();
+        extras_->Keep(t_.NuclideCount, std::string_view(line_).substr(end));
     }
     static int FieldReadBy(LoadStep step);
     static bool IndexesRecord(LoadStep step);

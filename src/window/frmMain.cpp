@@ -115,7 +115,8 @@ void frmMain::cmdDraw_Click() {
         const ImageSurface& area = picEl->Picture();
         picEl->SetDrawn({std::make_shared<const NuclideTable>(state_->table), state_->CellSize,
                          overlays, area.WidthPixels(), area.HeightPixels(), area.TwipsPerPixelX(),
-                         std::make_shared<const ExtraFieldTable>(state_->extras), colouring});
+                         std::make_shared<const ExtraFieldTable>(std::move(state_->extras)),
+                         colouring});
     }
     picEl->update();
 }
