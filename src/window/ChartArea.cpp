@@ -39,7 +39,8 @@ ChartArea::ChartArea(QWidget* parent, UserInterface& ui)
     setAccessibleName(QStringLiteral("核素图"));
     setAccessibleDescription(
         QStringLiteral("核素图：横向中子数 N，纵向质子数 "
-                       "Z，灰度表示半衰期。指针停在格子上显示核素；右键菜单可复制或保存图片。"));
+                       "Z，灰度表示半衰期。指针停在格子上显示核素；右键菜单可复制或保存图片，或改按"
+                       "衰变方式着色。"));
     copy_->setShortcut(QKeySequence::Copy);
     copy_->setShortcutContext(Qt::WidgetShortcut);
     for (QAction* action : {copy_, save_}) {
