@@ -113,6 +113,7 @@ void frmMain::cmdDraw_Click() {
     if (PressDraw(kTableFileName, *state_, picEl->Picture(), *ui_, overlays, colouring) ==
         DrawResult::Drawn) {
         const ImageSurface& area = picEl->Picture();
+        // The extra fields move to the picture that shows them; the next load fills them again.
         picEl->SetDrawn({std::make_shared<const NuclideTable>(state_->table), state_->CellSize,
                          overlays, area.WidthPixels(), area.HeightPixels(), area.TwipsPerPixelX(),
                          std::make_shared<const ExtraFieldTable>(std::move(state_->extras)),
