@@ -22,11 +22,13 @@
 
 #include "chart/CellIndex.h"
 #include "chart/CellLabel.h"
+#include "chart/ChartLayout.h"
 #include "chart/DrawCommand.h"
 #include "chart/HalfLifeColour.h"
 #include "chart/RecordedSurface.h"
 #include "chart/Region.h"
 #include "image/CellLabelPainter.h"
+#include "image/ImageSurface.h"
 #include "image/Png.h"
 #include "image/Poster.h"
 #include "image/ViewSurface.h"
@@ -149,6 +151,24 @@ void BM_FirstPressOfANewWindow(benchmark::State& state) {
     }
 }
 
+// A press of Draw as PressDraw makes it on the shipped table, into a 1200 × 800 image: fields 7
+// to 9 left unread (0) or read (1), and the cells by half-life or, with them read, by decay
+// mode (2).
+void BM_PressReadingExtraFields(benchmark::State& state) {
+    UseTable(false);
+    const bool read = state.range(0) > 0;
+    const Colouring colouring = state.range(0) == 2 ? Colouring::Decay : Colouring::HalfLife;
+    ImageSurface area(1200, 800, 15);
+    auto chart = std::make_unique<ChartState>();
+    NoPrompts ui;
+    for (auto _ : state) {
+        LoadFile(kTableFileName, chart->table, ui, read ? &chart->extras : nullptr);
+        chart->CellSize = ComputeCellSize(area, chart->table.MaxZ, chart->table.MaxN);
+        area.Cls();
+        DrawChartAs(colouring, chart->table, chart->extras, chart->CellSize, {}, area);
+    }
+}
+
 // What the renderer does after start-up: load, draw as boxes and encode the PNG.
 void BM_RenderPng(benchmark::State& state) {
     UseTable(true);
@@ -191,11 +211,12 @@ void BM_RenderShipped(benchmark::State& state) {
         }
         LoadFile(kTableFileName, chart->table, ui);
         const Region region = WholeChart(chart->table);
+        const CellColouring colours = HalfLifeColouring(chart->table);
         const Poster poster({*PaperNamed("A0"), std::nullopt}, region, {},
                             {true, "NUBASE2020 ground states"});
         const RecordedSurface boxes =
-            DrawRegion(chart->table, region, poster.CellSize(), {}, poster.TwipsPerDot());
-        bytes = std::size_t(poster.Pdf(boxes, chart->table, true).size());
+            DrawRegion(chart->table, region, poster.CellSize(), {}, poster.TwipsPerDot(), colours);
+        bytes = std::size_t(poster.Pdf(boxes, chart->table, colours, true).size());
     }
     state.counters["bytes"] = double(bytes);
 }
@@ -209,6 +230,7 @@ void BM_ViewFrame(benchmark::State& state) {
     NoPrompts ui;
     LoadFile(kTableFileName, *table, ui);
     const CellIndex cells(*table);
+    const CellColouring colours = HalfLifeColouring(*table);
     const auto s = std::int16_t(state.range(0));
     QImage view(1920, 1080, QImage::Format_RGB32);
     CellLabelPainter labels;
@@ -218,8 +240,8 @@ void BM_ViewFrame(benchmark::State& state) {
         const int offsetX = 40 * s + (frame * 7) % (8 * s), offsetY = 50 * s;
         ViewSurface surface(view, width, height, 15, offsetX, offsetY);
         surface.Cls();
-        DrawChart(*table, s, {}, surface);
-        labels.Paint(view, *table, cells, s, 1, offsetX, offsetY);
+        DrawChart(*table, s, {}, surface, colours);
+        labels.Paint(view, *table, cells, colours, s, 1, offsetX, offsetY);
         ++frame;
     }
 }
@@ -251,6 +273,7 @@ BENCHMARK(BM_Load)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Colours)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Press)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PressAndRepaint)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PressReadingExtraFields)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderPng)->Arg(800)->Arg(3200)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderShipped)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstPressOfANewWindow)->Unit(benchmark::kMillisecond)->Iterations(20);

@@ -37,6 +37,7 @@ struct Options {
     bool labels = false;
     std::optional<Region> region;
     Poster::Page page{QPageSize(QPageSize::A4), std::nullopt};
+    Colouring colouring = Colouring::HalfLife;
 };
 
 // One side of --size in pixels: plain digits up to the largest side, else 0.
@@ -73,6 +74,8 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString& error
         {"labels", "Write each nuclide's mass number and symbol, and half-life, in its cell."},
         {"region", "Draw only rows ZMIN to ZMAX and columns NMIN to NMAX, fitted to the output.",
          "ZMIN:ZMAX,NMIN:NMAX"},
+        {"colour", "Colour the cells by halflife (default) or decay mode.", "halflife|decay",
+         "halflife"},
     });
     parser.addPositionalArgument("TABLE", "The nuclide table, e.g. data/nuklorama.csv.");
     parser.addPositionalArgument("OUTPUT",
@@ -120,6 +123,13 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString& error
         return std::nullopt;
     }
     o.ignoreRecordFailures = onError == "ignore";
+
+    const QString colour = parser.value("colour");
+    if (colour != "halflife" && colour != "decay") {
+        error = "--colour takes halflife or decay";
+        return std::nullopt;
+    }
+    o.colouring = colour == "decay" ? Colouring::Decay : Colouring::HalfLife;
 
     if (parser.positionalArguments().size() != 2) {
         error = "render takes TABLE and OUTPUT; see render --help";
@@ -184,7 +194,8 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString& error
 // The PNG's or SVG's bytes: the chart alone, or the figure around it when a legend is asked for;
 // empty when there is not enough memory for them.
 QByteArray Output(const Options& o, const DrawnPicture& drawn) {
-    return PictureBytes({o.format == "svg", o.legend, o.labels, o.overlays, o.title}, drawn);
+    return PictureBytes({o.format == "svg", o.legend, o.labels, o.overlays, o.title, o.colouring},
+                        drawn);
 }
 
 QString Nuclides(int count) {
@@ -224,8 +235,15 @@ void PointOutWhatIsNotShown(const Options& o, const NuclideTable& table, std::in
     }
 }
 
-void PointOutUnknownUnits(const NuclideTable& table) {
-    for (const UnknownUnit& unit : UnknownUnits(table)) {
+// Unit words drawn black, or in the decay-mode view a table without decay modes.
+void PointOutUnshaded(const Options& o, const ChartState& state) {
+    if (o.colouring == Colouring::Decay) {
+        if (!state.extras.Any())
+            Complain(o.table +
+                     ": no record has decay modes (field 7): every cell is drawn unknown");
+        return;
+    }
+    for (const UnknownUnit& unit : UnknownUnits(state.table)) {
         // Records follow the header line by line.
         Complain(QString("line %1: the half-life scale has no unit \"%2\", so %3 with it %4 "
                          "black")
@@ -252,7 +270,8 @@ int RenderFit(const Options& o, ConsoleUserInterface& ui) {
     // The chart is kept as its boxes and written from them, whatever the output.
     RecordedSurface chart(o.width, o.height, 1440.0f / float(o.dpi));
     auto state = std::make_unique<ChartState>();
-    const DrawResult result = PressDraw(o.table.toStdString(), *state, chart, ui, o.overlays);
+    const DrawResult result =
+        PressDraw(o.table.toStdString(), *state, chart, ui, o.overlays, o.colouring);
     ui.SummariseFailures();
     if (result == DrawResult::NothingToDraw) {
         Complain(NothingToDraw(o));
@@ -266,15 +285,17 @@ int RenderFit(const Options& o, ConsoleUserInterface& ui) {
         return kFailed;
     }
     PointOutWhatIsNotShown(o, state->table, state->CellSize, chart);
-    PointOutUnknownUnits(state->table);
-    return Write(o, Output(o, DrawnPicture{state->table, chart, state->CellSize}),
+    PointOutUnshaded(o, *state);
+    const CellColouring colouring = ColouringOf(o.colouring, state->table, state->extras);
+    return Write(o, Output(o, DrawnPicture{state->table, chart, colouring, state->CellSize}),
                  QString("a %1x%2 picture").arg(o.width).arg(o.height));
 }
 
 // A region, or the whole chart on paper: each cell as large as the output allows.
 int RenderPart(const Options& o, ConsoleUserInterface& ui) {
-    auto table = std::make_unique<NuclideTable>();
-    LoadFile(o.table.toStdString(), *table, ui);
+    auto state = std::make_unique<ChartState>();
+    const NuclideTable* table = &state->table;
+    LoadFile(o.table.toStdString(), state->table, ui, &state->extras);
     ui.SummariseFailures();
     if (table->MaxZ <= 0 || table->MaxN <= 0) {
         Complain(NothingToDraw(o));
@@ -289,16 +310,17 @@ int RenderPart(const Options& o, ConsoleUserInterface& ui) {
                      .arg(region.nMax));
         return kFailed;
     }
-    PointOutUnknownUnits(*table);
+    PointOutUnshaded(o, *state);
+    const CellColouring colouring = ColouringOf(o.colouring, state->table, state->extras);
     if (o.format == "pdf") {
-        const Poster poster(o.page, region, o.overlays, {o.legend, o.title});
+        const Poster poster(o.page, region, o.overlays, {o.legend, o.title, o.colouring});
         if (poster.CellSize() == 0) {
             Complain("the chart does not fit the paper");
             return kFailed;
         }
-        const RecordedSurface chart =
-            DrawRegion(*table, region, poster.CellSize(), o.overlays, poster.TwipsPerDot());
-        return Write(o, poster.Pdf(chart, *table, o.labels), "the PDF");
+        const RecordedSurface chart = DrawRegion(*table, region, poster.CellSize(), o.overlays,
+                                                 poster.TwipsPerDot(), colouring);
+        return Write(o, poster.Pdf(chart, *table, colouring, o.labels), "the PDF");
     }
     const std::int16_t cellSize = RegionCellSize(region, o.width, o.height);
     if (cellSize == 0) {
@@ -310,9 +332,9 @@ int RenderPart(const Options& o, ConsoleUserInterface& ui) {
         return kFailed;
     }
     const RecordedSurface chart =
-        DrawRegion(*table, region, cellSize, o.overlays, 1440.0f / float(o.dpi));
+        DrawRegion(*table, region, cellSize, o.overlays, 1440.0f / float(o.dpi), colouring);
     return Write(o,
-                 Output(o, DrawnPicture{*table, chart, cellSize, region.nMin * cellSize,
+                 Output(o, DrawnPicture{*table, chart, colouring, cellSize, region.nMin * cellSize,
                                         region.zMin * cellSize}),
                  QString("a %1x%2 picture").arg(chart.WidthPixels()).arg(chart.HeightPixels()));
 }

@@ -17,14 +17,14 @@ namespace {
 
 // The labels as the window writes them at this cell size, into the image of the chart.
 void PaintLabels(QImage& image, const DrawnPicture& d) {
-    CellLabelPainter().Paint(image, d.table, CellIndex(d.table), d.cellSize, 1, d.offsetX,
-                             d.offsetY);
+    CellLabelPainter().Paint(image, d.table, CellIndex(d.table), d.colouring, d.cellSize, 1,
+                             d.offsetX, d.offsetY);
 }
 
 std::string SvgLabels(const DrawnPicture& d, QPoint origin) {
     const QRectF area(origin, QSizeF(d.chart.WidthPixels(), d.chart.HeightPixels()));
     return CellLabelText(d.cellSize, d.cellSize >= kHalfLifeLabelSize, 2)
-        .Svg(d.table, CellIndex(d.table),
+        .Svg(d.table, CellIndex(d.table), d.colouring,
              {area, double(d.cellSize), double(d.offsetX), double(d.offsetY)});
 }
 
@@ -48,7 +48,7 @@ QByteArray PictureBytes(const PictureOptions& o, const DrawnPicture& d) {
         return PngBytes(image);
     }
     const ChartFigure figure(width, height, d.cellSize, o.overlays, o.title,
-                             {0, d.offsetX, d.offsetY});
+                             {0, d.offsetX, d.offsetY, o.colouring});
     if (o.svg)
         return QByteArray::fromStdString(
             SvgDocument(figure.Size().width(), figure.Size().height(),

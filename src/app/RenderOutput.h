@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "chart/Chart.h"
+#include "chart/Colouring.h"
 #include "chart/RecordedSurface.h"
 #include "table/NuclideTable.h"
 
@@ -18,6 +19,7 @@ struct PictureOptions {
     bool labels = false;
     Overlays overlays;
     QString title;
+    Colouring colouring = Colouring::HalfLife;
 };
 
 // A chart as drawn for a PNG or SVG: all of it, or a region's window onto the larger picture
@@ -25,6 +27,7 @@ struct PictureOptions {
 struct DrawnPicture {
     const NuclideTable& table;
     const RecordedSurface& chart;
+    const CellColouring& colouring;
     std::int16_t cellSize;
     int offsetX = 0, offsetY = 0;
 };

@@ -88,4 +88,12 @@ Colour LabelColour(Colour background) {
     return ContrastRatio(background, kBlack) >= ContrastRatio(background, kWhite) ? kBlack : kWhite;
 }
 
+Colour LabelColour(const CellColours& cell) {
+    if (!cell.corner) return LabelColour(cell.fill);
+    const auto worst = [&cell](Colour text) {
+        return std::min(ContrastRatio(cell.fill, text), ContrastRatio(*cell.corner, text));
+    };
+    return worst(kBlack) >= worst(kWhite) ? kBlack : kWhite;
+}
+
 }  // namespace nuklorama

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "chart/Chart.h"
 #include "chart/Colour.h"
 
 namespace nuklorama {
@@ -34,5 +35,8 @@ std::string ShortHalfLife(double value, std::string_view unit);
 double ContrastRatio(Colour a, Colour b);
 // Black or white, whichever stands out more on the colour.
 Colour LabelColour(Colour background);
+// The same for a cell that may be split in two colours: the one whose worse contrast with them
+// is better.
+Colour LabelColour(const CellColours& cell);
 
 }  // namespace nuklorama

@@ -8,8 +8,20 @@
 
 namespace nuklorama {
 
+CellColouring HalfLifeColouring(const NuclideTable& table) {
+    return [&table](int i) {
+        const auto r = static_cast<std::size_t>(i);
+        return CellColours{HalfLifeColour(table.HalfLife[r], table.HalfLifeUnit[r]), std::nullopt};
+    };
+}
+
 void DrawChart(const NuclideTable& table, std::int16_t cellSize, const Overlays& overlays,
                Surface& picEl) {
+    DrawChart(table, cellSize, overlays, picEl, HalfLifeColouring(table));
+}
+
+void DrawChart(const NuclideTable& table, std::int16_t cellSize, const Overlays& overlays,
+               Surface& picEl, const CellColouring& colouring) {
     const std::int16_t c = cellSize;
     if (overlays.grid) {
         // Bounded by the record count, not by the largest numbers.
@@ -31,8 +43,11 @@ void DrawChart(const NuclideTable& table, std::int16_t cellSize, const Overlays&
     const int last = std::min<int>(table.NuclideCount, NuclideTable::kMaxRecords);
     for (int i = 1; i <= last; ++i) {
         const auto r = static_cast<std::size_t>(i);
-        DrawCell(picEl, c, table.ProtonNumber[r], table.NeutronNumber[r],
-                 HalfLifeColour(table.HalfLife[r], table.HalfLifeUnit[r]));
+        const CellColours colours = colouring(i);
+        DrawCell(picEl, c, table.ProtonNumber[r], table.NeutronNumber[r], colours.fill);
+        if (colours.corner)
+            DrawCellCorner(picEl, c, table.ProtonNumber[r], table.NeutronNumber[r],
+                           *colours.corner);
     }
 }
 

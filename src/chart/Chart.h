@@ -2,7 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 
+#include "chart/Colour.h"
 #include "chart/Surface.h"
 #include "table/NuclideTable.h"
 
@@ -23,5 +26,19 @@ inline constexpr std::int32_t kMagicNumbers[] = {2, 8, 20, 28, 50, 82, 126, 184}
 // cells.
 void DrawChart(const NuclideTable& table, std::int16_t cellSize, const Overlays& overlays,
                Surface& picEl);
+
+// What a record's cell is filled with: one colour, and another in its lower-right half.
+struct CellColours {
+    Colour fill;
+    std::optional<Colour> corner;
+};
+using CellColouring = std::function<CellColours(int record)>;
+
+// Each record's cell grey by its half-life, as a press of Draw colours it.
+CellColouring HalfLifeColouring(const NuclideTable& table);
+
+// The same chart with the cells coloured by colouring instead of by half-life.
+void DrawChart(const NuclideTable& table, std::int16_t cellSize, const Overlays& overlays,
+               Surface& picEl, const CellColouring& colouring);
 
 }  // namespace nuklorama

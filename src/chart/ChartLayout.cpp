@@ -73,4 +73,17 @@ void DrawCell(Surface& picEl, std::int16_t cellSize, std::int32_t Z, std::int32_
                   float((c + y - 1) * tppY), colour);
 }
 
+void DrawCellCorner(Surface& picEl, std::int16_t cellSize, std::int32_t Z, std::int32_t N,
+                    Colour colour) {
+    const auto row = PixelSpan(Z, cellSize);
+    const auto column = PixelSpan(N, cellSize);
+    if (!row || !column || cellSize < kSmallestSplitCell) return;
+    const double x = column->first, y = row->first, c = cellSize;
+    const double tppX = picEl.TwipsPerPixelX(), tppY = picEl.TwipsPerPixelY();
+    // Row j of the cell holds the pixels from column c - j to its right edge.
+    for (double j = 1; j < c; ++j)
+        picEl.FillBox(float((x + c - j) * tppX), float((y + j) * tppY), float((c + x - 1) * tppX),
+                      float((y + j) * tppY), colour);
+}
+
 }  // namespace nuklorama

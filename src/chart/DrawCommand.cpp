@@ -15,9 +15,9 @@ DrawResult Finish(UserInterface& ui, DrawResult result) {
 }  // namespace
 
 DrawResult PressDraw(const std::string& fn, ChartState& state, Surface& picEl, UserInterface& ui,
-                     const Overlays& overlays) {
+                     const Overlays& overlays, Colouring colouring) {
     ui.SetPointer(Pointer::Busy);
-    LoadFile(fn, state.table, ui);
+    LoadFile(fn, state.table, ui, &state.extras);
 
     if (state.table.MaxZ <= 0 || state.table.MaxN <= 0) {
         ui.MsgBox(kNothingToDrawMessage, Buttons::Ok, Icon::Exclamation);
@@ -30,7 +30,7 @@ DrawResult PressDraw(const std::string& fn, ChartState& state, Surface& picEl, U
     }
 
     picEl.Cls();
-    DrawChart(state.table, state.CellSize, overlays, picEl);
+    DrawChartAs(colouring, state.table, state.extras, state.CellSize, overlays, picEl);
     return Finish(ui, DrawResult::Drawn);
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "chart/Chart.h"
+#include "chart/Colouring.h"
+#include "table/ExtraFields.h"
 #include "table/NuclideTable.h"
 #include "table/UserInterface.h"
 
@@ -13,6 +15,7 @@ namespace nuklorama {
 // What a press of Draw keeps between presses besides the picture.
 struct ChartState {
     NuclideTable table;
+    ExtraFieldTable extras;
     std::int16_t CellSize = 0;
 };
 
@@ -26,8 +29,8 @@ inline constexpr const char* kNothingToDrawMessage =
 
 // One press of Draw: reload the table from fn, fit the chart to picEl, clear it and draw it,
 // with the busy pointer meanwhile. A table or area that gives no chart leaves the previous
-// picture and says why.
+// picture and says why. The cells are grey by half-life unless colouring asks otherwise.
 DrawResult PressDraw(const std::string& fn, ChartState& state, Surface& picEl, UserInterface& ui,
-                     const Overlays& overlays);
+                     const Overlays& overlays, Colouring colouring = Colouring::HalfLife);
 
 }  // namespace nuklorama

@@ -6,6 +6,7 @@
 #include "chart/CellLabel.h"
 #include "chart/Elements.h"
 #include "chart/HalfLifeColour.h"
+#include "chart/NuclideFacts.h"
 
 namespace nuklorama {
 namespace {
@@ -22,6 +23,15 @@ std::string HalfLifeText(double value, const std::string& unit) {
 }
 
 }  // namespace
+
+CellColouring ColoursOf(const DrawnChart& chart) {
+    static const ExtraFieldTable kNone;
+    return ColouringOf(chart.colouring, *chart.table, chart.extras ? *chart.extras : kNone);
+}
+
+void DrawAgain(const DrawnChart& chart, Surface& picEl) {
+    DrawChart(*chart.table, chart.cellSize, chart.overlays, picEl, ColoursOf(chart));
+}
 
 std::optional<CellAt> FindCell(const DrawnChart& chart, int xPixel, int yPixel) {
     const int c = chart.cellSize;
@@ -49,8 +59,10 @@ std::string DescribeCell(const DrawnChart& chart, int xPixel, int yPixel) {
     const auto r = static_cast<std::size_t>(cell->record);
     const long long A = (long long)cell->Z + cell->N;
     const std::string name = symbol.empty() ? "" : Superscript(A) + symbol + "\n";
+    const std::string facts =
+        chart.extras ? DescribeExtraFields(chart.extras->Of(cell->record), A, symbol) : "";
     return name + numbers + ", A = " + std::to_string(A) + "\n" +
-           HalfLifeText(chart.table->HalfLife[r], chart.table->HalfLifeUnit[r]);
+           HalfLifeText(chart.table->HalfLife[r], chart.table->HalfLifeUnit[r]) + facts;
 }
 
 }  // namespace nuklorama

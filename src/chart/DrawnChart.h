@@ -8,6 +8,8 @@
 
 #include "chart/CellIndex.h"
 #include "chart/Chart.h"
+#include "chart/Colouring.h"
+#include "table/ExtraFields.h"
 #include "table/NuclideTable.h"
 
 namespace nuklorama {
@@ -22,7 +24,15 @@ struct DrawnChart {
     float twipsPerPixel = 15;
     // Which record lies on top of each cell; built from the table when not given.
     std::shared_ptr<const CellIndex> cells = nullptr;
+    // The records' fields after 6, read from the same load, and how the cells were coloured.
+    std::shared_ptr<const ExtraFieldTable> extras = nullptr;
+    Colouring colouring = Colouring::HalfLife;
 };
+
+// The cells' colours as they were drawn.
+CellColouring ColoursOf(const DrawnChart& chart);
+// The drawn chart drawn again from memory onto picEl, overlays and colouring as they were.
+void DrawAgain(const DrawnChart& chart, Surface& picEl);
 
 // The cell under a pixel of the drawn area: its row and column, and the record drawn there last
 // (on top), 0 when none.
@@ -36,7 +46,8 @@ std::optional<CellAt> FindCell(const DrawnChart& chart, int xPixel, int yPixel);
 std::string ElementSymbol(std::int32_t Z);
 
 // What the pointer reads at a pixel of the drawn area, as plain UTF-8 text, e.g. "⁵⁶Fe" over
-// "Z = 26, N = 30, A = 56" over the half-life; empty outside every cell.
+// "Z = 26, N = 30, A = 56" over the half-life, then what the extra fields add; empty outside
+// every cell.
 std::string DescribeCell(const DrawnChart& chart, int xPixel, int yPixel);
 
 }  // namespace nuklorama

@@ -89,21 +89,23 @@ std::int16_t RegionCellSize(const Region& region, double width, double height) {
 }
 
 RecordedSurface DrawWindow(const NuclideTable& table, std::int16_t cellSize,
-                           const Overlays& overlays, float twipsPerPixel,
-                           const VisiblePart& window) {
+                           const Overlays& overlays, float twipsPerPixel, const VisiblePart& window,
+                           const CellColouring& colouring) {
     RecordedSurface shown(window.width, window.height, twipsPerPixel);
     PictureWindow picture(shown, window.pictureWidth, window.pictureHeight, twipsPerPixel,
                           window.offsetX, window.offsetY);
-    DrawChart(table, cellSize, overlays, picture);
+    DrawChart(table, cellSize, overlays, picture, colouring);
     return shown;
 }
 
 RecordedSurface DrawRegion(const NuclideTable& table, const Region& region, std::int16_t cellSize,
-                           const Overlays& overlays, float twipsPerPixel) {
+                           const Overlays& overlays, float twipsPerPixel,
+                           const CellColouring& colouring) {
     const int c = cellSize;
     return DrawWindow(table, cellSize, overlays, twipsPerPixel,
                       {(region.nMax + 1) * c, (region.zMax + 1) * c, region.nMin * c,
-                       region.zMin * c, region.Columns() * c, region.Rows() * c});
+                       region.zMin * c, region.Columns() * c, region.Rows() * c},
+                      colouring);
 }
 
 }  // namespace nuklorama

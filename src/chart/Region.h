@@ -41,13 +41,14 @@ struct VisiblePart {
     int width, height;
 };
 RecordedSurface DrawWindow(const NuclideTable& table, std::int16_t cellSize,
-                           const Overlays& overlays, float twipsPerPixel,
-                           const VisiblePart& window);
+                           const Overlays& overlays, float twipsPerPixel, const VisiblePart& window,
+                           const CellColouring& colouring);
 
 // The region drawn as Draw draws the chart at cellSize: the picture of rows 0 to zMax and
 // columns 0 to nMax seen through a window that shows only the region, its top-left cell at the
 // window's top-left pixel.
 RecordedSurface DrawRegion(const NuclideTable& table, const Region& region, std::int16_t cellSize,
-                           const Overlays& overlays, float twipsPerPixel);
+                           const Overlays& overlays, float twipsPerPixel,
+                           const CellColouring& colouring);
 
 }  // namespace nuklorama

@@ -160,7 +160,8 @@ void CellLabelPainter::DrawLine(QImage& image, const Line& line, const QRect& bo
 }
 
 void CellLabelPainter::Paint(QImage& image, const NuclideTable& table, const CellIndex& cells,
-                             int cellSize, double ratio, int offsetX, int offsetY) {
+                             const CellColouring& colouring, int cellSize, double ratio,
+                             int offsetX, int offsetY) {
     if (cellSize < kNameLabelSize * ratio) return;
     UseCellSize(cellSize, ratio);
     const int s = cellSize;
@@ -174,8 +175,7 @@ void CellLabelPainter::Paint(QImage& image, const NuclideTable& table, const Cel
             const int left = int((long long)e.N * s - offsetX);
             const int top = int((long long)Z * s - offsetY);
             const QRect inside(left + margin_, top + margin_, s - 2 * margin_, s - 2 * margin_);
-            const Colour colour =
-                LabelColour(HalfLifeColour(table.HalfLife[r], table.HalfLifeUnit[r]));
+            const Colour colour = LabelColour(colouring(e.record));
             const std::string name = NuclideName(Z, e.N);
             if (!halfLives_) {
                 DrawLine(image, name_, inside, name, colour);

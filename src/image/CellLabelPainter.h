@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chart/CellIndex.h"
+#include "chart/Chart.h"
 #include "chart/Colour.h"
 #include "table/NuclideTable.h"
 
@@ -24,9 +25,11 @@ public:
     ~CellLabelPainter();
 
     // image shows the chart at cellSize device pixels from (offsetX, offsetY); the labels follow
-    // the cell's size in logical pixels, device pixels over ratio.
-    void Paint(QImage& image, const NuclideTable& table, const CellIndex& cells, int cellSize,
-               double ratio, int offsetX, int offsetY);
+    // the cell's size in logical pixels, device pixels over ratio; the text stands out from the
+    // cell's colours.
+    void Paint(QImage& image, const NuclideTable& table, const CellIndex& cells,
+               const CellColouring& colouring, int cellSize, double ratio, int offsetX,
+               int offsetY);
 
 private:
     struct Line {

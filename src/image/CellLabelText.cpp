@@ -130,7 +130,8 @@ CellLabelText::Placed CellLabelText::Place(const Line& line, const QRectF& box, 
 
 template <typename Use>
 void CellLabelText::ForEachLine(const NuclideTable& table, const CellIndex& cells,
-                                const LabelledArea& where, const Use& use) const {
+                                const CellColouring& colouring, const LabelledArea& where,
+                                const Use& use) const {
     const double s = where.cellSize;
     const QRectF& area = where.area;
     const auto first = [s](double offset) { return std::int32_t(std::floor(offset / s)); };
@@ -144,7 +145,7 @@ void CellLabelText::ForEachLine(const NuclideTable& table, const CellIndex& cell
             const QRectF inside = QRectF(area.left() + e.N * s - where.offsetX,
                                          area.top() + Z * s - where.offsetY, s, s)
                                       .adjusted(margin_, margin_, -margin_, -margin_);
-            const Colour c = LabelColour(HalfLifeColour(table.HalfLife[r], table.HalfLifeUnit[r]));
+            const Colour c = LabelColour(colouring(e.record));
             const QColor colour(RedOf(c), GreenOf(c), BlueOf(c));
             const QString name = QString::fromStdString(NuclideName(Z, e.N));
             if (!halfLives_) {
@@ -165,7 +166,7 @@ void CellLabelText::ForEachLine(const NuclideTable& table, const CellIndex& cell
 }
 
 void CellLabelText::Paint(QPainter& painter, const NuclideTable& table, const CellIndex& cells,
-                          const LabelledArea& where) const {
+                          const CellColouring& colouring, const LabelledArea& where) const {
     // All labels of one font and colour are one run of glyphs: a page of thousands of labels
     // is a few text objects, not thousands.
     struct Run {
@@ -175,7 +176,7 @@ void CellLabelText::Paint(QPainter& painter, const NuclideTable& table, const Ce
     std::map<std::pair<const Measured*, QRgb>, Run> runs;
     painter.save();
     painter.setClipRect(where.area, Qt::IntersectClip);
-    ForEachLine(table, cells, where, [&](const Placed& p) {
+    ForEachLine(table, cells, colouring, where, [&](const Placed& p) {
         Run& run = runs[{&p.font, p.colour.rgb()}];
         if (p.font.AddTo(run.indexes, run.positions, p.text, p.baseline)) return;
         // Characters of another script, from the font that has them.
@@ -195,13 +196,13 @@ void CellLabelText::Paint(QPainter& painter, const NuclideTable& table, const Ce
 }
 
 std::string CellLabelText::Svg(const NuclideTable& table, const CellIndex& cells,
-                               const LabelledArea& where) const {
+                               const CellColouring& colouring, const LabelledArea& where) const {
     const QRectF& a = where.area;
     std::string svg = "<clipPath id=\"labels\"><rect x=\"" + Number(a.x()) + "\" y=\"" +
                       Number(a.y()) + "\" width=\"" + Number(a.width()) + "\" height=\"" +
                       Number(a.height()) + "\"/></clipPath>\n<g clip-path=\"url(#labels)\" " +
                       "font-family=\"" + kFontFamily + ", sans-serif\">\n";
-    ForEachLine(table, cells, where, [&](const Placed& p) {
+    ForEachLine(table, cells, colouring, where, [&](const Placed& p) {
         svg += "<text x=\"" + Number(p.baseline.x()) + "\" y=\"" + Number(p.baseline.y()) +
                "\" font-size=\"" + std::to_string(p.font.Font().pixelSize()) + "\" fill=\"" +
                p.colour.name().toStdString() + "\">" + XmlEscaped(p.text) + "</text>\n";

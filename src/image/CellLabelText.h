@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "chart/CellIndex.h"
+#include "chart/Chart.h"
 #include "table/NuclideTable.h"
 
 namespace nuklorama {
@@ -31,10 +32,10 @@ public:
     CellLabelText(double cellSize, bool halfLives, double minMargin);
 
     void Paint(QPainter& painter, const NuclideTable& table, const CellIndex& cells,
-               const LabelledArea& where) const;
+               const CellColouring& colouring, const LabelledArea& where) const;
     // SVG text elements, clipped to the area.
     std::string Svg(const NuclideTable& table, const CellIndex& cells,
-                    const LabelledArea& where) const;
+                    const CellColouring& colouring, const LabelledArea& where) const;
 
 private:
     // A font with the glyph and advance of each character it has met: labels are short runs of
@@ -75,7 +76,8 @@ private:
     };
     static Line LineOf(int pixels);
     template <typename Use>
-    void ForEachLine(const NuclideTable& table, const CellIndex& cells, const LabelledArea& where,
+    void ForEachLine(const NuclideTable& table, const CellIndex& cells,
+                     const CellColouring& colouring, const LabelledArea& where,
                      const Use& use) const;
     Placed Place(const Line& line, const QRectF& box, const QString& text, QColor colour) const;
 

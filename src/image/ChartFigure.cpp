@@ -8,6 +8,7 @@
 #include <iterator>
 #include <optional>
 
+#include "chart/DecayPalette.h"
 #include "chart/HalfLifeColour.h"
 #include "image/ChartFiles.h"
 #include "image/ImageSurface.h"
@@ -101,7 +102,7 @@ ChartFigure::ChartFigure(int chartWidth, int chartHeight, int cellSize, const Ov
     origin_ = QPoint(int(std::ceil(f + fm.horizontalAdvance("Z") + f + zLabels + f / 2.0)),
                      int(std::ceil(f + titleHeight + 2 * line)));
     AddAxes(chartWidth, chartHeight, cellSize, options);
-    AddLegend(chartWidth, overlays);
+    AddLegend(chartWidth, overlays, options.colouring);
 
     int legendRight = 0, legendBottom = 0;
     for (const Swatch& s : swatches_)
@@ -150,7 +151,7 @@ void ChartFigure::AddAxes(int chartWidth, int chartHeight, int cellSize, const O
         {QPointF(font_.pixelSize(), origin_.y() + chartHeight / 2.0 + middle), Anchor::Start, "Z"});
 }
 
-void ChartFigure::AddLegend(int chartWidth, const Overlays& overlays) {
+void ChartFigure::AddLegend(int chartWidth, const Overlays& overlays, Colouring colouring) {
     const QFontMetricsF fm(font_);
     const int f = font_.pixelSize(), side = int(std::round(fm.ascent()));
     const double line = std::ceil(fm.height() * 1.3), middle = (fm.ascent() - fm.descent()) / 2;
@@ -166,11 +167,23 @@ void ChartFigure::AddLegend(int chartWidth, const Overlays& overlays) {
                            Anchor::Start, text});
         top += line;
     };
-    row("half-life", std::nullopt);
-    for (const Decade& d : kDecades)
-        row(QString::fromUtf8(d.label), HalfLifeColour(d.value, d.unit));
-    row("stable", kWhite);
-    row("unknown", kRed);
+    if (colouring == Colouring::Decay) {
+        row("decay mode", std::nullopt);
+        for (int c = 0; c < kDecayClassCount; ++c)
+            row(QString::fromStdString(DecayClassName(DecayClass(c))), DecayColour(DecayClass(c)));
+        // A cell with a second mode of 5 % or more, drawn as the chart draws it: β⁻ and α.
+        const QRect box(x, int(top + (line - side) / 2), side, side);
+        row(QString::fromUtf8("second mode ≥ 5 %"), DecayColour(DecayClass::BetaMinus));
+        for (int j = 1; j < side; ++j)
+            swatches_.push_back(
+                {QRect(box.x() + side - j, box.y() + j, j, 1), DecayColour(DecayClass::Alpha)});
+    } else {
+        row("half-life", std::nullopt);
+        for (const Decade& d : kDecades)
+            row(QString::fromUtf8(d.label), HalfLifeColour(d.value, d.unit));
+        row("stable", kWhite);
+        row("unknown", kRed);
+    }
     if (overlays.grid || overlays.periods || overlays.magic) {
         top += line / 2;
         row("bands", std::nullopt);

@@ -10,6 +10,7 @@
 
 #include "chart/Chart.h"
 #include "chart/Colour.h"
+#include "chart/Colouring.h"
 #include "chart/RecordedSurface.h"
 
 namespace nuklorama {
@@ -21,12 +22,14 @@ struct FigureOptions {
     // The picture's pixel at the chart's top-left corner, when the chart shows a part of it: the
     // axis numbers stay the real proton and neutron numbers.
     int offsetX = 0, offsetY = 0;
+    // What the legend explains: the half-life shades or the decay classes.
+    Colouring colouring = Colouring::HalfLife;
 };
 
 // A chart made ready for a paper or a slide: the chart area exactly as drawn, with axis
 // numbers along its top and left edges, a legend of the shades and bands at its right and an
 // optional title above. The same layout gives the raster and the SVG figure. Needs a
-// QGuiApplication for its font.
+// QGuiApplication for its font. In the decay-mode view the legend names the decay classes.
 class ChartFigure {
 public:
     using Options = FigureOptions;
@@ -57,7 +60,7 @@ private:
     };
 
     void AddAxes(int chartWidth, int chartHeight, int cellSize, const Options& options);
-    void AddLegend(int chartWidth, const Overlays& overlays);
+    void AddLegend(int chartWidth, const Overlays& overlays, Colouring colouring);
 
     QFont font_, titleFont_;
     QSize size_;

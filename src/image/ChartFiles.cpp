@@ -20,7 +20,7 @@ void PaintChart(QPainter& painter, const RecordedSurface& chart, QPoint origin) 
 
 std::string SvgOfDrawnChart(const DrawnChart& chart) {
     RecordedSurface svg(chart.widthPixels, chart.heightPixels, chart.twipsPerPixel);
-    DrawChart(*chart.table, chart.cellSize, chart.overlays, svg);
+    DrawAgain(chart, svg);
     return SvgDocument(chart.widthPixels, chart.heightPixels, SvgElements(svg));
 }
 

@@ -65,9 +65,10 @@ float Poster::TwipsPerDot() const {
 }
 
 ChartFigure Poster::FigureOf(std::int16_t cellSize, double fontDots) const {
-    return ChartFigure(
-        region_.Columns() * cellSize, region_.Rows() * cellSize, cellSize, overlays_, figure_.title,
-        {int(std::lround(fontDots)), region_.nMin * cellSize, region_.zMin * cellSize});
+    return ChartFigure(region_.Columns() * cellSize, region_.Rows() * cellSize, cellSize, overlays_,
+                       figure_.title,
+                       {int(std::lround(fontDots)), region_.nMin * cellSize,
+                        region_.zMin * cellSize, figure_.colouring});
 }
 
 Poster::Fit Poster::FitTo(bool landscape) const {
@@ -89,7 +90,8 @@ Poster::Fit Poster::FitTo(bool landscape) const {
     return {landscape, 0, std::nullopt};
 }
 
-QByteArray Poster::Pdf(const RecordedSurface& chart, const NuclideTable& table, bool labels) const {
+QByteArray Poster::Pdf(const RecordedSurface& chart, const NuclideTable& table,
+                       const CellColouring& colouring, bool labels) const {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -117,7 +119,7 @@ QByteArray Poster::Pdf(const RecordedSurface& chart, const NuclideTable& table, 
     if (labels && s >= Dots(kNameLabelMm)) {
         const QPoint origin = chartFigure_ ? chartFigure_->ChartOrigin() : QPoint();
         CellLabelText(s, s >= Dots(kHalfLifeLabelMm), 0)
-            .Paint(painter, table, CellIndex(table),
+            .Paint(painter, table, CellIndex(table), colouring,
                    {QRectF(origin, QSizeF(chart.WidthPixels(), chart.HeightPixels())), s,
                     region_.nMin * s, region_.zMin * s});
     }

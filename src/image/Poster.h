@@ -28,6 +28,7 @@ public:
     struct Figure {
         bool shown = false;
         QString title;
+        Colouring colouring = Colouring::HalfLife;
     };
 
     Poster(const Page& page, const Region& region, const Overlays& overlays, const Figure& figure);
@@ -38,7 +39,8 @@ public:
 
     // The PDF of the region as drawn at CellSize(), with the cells' labels when asked: names
     // from 4 mm cells, half-lives too from 5 mm.
-    QByteArray Pdf(const RecordedSurface& chart, const NuclideTable& table, bool labels) const;
+    QByteArray Pdf(const RecordedSurface& chart, const NuclideTable& table,
+                   const CellColouring& colouring, bool labels) const;
 
 private:
     struct Fit {

@@ -12,10 +12,11 @@ namespace nuklorama {
 void PaintViewOnPage(QPainter& painter, const QRectF& page, const DrawnChart& drawn,
                      const ShownView& view) {
     const VisiblePart& w = view.window;
+    const CellColouring colouring = ColoursOf(drawn);
     const RecordedSurface chart =
-        DrawWindow(*drawn.table, view.cellSize, drawn.overlays, drawn.twipsPerPixel, w);
+        DrawWindow(*drawn.table, view.cellSize, drawn.overlays, drawn.twipsPerPixel, w, colouring);
     const ChartFigure figure(w.width, w.height, view.cellSize, drawn.overlays, QString(),
-                             {0, w.offsetX, w.offsetY});
+                             {0, w.offsetX, w.offsetY, drawn.colouring});
     const QSizeF size = figure.Size();
     const double scale = std::min(page.width() / size.width(), page.height() / size.height());
     painter.save();
@@ -25,7 +26,7 @@ void PaintViewOnPage(QPainter& painter, const QRectF& page, const DrawnChart& dr
     const double s = view.cellSize;
     if (view.zoomed && s >= kNameLabelSize * view.ratio && drawn.cells) {
         CellLabelText(s, s >= kHalfLifeLabelSize * view.ratio, 2 * view.ratio)
-            .Paint(painter, *drawn.table, *drawn.cells,
+            .Paint(painter, *drawn.table, *drawn.cells, colouring,
                    {QRectF(figure.ChartOrigin(), QSizeF(w.width, w.height)), s, double(w.offsetX),
                     double(w.offsetY)});
     }

@@ -75,13 +75,16 @@ std::string Printable(std::string_view text) {
 
 class Loader {
 public:
-    Loader(const std::string& fn, NuclideTable& table) : fn_(fn), t_(table) {}
+    Loader(const std::string& fn, NuclideTable& table, ExtraFieldTable* extras)
+        : fn_(fn), t_(table), extras_(extras) {}
 
     // The failure a step will meet on a short line or past the end of the table, foreseen
     // without running it: long runs of such failures must stay cheap.
     std::optional<RunTimeError> ForeseenFailure(LoadStep step) const;
     LoadStep Run(LoadStep step);
     std::string Describe(const RunTimeError& error, LoadStep step) const;
+    // The record under way keeps no extra fields once any step has failed.
+    void Failed() { lineClean_ = false; }
     void CloseQuietly() noexcept {
         try {
             file_.Close();
@@ -104,11 +107,19 @@ private:
         return array[static_cast<std::size_t>(t_.NuclideCount)];
     }
     std::string_view Field(int index) const { return fields_.Get(line_, index); }
+    void KeepExtraFields() {
+        if (!extras_ || !lineClean_) return;
+        const std::string_view unit = Field(6);
+        const auto end = std::size_t(unit.data() - line_.data()) + unit.size();
+        extras_->Keep(t_.NuclideCount, std::string_view(line_).substr(end));
+    }
     static int FieldReadBy(LoadStep step);
     static bool IndexesRecord(LoadStep step);
 
     const std::string& fn_;
     NuclideTable& t_;
+    ExtraFieldTable* extras_;
+    bool lineClean_ = false;
     TextFile file_;
     // Working values of one load: after a skipped step they still hold the previous record's.
     std::string line_;
@@ -124,6 +135,7 @@ LoadStep Loader::Run(LoadStep step) {
             file_.Open(fn_);
             return ResetCount;
         case ResetCount:
+            if (extras_) extras_->Clear();
             t_.NuclideCount = 0;
             return ResetMaxZ;
         case ResetMaxZ:
@@ -141,6 +153,7 @@ LoadStep Loader::Run(LoadStep step) {
         case CountRecord:
             // Raised before the line is read, so a record whose later steps fail still counts.
             t_.NuclideCount = checked::Add<std::int16_t>(t_.NuclideCount, 1);
+            lineClean_ = true;
             return ReadRecordLine;
         case ReadRecordLine:
             file_.ReadLine(line_);
@@ -181,9 +194,11 @@ LoadStep Loader::Run(LoadStep step) {
             return halfLifeText_ == "-" ? StoreNoValue : StoreValue;
         case StoreNoValue:
             Record(t_.HalfLife) = 0;
+            KeepExtraFields();
             return TestEnd;
         case StoreValue:
             Record(t_.HalfLife) = LeadingNumber(halfLifeText_);
+            KeepExtraFields();
             return TestEnd;
         case Close:
             file_.Close();
@@ -263,16 +278,18 @@ std::string Loader::Describe(const RunTimeError& error, LoadStep step) const {
 
 }  // namespace
 
-void LoadFile(const std::string& fn, NuclideTable& table, UserInterface& ui) {
+void LoadFile(const std::string& fn, NuclideTable& table, UserInterface& ui,
+              ExtraFieldTable* extras) {
     if (!IsRegularFile(fn)) {
         ui.MsgBox(fn + " Not Found!", Buttons::Ok, Icon::Exclamation);
         ui.EndProgram(1);
     }
-    RunLoadSteps(fn, table, ui);
+    RunLoadSteps(fn, table, ui, extras);
 }
 
-void RunLoadSteps(const std::string& fn, NuclideTable& table, UserInterface& ui) {
-    Loader loader(fn, table);
+void RunLoadSteps(const std::string& fn, NuclideTable& table, UserInterface& ui,
+                  ExtraFieldTable* extras) {
+    Loader loader(fn, table, extras);
     LoadStep step = LoadStep::Open;
     while (step != LoadStep::Return) {
         std::optional<RunTimeError> failure = loader.ForeseenFailure(step);
@@ -286,6 +303,7 @@ void RunLoadSteps(const std::string& fn, NuclideTable& table, UserInterface& ui)
                 failure = RunTimeError(ErrorKind::OutOfMemory);
             }
         }
+        loader.Failed();
         const std::string description = loader.Describe(*failure, step);
         switch (ui.AskAboutLoadFailure({step, description})) {
             case Answer::Retry:

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "table/ExtraFields.h"
 #include "table/NuclideTable.h"
 #include "table/UserInterface.h"
 
@@ -10,10 +11,13 @@ namespace nuklorama {
 
 // Reads the comma-separated table file fn into table, from record 1 up. A missing file ends
 // the program after a message; every failing step asks ui whether to abort, retry or skip it.
-void LoadFile(const std::string& fn, NuclideTable& table, UserInterface& ui);
+// With extras, the fields after 6 of each record whose line met no failure are kept there.
+void LoadFile(const std::string& fn, NuclideTable& table, UserInterface& ui,
+              ExtraFieldTable* extras = nullptr);
 
 // The load without the existence test, from the open on: the file may still vanish or change
 // between that test and the open, and this is where such a file is handled.
-void RunLoadSteps(const std::string& fn, NuclideTable& table, UserInterface& ui);
+void RunLoadSteps(const std::string& fn, NuclideTable& table, UserInterface& ui,
+                  ExtraFieldTable* extras = nullptr);
 
 }  // namespace nuklorama

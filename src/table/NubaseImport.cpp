@@ -19,8 +19,12 @@ constexpr Column kMassNumber{1, 3};
 constexpr Column kAtomicNumber{5, 7};
 constexpr Column kStateDigit{8, 8};
 constexpr Column kName{12, 16};
+constexpr Column kStateLetter{17, 17};
+constexpr Column kExcitation{43, 54};
 constexpr Column kHalfLife{70, 78};
 constexpr Column kHalfLifeUnit{79, 80};
+constexpr Column kSpin{89, 102};
+constexpr Column kDecay{120, 209};
 
 std::string_view Cut(std::string_view line, Column c) {
     if (line.size() < c.first) return {};
@@ -88,11 +92,73 @@ HalfLife ConvertHalfLife(std::string_view text, std::string_view unit, long long
     return {number, std::string(unit)};
 }
 
+// The decay column as the table keeps it: bracketed notes dropped, each entry cut to its first
+// word (the value without its uncertainty), "X ?" written "X?", entries joined by ';'.
+std::string DecayEntries(std::string_view column) {
+    std::string text;
+    int depth = 0;
+    for (const char c : column) {
+        depth += c == '[' ? 1 : c == ']' && depth > 0 ? -1 : 0;
+        if (depth == 0 && c != ']') text.push_back(c);
+    }
+    std::string entries;
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find(';');
+        std::string_view entry = TrimBlanks(rest.substr(0, end));
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        const bool unknown =
+            TrimBlanks(entry.substr(std::min(entry.find(' '), entry.size()))) == "?";
+        entry = entry.substr(0, entry.find(' '));
+        if (entry.empty() || entry.find(',') != std::string_view::npos) continue;
+        entries += (entries.empty() ? "" : ";") + std::string(entry) + (unknown ? "?" : "");
+    }
+    return entries;
+}
+
+// Spin lists such as (0+,1+) keep their alternatives apart with ';', as the table has no
+// room for a comma.
+std::string Spin(std::string_view line) {
+    std::string spin(Cut(line, kSpin));
+    std::replace(spin.begin(), spin.end(), ',', ';');
+    return spin;
+}
+
+// One excited state as letter:energy:half-life:decay, the energy in keV and the half-life with
+// its unit as the evaluation gives them.
+std::string ExcitedState(std::string_view line) {
+    const std::string_view t = Cut(line, kHalfLife);
+    const std::string halfLife = t == "stbl" ? "stable"
+                                 : t.empty()
+                                     ? ""
+                                     : std::string(t) + " " + std::string(Cut(line, kHalfLifeUnit));
+    std::string state = std::string(Cut(line, kStateLetter)) + ':' +
+                        std::string(Cut(line, kExcitation)) + ':' + halfLife + ':' +
+                        DecayEntries(Cut(line, kDecay));
+    std::replace(state.begin(), state.end(), ',', ';');
+    std::replace(state.begin(), state.end(), '|', ';');
+    return state;
+}
+
+// Isomers and levels (states 1 to 6) are kept with their ground state; isobaric analogue states
+// (8 and 9, letters i and j) are not.
+bool IsExcitedStateKept(std::string_view line) {
+    const std::string_view digit = Cut(line, kStateDigit);
+    return digit.size() == 1 && digit >= "1" && digit <= "6" && Cut(line, kStateLetter).size() == 1;
+}
+
 }  // namespace
 
 std::string ImportNubase(std::string_view nubase) {
-    const std::string header = "name,Z,N,A,symbol,halflife,unit\r\n";
+    const std::string header = "name,Z,N,A,symbol,halflife,unit,decay,spin,isomers\r\n";
     std::string table = header;
+    // The ground state's line waits for the excited states that follow it.
+    std::string pending, isomers, groundState;
+    const auto flush = [&] {
+        if (!pending.empty()) table += pending + ',' + isomers + "\r\n";
+        pending.clear();
+        isomers.clear();
+    };
     // Lines split exactly as the table loader splits them.
     LineReader reader([&nubase](char* into, std::size_t size) {
         const std::size_t n = nubase.copy(into, size);
@@ -113,7 +179,13 @@ std::string ImportNubase(std::string_view nubase) {
             throw NubaseError(lineNumber, "column 8 holds " + Quoted(state) +
                                               " where a NUBASE entry has its state digit, 0 to 9");
         // Isomers, levels, resonances and analogue states share the ground state's cell.
-        if (state != "0") continue;
+        if (state != "0") {
+            if (!pending.empty() && line.substr(0, 7) == groundState && IsExcitedStateKept(line))
+                isomers += (isomers.empty() ? "" : "|") + ExcitedState(line);
+            continue;
+        }
+        flush();
+        groundState = line.substr(0, 7);
         const int a = Integer(Cut(line, kMassNumber), "mass number", lineNumber);
         const int z = Integer(Cut(line, kAtomicNumber), "atomic number", lineNumber);
         if (z > a) throw NubaseError(lineNumber, "atomic number above the mass number");
@@ -129,10 +201,11 @@ std::string ImportNubase(std::string_view nubase) {
         const HalfLife halfLife =
             ConvertHalfLife(Cut(line, kHalfLife), Cut(line, kHalfLifeUnit), lineNumber);
 
-        table += std::string(name) + ',' + std::to_string(z) + ',' + std::to_string(a - z) + ',' +
-                 std::to_string(a) + ',' + std::string(symbol, name.end()) + ',' + halfLife.value +
-                 ',' + halfLife.unit + "\r\n";
+        pending = std::string(name) + ',' + std::to_string(z) + ',' + std::to_string(a - z) + ',' +
+                  std::to_string(a) + ',' + std::string(symbol, name.end()) + ',' + halfLife.value +
+                  ',' + halfLife.unit + ',' + DecayEntries(Cut(line, kDecay)) + ',' + Spin(line);
     }
+    flush();
     if (table.size() == header.size())
         throw NubaseError(0,
                           "holds no NUBASE ground state: expected the fixed-width lines of a "

@@ -2,6 +2,7 @@
 #include "window/ChartArea.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -41,7 +42,8 @@ ChartArea::ChartArea(QWidget* parent, UserInterface& ui)
     setAccessibleName(QStringLiteral("核素图"));
     setAccessibleDescription(
         QStringLiteral("核素图：横向中子数 N，纵向质子数 "
-                       "Z，灰度表示半衰期。指针停在格子上显示核素；右键菜单可复制或保存图片。"));
+                       "Z，灰度表示半衰期。指针停在格子上显示核素；右键菜单可复制或保存图片，或改按"
+                       "衰变方式着色。"));
     chartDescription_ = accessibleDescription();
     copy_->setShortcut(QKeySequence::Copy);
     copy_->setShortcutContext(Qt::WidgetShortcut);
@@ -49,6 +51,17 @@ ChartArea::ChartArea(QWidget* parent, UserInterface& ui)
         action->setEnabled(false);
         addAction(action);
         menu_->addAction(action);
+    }
+    auto* colours = menu_->addMenu(QStringLiteral("着色"));
+    auto* choice = new QActionGroup(this);
+    for (const auto& [name, colouring] :
+         {std::pair{QStringLiteral("半衰期"), Colouring::HalfLife},
+          std::pair{QStringLiteral("衰变方式"), Colouring::Decay}}) {
+        QAction* action = colours->addAction(name);
+        action->setCheckable(true);
+        action->setChecked(colouring == colouring_);
+        choice->addAction(action);
+        connect(action, &QAction::triggered, this, [this, c = colouring] { ChooseColouring(c); });
     }
     connect(copy_, &QAction::triggered, this, &ChartArea::CopyPicture);
     connect(save_, &QAction::triggered, this, &ChartArea::AskWhereToSave);
@@ -63,6 +76,20 @@ void ChartArea::SetDrawn(DrawnChart drawn) {
     for (QAction* action : viewActions_)
         action->setEnabled(true);
     ResetView();
+}
+
+void ChartArea::ChooseColouring(Colouring colouring) {
+    colouring_ = colouring;
+    if (!drawn_ || drawn_->colouring == colouring) return;
+    // The picture as the last press left it, only coloured the other way, on today's area.
+    DrawnChart& d = *drawn_;
+    d.colouring = colouring;
+    d.widthPixels = picture_.WidthPixels();
+    d.heightPixels = picture_.HeightPixels();
+    d.twipsPerPixel = picture_.TwipsPerPixelX();
+    picture_.Cls();
+    DrawAgain(d, picture_);
+    ViewChanged();
 }
 
 void ChartArea::CopyPicture() {

@@ -53,6 +53,10 @@ public:
     void ResetView();
     // What the area shows, as a vector figure with its legend fitted to the printer's page.
     void PrintTo(QPrinter& printer);
+    // How the cells are coloured: by the 着色 menu, for this chart and every later press.
+    Colouring ChosenColouring() const { return colouring_; }
+    // Redraws the drawn chart from memory in the given colouring and keeps it for later presses.
+    void ChooseColouring(Colouring colouring);
 
 protected:
     bool event(QEvent* event) override;
@@ -115,6 +119,7 @@ private:
     bool dragged_ = false;
     int wheelZoom_ = 0;
     double pinch_ = 0;
+    Colouring colouring_ = Colouring::HalfLife;
 };
 
 }  // namespace nuklorama

@@ -254,9 +254,10 @@ const QImage& ChartArea::ZoomedImage() {
                         view_.OffsetX(), view_.OffsetY());
     surface.Cls();
     const auto s = std::int16_t(view_.CellSize());
-    DrawChart(*drawn_->table, s, drawn_->overlays, surface);
-    labels_.Paint(zoomed_, *drawn_->table, *drawn_->cells, s, devicePixelRatioF(), view_.OffsetX(),
-                  view_.OffsetY());
+    const CellColouring colouring = ColoursOf(*drawn_);
+    DrawChart(*drawn_->table, s, drawn_->overlays, surface, colouring);
+    labels_.Paint(zoomed_, *drawn_->table, *drawn_->cells, colouring, s, devicePixelRatioF(),
+                  view_.OffsetX(), view_.OffsetY());
     zoomedStale_ = false;
     return zoomed_;
 }

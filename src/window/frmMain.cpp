@@ -110,10 +110,15 @@ void frmMain::cmdDraw_Click() {
     // Nothing else runs during a press, so the boxes read now are the boxes at each overlay.
     const Overlays overlays{chkGrid[0]->isChecked(), chkGrid[1]->isChecked(),
                             chkGrid[2]->isChecked()};
-    if (PressDraw(kTableFileName, *state_, picEl->Picture(), *ui_, overlays) == DrawResult::Drawn) {
+    const Colouring colouring = picEl->ChosenColouring();
+    if (PressDraw(kTableFileName, *state_, picEl->Picture(), *ui_, overlays, colouring) ==
+        DrawResult::Drawn) {
         const ImageSurface& area = picEl->Picture();
-        picEl->SetDrawn({std::make_shared<const NuclideTable>(state_->table), state_->CellSize,
-                         overlays, area.WidthPixels(), area.HeightPixels(), area.TwipsPerPixelX()});
+        // The extra fields move to the picture that shows them; the next load fills them again.
+        picEl->SetDrawn(
+            {std::make_shared<const NuclideTable>(state_->table), state_->CellSize, overlays,
+             area.WidthPixels(), area.HeightPixels(), area.TwipsPerPixelX(), nullptr,
+             std::make_shared<const ExtraFieldTable>(std::move(state_->extras)), colouring});
     }
     picEl->update();
 }

@@ -19,6 +19,8 @@
 
 using namespace nuklorama;
 
+Q_DECLARE_METATYPE(Colouring)
+
 namespace {
 
 struct Run {
@@ -101,6 +103,9 @@ private slots:
         row("region of no nuclide", good, {"--region", "9:9,0:177"}, 1, "no nuclide");
         row("region too large for the size", good, {"--region", "0:99,0:9", "--size", "9x9"}, 1,
             "too small");
+        row("bad colour", good, {"--colour", "grey"}, 2, "--colour");
+        row("decay modes without field 7", good, {"--colour", "decay"}, 0,
+            "t.csv: no record has decay modes", 1);
     }
 
     void exitStatus() {
@@ -152,7 +157,20 @@ private slots:
         QCOMPARE(Entries(), before);
     }
 
+    void rendersTheChartAloneAndInAFigure_data() {
+        QTest::addColumn<Colouring>("colouring");
+        QTest::addColumn<QStringList>("legend");
+        QTest::newRow("half-life")
+            << Colouring::HalfLife << QStringList{"1 µs", "1 Gy", "stable", "unknown"};
+        QTest::newRow("decay modes")
+            << Colouring::Decay
+            << QStringList{"β⁻", "β⁺/EC", "cluster", "stable", "unknown", "second mode ≥ 5 %"};
+    }
+
     void rendersTheChartAloneAndInAFigure() {
+        QFETCH(Colouring, colouring);
+        QFETCH(QStringList, legend);
+        const QStringList colour{"--colour", colouring == Colouring::Decay ? "decay" : "halflife"};
         QFile::copy(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", "t.csv");
         // Control characters are dropped alike in both forms; no desktop session is needed.
         const QString title = QString::fromUtf8("<b>&amp;\x01</b>\x7f ⁵⁶Fe\u0085");
@@ -163,7 +181,7 @@ private slots:
                 : output[0] == 'f' ? QStringList{"--title", title}
                                    : QStringList{"--title", QString::fromUtf8("<b>&amp;</b> ⁵⁶Fe")};
             const Run run = Cli(QStringList{"render", "--size", "300x200", "--overlays", "magic"} +
-                                figure + QStringList{"t.csv", output});
+                                colour + figure + QStringList{"t.csv", output});
             QCOMPARE(run.status, 0);
             QCOMPARE(run.errors, QString());
         }
@@ -174,13 +192,13 @@ private slots:
         auto state = std::make_unique<ChartState>();
         ImageSurface pixels(300, 200, 15);
         RecordedSurface boxes(300, 200, 15);
-        PressDraw("t.csv", *state, pixels, ui, {false, false, true});
-        PressDraw("t.csv", *state, boxes, ui, {false, false, true});
+        PressDraw("t.csv", *state, pixels, ui, {false, false, true}, colouring);
+        PressDraw("t.csv", *state, boxes, ui, {false, false, true}, colouring);
         const QImage drawn = pixels.AreaImage();
         QCOMPARE(QImage("c.png").convertToFormat(QImage::Format_RGB32), drawn);
         QCOMPARE(Contents("c.svg").toStdString(), SvgDocument(300, 200, SvgElements(boxes)));
-        const Run piped = Cli({"render", "--size", "300x200", "--overlays", "magic", "--format",
-                               "png", "t.csv", "-"});
+        const Run piped = Cli(QStringList{"render", "--size", "300x200", "--overlays", "magic"} +
+                              colour + QStringList{"--format", "png", "t.csv", "-"});
         QCOMPARE(piped.output, Contents("c.png"));
         const QString svg = Contents("f.svg");
         const auto group =
@@ -199,8 +217,7 @@ private slots:
                 xml.name() == QLatin1String("text"))
                 texts << xml.readElementText();
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        for (const char* label :
-             {"N", "Z", "0", "100", "1 µs", "1 Gy", "stable", "unknown", "magic numbers"})
+        for (const QString& label : legend + QStringList{"N", "Z", "0", "100", "magic numbers"})
             QVERIFY2(texts.contains(label), qPrintable(label));
         QVERIFY(!texts.contains("closed periods"));
         QVERIFY(texts.contains(QString::fromUtf8("<b>&amp;</b> ⁵⁶Fe")));

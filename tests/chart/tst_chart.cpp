@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QPainter>
 #include <QTest>
+#include <cmath>
 #include <optional>
 
 #include "chart/CellLabel.h"
 #include "chart/ChartLayout.h"
+#include "chart/DecayPalette.h"
 #include "chart/DrawCommand.h"
 #include "chart/DrawnChart.h"
 #include "chart/FindNuclide.h"
 #include "chart/HalfLifeColour.h"
+#include "chart/NuclideFacts.h"
 #include "chart/RecordedSurface.h"
 #include "chart/Region.h"
 #include "image/ChartFiles.h"
@@ -20,6 +23,59 @@
 using namespace nuklorama;
 
 Q_DECLARE_METATYPE(std::string)
+
+namespace {
+
+using Vector = std::array<double, 3>;
+using Matrix = std::array<Vector, 3>;
+
+Vector Times(const Matrix& m, const Vector& v) {
+    return {m[0][0] * v[0] + m[0][1] * v[1] + m[0][2] * v[2],
+            m[1][0] * v[0] + m[1][1] * v[1] + m[1][2] * v[2],
+            m[2][0] * v[0] + m[2][1] * v[1] + m[2][2] * v[2]};
+}
+
+// CIELAB (D65) of a colour as an eye with the given matrix sees it, in linear RGB.
+Vector Lab(Colour c, const Matrix& vision) {
+    Vector rgb{RedOf(c) / 255.0, GreenOf(c) / 255.0, BlueOf(c) / 255.0};
+    for (double& x : rgb)
+        x = x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    Vector seen = Times(vision, rgb);
+    for (double& x : seen)
+        x = std::clamp(x, 0.0, 1.0);
+    Vector f = Times({{{0.4124564 / 0.95047, 0.3575761 / 0.95047, 0.1804375 / 0.95047},
+                       {0.2126729, 0.7151522, 0.0721750},
+                       {0.0193339 / 1.08883, 0.1191920 / 1.08883, 0.9503041 / 1.08883}}},
+                     seen);
+    for (double& t : f)
+        t = t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116;
+    return {116 * f[1] - 16, 500 * (f[0] - f[1]), 200 * (f[1] - f[2])};
+}
+
+// CIEDE2000 as Sharma, Wu and Dalal give it, angles in degrees.
+double Ciede2000(const Vector& x, const Vector& y) {
+    const double deg = std::acos(-1.0) / 180;
+    const auto r7 = [](double c) {
+        return std::sqrt(std::pow(c, 7) / (std::pow(c, 7) + 6103515625.0));
+    };
+    const double g = 0.5 * (1 - r7((std::hypot(x[1], x[2]) + std::hypot(y[1], y[2])) / 2));
+    const double c1 = std::hypot((1 + g) * x[1], x[2]), c2 = std::hypot((1 + g) * y[1], y[2]);
+    const auto hue = [&](const Vector& v) {
+        return c1 * c2 == 0 ? 0 : std::fmod(std::atan2(v[2], (1 + g) * v[1]) / deg + 360, 360);
+    };
+    const double h1 = hue(x), h2 = hue(y), c = (c1 + c2) / 2, l = (x[0] + y[0]) / 2 - 50;
+    const double dh = h2 - h1 + (h2 - h1 > 180 ? -360 : h2 - h1 < -180 ? 360 : 0);
+    const double h = (h1 + h2 + (std::abs(h1 - h2) > 180 ? (h1 + h2 < 360 ? 360 : -360) : 0)) / 2;
+    const double t = 1 - 0.17 * std::cos((h - 30) * deg) + 0.24 * std::cos(2 * h * deg) +
+                     0.32 * std::cos((3 * h + 6) * deg) - 0.20 * std::cos((4 * h - 63) * deg);
+    const double dL = (y[0] - x[0]) / (1 + 0.015 * l * l / std::sqrt(20 + l * l));
+    const double dC = (c2 - c1) / (1 + 0.045 * c);
+    const double dH = 2 * std::sqrt(c1 * c2) * std::sin(dh / 2 * deg) / (1 + 0.015 * c * t);
+    const double rt = -2 * r7(c) * std::sin(60 * std::exp(-std::pow((h - 275) / 25, 2)) * deg);
+    return std::sqrt(dL * dL + dC * dC + dH * dH + rt * dC * dH);
+}
+
+}  // namespace
 
 class TestChart : public QObject {
     Q_OBJECT
@@ -33,6 +89,89 @@ private slots:
     }
 
     void cleanup() { s_.reset(); }
+
+    void decayPaletteStaysApartForEveryEye() {
+        // Two pairs of Sharma, Wu and Dalal's test data keep the formula honest.
+        QCOMPARE(std::round(Ciede2000({50, 2.6772, -79.7751}, {50, 0, -82.7485}) * 1e4), 20425.0);
+        QCOMPARE(std::round(Ciede2000({50, 2.5, 0}, {73, 25, -18}) * 1e4), 271492.0);
+        // Normal vision, then protanopia, deuteranopia and tritanopia as Machado, Oliveira and
+        // Fernandes (2009) simulate them at severity 1.
+        const Matrix visions[] = {{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}},
+                                  {{{0.152286, 1.052583, -0.204868},
+                                    {0.114503, 0.786281, 0.099216},
+                                    {-0.003882, -0.048116, 1.051998}}},
+                                  {{{0.367322, 0.860646, -0.227968},
+                                    {0.280085, 0.672501, 0.047413},
+                                    {-0.011820, 0.042940, 0.968881}}},
+                                  {{{1.255528, -0.076749, -0.178779},
+                                    {-0.078411, 0.930809, 0.147602},
+                                    {0.004733, 0.691367, 0.303900}}}};
+        std::vector<Colour> colours(kDecayPalette.begin(), kDecayPalette.end());
+        colours.push_back(kBackground);
+        for (const Matrix& m : visions)
+            for (std::size_t i = 0; i < colours.size(); ++i)
+                for (std::size_t j = 0; j < i; ++j)
+                    QVERIFY2(Ciede2000(Lab(colours[i], m), Lab(colours[j], m)) >= 10,
+                             qPrintable(QString("colours %1 and %2").arg(i).arg(j)));
+    }
+
+    void decayView() {
+        using enum DecayClass;
+        struct Case {
+            const char *unit, *fields;
+            DecayClass fill, corner;
+        };
+        const Case cases[] = {{"m", ",B-=64.06;A=35.94;B-A~0.014,1-,", BetaMinus, Alpha},
+                              {"y", ",IS=99.2742;A=100;SF=5.44e-5", Alpha, Alpha},
+                              {"y", ",IS=0.0117;B-=89.28;B+=10.72", BetaMinus, BetaPlus},
+                              {"s", ",B+=?;A=?;A=x", BetaPlus, BetaPlus},
+                              {"s", ",A<50;p>40;SF=30;IT=4.9", Fission, Fission},
+                              {"s", ",B-=50;A=50;n~50", BetaMinus, Alpha},
+                              {"s", ",B+~90#;EC=10;24Ne+26Ne=6", BetaPlus, Cluster},
+                              {"s", ",3H=60;2n=40;3n=45", Unknown, Neutron},
+                              {"s", ",IS=100,,", Unknown, Unknown},
+                              {"s", "", Unknown, Unknown},
+                              {"STABLE", ",IS=0.187;2B-=100", Stable, Stable}};
+        std::string plain = "h\r\n", extended = plain;
+        for (int i = 0; i < 11; ++i) {
+            plain += Record(i, i + 1, "1", cases[i].unit) + "\r\n";
+            extended += Record(i, i + 1, "1", cases[i].unit) + cases[i].fields + "\r\n";
+        }
+        // Cells of 6 pixels and more show the second class in their lower-right half.
+        for (const int cell : {10, 6, 5}) {
+            area_ = ImageSurface(20 * cell, 12 * cell, 15);
+            // The half-life picture does not change with the extra fields.
+            Press(plain + Record(12, 20, "1", "s"));
+            const QImage halfLife = area_.AreaImage();
+            Press(extended + Record(12, 20, "1", "s"));
+            QCOMPARE(area_.AreaImage(), halfLife);
+            PressDraw(kTableFileName, state_, area_, s_->ui, {}, Colouring::Decay);
+            const QImage image = area_.AreaImage();
+            for (int k = 0; k < 11; ++k)
+                for (int j = 0; j < cell; ++j)
+                    for (int i = 0; i < cell; ++i)
+                        QCOMPARE(image.pixel((k + 1) * cell + i, k * cell + j),
+                                 ToQRgb(DecayColour(cell >= 6 && i + j >= cell ? cases[k].corner
+                                                                               : cases[k].fill)));
+        }
+    }
+
+    void describesTheExtraFields() {
+        const std::array<const char*, 4> cases[] = {
+            {"IS=99.2742;A=100;SF=5.44e-5;2B-=2.2e-10", "0+", "",
+             "\n衰变方式 α 100 %, SF 5.4 × 10⁻⁵ %, 2β⁻ 2.2 × 10⁻¹⁰ %\n天然丰度 99.2742 %\n自旋宇称 "
+             "0+"},
+            {"B-=100", "9/2+*", "m:142.6836:6.0066 h:IT~100;B-=0.0037",
+             "\n衰变方式 β⁻ 100 %\n自旋宇称 9/2+*\n同核异能态 ⁹⁹ᵐTc 142.7 keV, 6.0066 h, IT"},
+            {"B+~90#;EC<5;p?;A=?;24Ne+26Ne=1e-9;B-n>1", "", "",
+             "\n衰变方式 β⁺ ≈90 %（估计）, EC < 5 %, p ?, α ?, ²⁴Ne+²⁶Ne 1.0 × 10⁻⁹ %, β⁻n > 1 %"},
+            {";=5;A=x;IS=?", "", "garbage|mm:1:1 s:|x:75.3:stable:IS=1;B-?|q:100#::",
+             "\n同核异能态 ⁹⁹ˣTc 75.3 keV, 稳定, β⁻\n同核异能态 ⁹⁹qTc 100.0 keV（估计）, "
+             "半衰期未知"}};
+        for (const auto& [decay, spin, states, text] : cases)
+            QCOMPARE(QString::fromStdString(DescribeExtraFields({decay, spin, states}, 99, "Tc")),
+                     QString::fromUtf8(text));
+    }
 
     void colour_data() {
         QTest::addColumn<double>("value");
@@ -253,7 +392,7 @@ private slots:
         s_->Load(Table({Record(26, 30, "2.6", "y"), Record(0, 1, "-", "stable"),
                         Record(8, 8, "1", "s"), Record(8, 8, "-", "STABLE"),
                         Record(119, 180, "-", "un"), Record(1, 1, "1", "<b>x</b>")}));
-        const DrawnChart chart{std::make_shared<NuclideTable>(*s_->table), 2, {}, 400, 300, 15};
+        DrawnChart chart{std::make_shared<NuclideTable>(*s_->table), 2, {}, 400, 300, 15};
         QCOMPARE(QString::fromStdString(DescribeCell(chart, pixel.x(), pixel.y())), text);
     }
 
@@ -396,7 +535,8 @@ private slots:
         QCOMPARE(int(s), cellSize);
         ImageSurface whole((region->nMax + 1) * s, (region->zMax + 1) * s, 15);
         DrawChart(state_.table, s, {}, whole);
-        const RecordedSurface part = DrawRegion(state_.table, *region, s, {}, 15);
+        const RecordedSurface part =
+            DrawRegion(state_.table, *region, s, {}, 15, HalfLifeColouring(state_.table));
         QImage drawn(part.WidthPixels(), part.HeightPixels(), QImage::Format_RGB32);
         QPainter painter(&drawn);
         PaintChart(painter, part, QPoint());

@@ -421,6 +421,34 @@ private slots:
         }
     }
 
+    void colouringMenuRedrawsFromMemory() {
+        const auto choose = [this](const char* name) {
+            for (QAction* action : window_->picEl->findChildren<QAction*>())
+                if (action->text() == QString::fromUtf8(name)) action->trigger();
+        };
+        const auto pressed = [this](Colouring colouring) {
+            const QSize size = window_->picEl->Picture().AreaImage().size();
+            ImageSurface expected(size.width(), size.height(), twips::PerPixel(window_->picEl));
+            PressDraw(kTableFileName, *std::make_unique<ChartState>(), expected, ui_,
+                      {true, true, true}, colouring);
+            return expected.AreaImage();
+        };
+        Draw(Table({Record(118, 177, "1", "s"), Record(2, 2, "3", "s") + ",A=60;B+=40,0+,"}));
+        const QImage decay = pressed(Colouring::Decay), halfLife = pressed(Colouring::HalfLife);
+        QVERIFY(decay != halfLife);
+        // The chart drawn is redrawn, not the table on disk; copy and save take what is shown.
+        WriteFile(kTableFileName, Table({Record(100, 150, "1", "s")}));
+        choose("衰变方式");
+        QCOMPARE(window_->picEl->Picture().AreaImage(), decay);
+        QVERIFY(window_->picEl->SavePicture("w.png"));
+        QCOMPARE(QImage("w.png").convertToFormat(QImage::Format_RGB32), decay);
+        // Later presses keep the choice until the other one is made.
+        Draw(Table({Record(100, 150, "1", "s")}));
+        QCOMPARE(window_->picEl->Picture().AreaImage(), pressed(Colouring::Decay));
+        choose("半衰期");
+        QCOMPARE(window_->picEl->Picture().AreaImage(), pressed(Colouring::HalfLife));
+    }
+
     void messageBoxes_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("buttons");
