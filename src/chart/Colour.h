@@ -16,6 +16,9 @@ inline constexpr Colour kWhite = 0xFFFFFF;
 inline constexpr Colour kBlack = 0x000000;
 // What a cleared chart area shows: a pale paper tone, unlike any cell or band colour.
 inline constexpr Colour kBackground = 0xE4F1F6;
+// The selected cell's frame: a dark violet that stays apart from every grey, band, background
+// and decay class, for colour-blind eyes too.
+inline constexpr Colour kSelectionColour = 0x550044;
 
 constexpr int RedOf(Colour c) {
     return c & 0xFF;

@@ -19,8 +19,6 @@ namespace nuklorama {
 
 class FindField;
 
-// The frame of the selected cell: magenta, a colour no cell, band or background has.
-inline constexpr Colour kSelectionColour = 0xFF00FF;
 
 // The chart area: shows its persistent image, or a closer view of it. It never redraws the
 // picture by itself; covering, minimising or resizing the window leave it as drawn. Resting the

@@ -113,6 +113,14 @@ private slots:
                 for (std::size_t j = 0; j < i; ++j)
                     QVERIFY2(Ciede2000(Lab(colours[i], m), Lab(colours[j], m)) >= 10,
                              qPrintable(QString("colours %1 and %2").arg(i).arg(j)));
+        // The selection's frame stands apart from every colour a chart can show.
+        colours.insert(colours.end(), {kWhite, kRed, kGreen, kYellow, kBlue});
+        for (int g = 0; g < 256; ++g)
+            colours.push_back(Grey(g));
+        for (const Matrix& m : visions)
+            for (const Colour c : colours)
+                QVERIFY2(Ciede2000(Lab(kSelectionColour, m), Lab(c, m)) >= 10,
+                         qPrintable(QString::number(c, 16)));
     }
 
     void decayView() {
