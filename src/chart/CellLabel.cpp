@@ -88,12 +88,8 @@ Colour LabelColour(Colour background) {
     return ContrastRatio(background, kBlack) >= ContrastRatio(background, kWhite) ? kBlack : kWhite;
 }
 
-Colour LabelColour(const CellColours& cell) {
-    if (!cell.corner) return LabelColour(cell.fill);
-    const auto worst = [&cell](Colour text) {
-        return std::min(ContrastRatio(cell.fill, text), ContrastRatio(*cell.corner, text));
-    };
-    return worst(kBlack) >= worst(kWhite) ? kBlack : kWhite;
+LabelInk InkFor(const CellColours& cell) {
+    return {LabelColour(cell.fill), cell.corner ? std::optional(cell.fill) : std::nullopt};
 }
 
 }  // namespace nuklorama

@@ -35,8 +35,13 @@ std::string ShortHalfLife(double value, std::string_view unit);
 double ContrastRatio(Colour a, Colour b);
 // Black or white, whichever stands out more on the colour.
 Colour LabelColour(Colour background);
-// The same for a cell that may be split in two colours: the one whose worse contrast with them
-// is better.
-Colour LabelColour(const CellColours& cell);
+// How a label is written on a cell: in the label colour of the cell's main colour; on a cell
+// split in two colours, on a plate of the main colour, so that no text lies on the second one,
+// with which neither black nor white always stands out.
+struct LabelInk {
+    Colour text;
+    std::optional<Colour> plate;
+};
+LabelInk InkFor(const CellColours& cell);
 
 }  // namespace nuklorama

@@ -10,6 +10,7 @@
 
 #include "chart/CellLabel.h"
 #include "chart/HalfLifeColour.h"
+#include "image/ImageSurface.h"
 
 namespace nuklorama {
 
@@ -133,7 +134,7 @@ int CellLabelPainter::FittingPixels(int pixels, std::u32string_view widest, int 
 }
 
 void CellLabelPainter::DrawLine(QImage& image, const Line& line, const QRect& box,
-                                std::string_view text, Colour colour) {
+                                std::string_view text, const LabelInk& ink) {
     char32_t buffer[32];
     std::u32string_view shown = Decoded(text, buffer);
     GlyphFont* font = line.font;
@@ -151,7 +152,15 @@ void CellLabelPainter::DrawLine(QImage& image, const Line& line, const QRect& bo
     }
     QPoint pen(box.left() + (box.width() - width) / 2,
                box.top() + (box.height() - font->Height()) / 2 + font->Ascent());
-    const QRgb rgb = qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour));
+    if (ink.plate) {
+        const QRect plate =
+            QRect(pen.x() - 1, pen.y() - font->Ascent(), width + 2, font->Height()) & box &
+            image.rect();
+        for (int y = plate.top(); y <= plate.bottom(); ++y)
+            std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)) + plate.left(), plate.width(),
+                        ToQRgb(*ink.plate));
+    }
+    const QRgb rgb = ToQRgb(ink.text);
     for (const char32_t c : shown) {
         const GlyphFont::Glyph& glyph = font->Of(c);
         Blend(image, glyph, pen, rgb, box);
@@ -175,7 +184,7 @@ void CellLabelPainter::Paint(QImage& image, const NuclideTable& table, const Cel
             const int left = int((long long)e.N * s - offsetX);
             const int top = int((long long)Z * s - offsetY);
             const QRect inside(left + margin_, top + margin_, s - 2 * margin_, s - 2 * margin_);
-            const Colour colour = LabelColour(colouring(e.record));
+            const LabelInk colour = InkFor(colouring(e.record));
             const std::string name = NuclideName(Z, e.N);
             if (!halfLives_) {
                 DrawLine(image, name_, inside, name, colour);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chart/CellIndex.h"
+#include "chart/CellLabel.h"
 #include "chart/Chart.h"
 #include "chart/Colour.h"
 #include "table/NuclideTable.h"
@@ -40,7 +41,7 @@ private:
     int FittingPixels(int pixels, std::u32string_view widest, int width);
     void UseCellSize(int cellSize, double ratio);
     void DrawLine(QImage& image, const Line& line, const QRect& box, std::string_view text,
-                  Colour colour);
+                  const LabelInk& ink);
 
     std::map<int, std::unique_ptr<GlyphFont>> fonts_;
     int cellSize_ = 0;

@@ -112,7 +112,7 @@ CellLabelText::CellLabelText(double cellSize, bool halfLives, double minMargin)
                                      cellSize - 2 * margin_))) {}
 
 CellLabelText::Placed CellLabelText::Place(const Line& line, const QRectF& box, const QString& text,
-                                           QColor colour) const {
+                                           const LabelInk& ink) const {
     // As the window's labels: the smaller size, then elided, rather than overflowing.
     const Measured* font = &line.font;
     QString shown = text;
@@ -125,7 +125,15 @@ CellLabelText::Placed CellLabelText::Place(const Line& line, const QRectF& box, 
     }
     const QPointF baseline(box.left() + (box.width() - width) / 2,
                            box.top() + (box.height() - font->Height()) / 2 + font->Ascent());
-    return {baseline, *font, shown, colour};
+    const auto qColour = [](Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); };
+    Placed placed{baseline, *font, shown, qColour(ink.text), std::nullopt, QColor()};
+    if (ink.plate) {
+        placed.plate =
+            QRectF(baseline.x() - 1, baseline.y() - font->Ascent(), width + 2, font->Height()) &
+            box;
+        placed.plateColour = qColour(*ink.plate);
+    }
+    return placed;
 }
 
 template <typename Use>
@@ -145,8 +153,7 @@ void CellLabelText::ForEachLine(const NuclideTable& table, const CellIndex& cell
             const QRectF inside = QRectF(area.left() + e.N * s - where.offsetX,
                                          area.top() + Z * s - where.offsetY, s, s)
                                       .adjusted(margin_, margin_, -margin_, -margin_);
-            const Colour c = LabelColour(colouring(e.record));
-            const QColor colour(RedOf(c), GreenOf(c), BlueOf(c));
+            const LabelInk colour = InkFor(colouring(e.record));
             const QString name = QString::fromStdString(NuclideName(Z, e.N));
             if (!halfLives_) {
                 use(Place(name_, inside, name, colour));
@@ -177,6 +184,7 @@ void CellLabelText::Paint(QPainter& painter, const NuclideTable& table, const Ce
     painter.save();
     painter.setClipRect(where.area, Qt::IntersectClip);
     ForEachLine(table, cells, colouring, where, [&](const Placed& p) {
+        if (p.plate) painter.fillRect(*p.plate, p.plateColour);
         Run& run = runs[{&p.font, p.colour.rgb()}];
         if (p.font.AddTo(run.indexes, run.positions, p.text, p.baseline)) return;
         // Characters of another script, from the font that has them.
@@ -203,6 +211,11 @@ std::string CellLabelText::Svg(const NuclideTable& table, const CellIndex& cells
                       Number(a.height()) + "\"/></clipPath>\n<g clip-path=\"url(#labels)\" " +
                       "font-family=\"" + kFontFamily + ", sans-serif\">\n";
     ForEachLine(table, cells, colouring, where, [&](const Placed& p) {
+        if (p.plate)
+            svg += "<rect x=\"" + Number(p.plate->x()) + "\" y=\"" + Number(p.plate->y()) +
+                   "\" width=\"" + Number(p.plate->width()) + "\" height=\"" +
+                   Number(p.plate->height()) + "\" fill=\"" + p.plateColour.name().toStdString() +
+                   "\"/>\n";
         svg += "<text x=\"" + Number(p.baseline.x()) + "\" y=\"" + Number(p.baseline.y()) +
                "\" font-size=\"" + std::to_string(p.font.Font().pixelSize()) + "\" fill=\"" +
                p.colour.name().toStdString() + "\">" + XmlEscaped(p.text) + "</text>\n";

@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "chart/CellIndex.h"
+#include "chart/CellLabel.h"
 #include "chart/Chart.h"
 #include "table/NuclideTable.h"
 
@@ -73,13 +74,16 @@ private:
         const Measured& font;
         QString text;
         QColor colour;
+        std::optional<QRectF> plate;  // under the text, in plateColour
+        QColor plateColour;
     };
     static Line LineOf(int pixels);
     template <typename Use>
     void ForEachLine(const NuclideTable& table, const CellIndex& cells,
                      const CellColouring& colouring, const LabelledArea& where,
                      const Use& use) const;
-    Placed Place(const Line& line, const QRectF& box, const QString& text, QColor colour) const;
+    Placed Place(const Line& line, const QRectF& box, const QString& text,
+                 const LabelInk& ink) const;
 
     bool halfLives_;
     double margin_;

@@ -513,6 +513,14 @@ private slots:
         }
         QCOMPARE(LabelColour(kRed), kBlack);
         QVERIFY(ContrastRatio(kBlack, kRed) >= 4.5);
+        // A split cell's label lies on a plate of its main colour, never on the second one.
+        for (const Colour fill : kDecayPalette)
+            for (const Colour corner : kDecayPalette) {
+                const LabelInk ink = InkFor({fill, corner});
+                QCOMPARE(ink.plate, std::optional(fill));
+                QVERIFY(ContrastRatio(ink.text, fill) >= 4.5);
+                QCOMPARE(InkFor({fill, std::nullopt}).plate, std::nullopt);
+            }
     }
 
     void regionsAreTheChartSeenThroughAWindow_data() {
