@@ -140,6 +140,12 @@ std::vector<DecayEntry> ReadDecayEntries(std::string_view list) {
     return entries;
 }
 
+double NaturalAbundance(std::string_view list) {
+    for (const DecayEntry& entry : ReadDecayEntries(list))
+        if (entry.mode == "IS" && entry.relation != 0) return entry.value;
+    return 0;
+}
+
 const DecayEntry* DominantEntry(const std::vector<DecayEntry>& entries) {
     const DecayEntry* dominant = nullptr;
     for (const DecayEntry& e : entries)

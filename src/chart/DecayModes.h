@@ -39,6 +39,9 @@ struct DecayEntry {
 // not read are left out.
 std::vector<DecayEntry> ReadDecayEntries(std::string_view list);
 
+// The natural abundance in per cent (the IS entry), 0 where the list gives none.
+double NaturalAbundance(std::string_view list);
+
 // The entry that decides a cell's class: the largest weighed branch (IS aside; the earlier on a
 // tie), or the first entry when none is weighed; nothing without entries.
 const DecayEntry* DominantEntry(const std::vector<DecayEntry>& entries);

@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "chart/CellLabel.h"
+#include "chart/DecayModes.h"
 #include "chart/Elements.h"
 #include "chart/HalfLifeColour.h"
 
@@ -52,12 +53,19 @@ FoundNuclide InTable(std::int32_t Z, std::int32_t N, const CellIndex& cells) {
     return {Z, N, {}};
 }
 
-FoundNuclide LongestLived(std::int32_t Z, const NuclideTable& table, const CellIndex& cells) {
+FoundNuclide LongestLived(std::int32_t Z, const NuclideTable& table, const CellIndex& cells,
+                          const ExtraFieldTable* extras) {
+    const auto abundance = [extras](int record) {
+        return extras ? NaturalAbundance(extras->Decay(record)) : 0.0;
+    };
     const CellIndex::Cell* best = nullptr;
     double longest = 0;
+    // In order of N: on a tie the earlier, lighter one stays unless the later is more abundant.
     for (const CellIndex::Cell& e : cells.Row(Z)) {
         const double life = Lifetime(table, e.record);
-        if (!best || life > longest) best = &e, longest = life;
+        if (!best || life > longest ||
+            (life == longest && abundance(e.record) > abundance(best->record)))
+            best = &e, longest = life;
     }
     if (!best) return {{}, {}, "表中没有" + std::string(ElementOf(Z)->chinese) + "的核素"};
     return {Z, best->N, {}};
@@ -65,7 +73,8 @@ FoundNuclide LongestLived(std::int32_t Z, const NuclideTable& table, const CellI
 
 }  // namespace
 
-FoundNuclide FindNuclide(std::string_view text, const NuclideTable& table, const CellIndex& cells) {
+FoundNuclide FindNuclide(std::string_view text, const NuclideTable& table, const CellIndex& cells,
+                         const ExtraFieldTable* extras) {
     // No name is this long; the pattern matching below need not see a pasted page.
     constexpr std::size_t kLongestName = 64;
     if (text.size() > kLongestName) return {{}, {}, "认不出这个核素名"};
@@ -87,7 +96,7 @@ FoundNuclide FindNuclide(std::string_view text, const NuclideTable& table, const
     // A lone "n" is the neutron; with a mass number other than 1 it reads as nitrogen.
     std::optional<std::int32_t> Z = name == "n" && A && *A != 1 ? 7 : ElementNamed(name);
     if (!Z) return {{}, {}, "认不出这个核素名"};
-    if (!A) return LongestLived(*Z, table, cells);
+    if (!A) return LongestLived(*Z, table, cells, extras);
     return InTable(*Z, *A - *Z, cells);
 }
 

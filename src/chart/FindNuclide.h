@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chart/CellIndex.h"
+#include "table/ExtraFields.h"
 #include "table/NuclideTable.h"
 
 namespace nuklorama {
@@ -18,7 +19,8 @@ struct FoundNuclide {
 
 // A nuclide as people type it, case and blanks free: "U-238", "U238", "238U", "uranium-238",
 // "铀-238", "Z=92 N=146"; an element alone gives its longest-lived nuclide in the table (stable
-// first, then the lowest mass number among equals).
-FoundNuclide FindNuclide(std::string_view text, const NuclideTable& table, const CellIndex& cells);
+// first; among equals the most abundant where extras say so, else the lowest mass number).
+FoundNuclide FindNuclide(std::string_view text, const NuclideTable& table, const CellIndex& cells,
+                         const ExtraFieldTable* extras = nullptr);
 
 }  // namespace nuklorama

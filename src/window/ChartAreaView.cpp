@@ -230,7 +230,8 @@ void ChartArea::OpenFind() {
 
 void ChartArea::Find(const QString& text) {
     if (!drawn_) return;
-    const FoundNuclide found = FindNuclide(text.toStdString(), *drawn_->table, *drawn_->cells);
+    const FoundNuclide found =
+        FindNuclide(text.toStdString(), *drawn_->table, *drawn_->cells, drawn_->extras.get());
     if (!found.Z) return find_->SayNotFound(QString::fromStdString(found.reason));
     find_->hide();
     const ChartView::Cell cell{*found.Z, *found.N};

@@ -445,9 +445,10 @@ private slots:
             row(uranium, {146, 92});
         for (const char* uranium : {"U", "uranium", "铀"})  // the longest-lived
             row(uranium, {146, 92});
-        row("Fe", {28, 26});  // stable, then the lowest mass number
-        row("iron", {28, 26});
-        row("铁", {28, 26});
+        row("Fe", {30, 26});  // stable, then the most abundant
+        row("iron", {30, 26});
+        row("铁", {30, 26});
+        row("nitrogen", {7, 7});  // no abundances given: the lowest mass number
         row("n", {1, 0});
         row("N-14", {7, 7});
         row("n 1", {1, 0});
@@ -465,11 +466,16 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QPoint, found);
         QFETCH(QString, reason);
-        s_->Load(Table({Record(92, 146, "4.468e9", "y"), Record(92, 143, "7.04e8", "y"),
-                        Record(92, 150, "un", "un"), Record(26, 30, "-", "stable"),
-                        Record(26, 28, "-", "stable"), Record(26, 34, "2.62e6", "y"),
-                        Record(0, 1, "609.8", "s"), Record(7, 7, "-", "stable")}));
-        const FoundNuclide f = FindNuclide(text.toStdString(), *s_->table, CellIndex(*s_->table));
+        WriteFile("nuklorama.csv",
+                  Table({Record(92, 146, "4.468e9", "y"), Record(92, 143, "7.04e8", "y"),
+                         Record(92, 150, "un", "un"), Record(26, 30, "-", "stable") + ",IS=91.754",
+                         Record(26, 28, "-", "stable") + ",IS=5.845", Record(26, 34, "2.62e6", "y"),
+                         Record(0, 1, "609.8", "s"), Record(7, 8, "-", "stable"),
+                         Record(7, 7, "-", "stable")}));
+        ExtraFieldTable extras;
+        LoadFile("nuklorama.csv", *s_->table, s_->ui, &extras);
+        const FoundNuclide f =
+            FindNuclide(text.toStdString(), *s_->table, CellIndex(*s_->table), &extras);
         QCOMPARE(QPoint(f.N.value_or(-1), f.Z.value_or(-1)), found);
         QCOMPARE(QString::fromStdString(f.reason), reason);
     }
