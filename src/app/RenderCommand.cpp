@@ -10,6 +10,7 @@
 #include "app/CliCommon.h"
 #include "app/ConsoleUserInterface.h"
 #include "app/RenderOutput.h"
+#include "chart/CellLabel.h"
 #include "chart/ChartNotes.h"
 #include "chart/DrawCommand.h"
 #include "chart/RecordedSurface.h"
@@ -219,7 +220,10 @@ void PointOutWhatIsNotShown(const Options& o, const NuclideTable& table, std::in
         const auto suggestion = SmallestAreaShowingAll(table.MaxZ, table.MaxN, cellSize,
                                                        area.TwipsPerPixelX(), kMaxSide);
         if (out.negative == total)
-            message += "; their proton or neutron numbers are negative, which no picture shows";
+            message += total == 1 ? "; its proton or neutron number is negative, which no picture "
+                                    "shows"
+                                  : "; their proton or neutron numbers are negative, which no "
+                                    "picture shows";
         else if (!suggestion)
             message += QString("; no --size up to %1x%1 shows them all at --dpi %2")
                            .arg(kMaxSide)
@@ -251,6 +255,14 @@ void PointOutUnshaded(const Options& o, const ChartState& state) {
                      .arg(QString::fromStdString(EscapeControls(unit.word)), Nuclides(unit.records),
                           unit.records == 1 ? "is" : "are"));
     }
+}
+
+// Labels asked for that no cell has room for.
+void PointOutSmallLabels(const Options& o, std::int16_t cellSize) {
+    if (o.labels && cellSize < kNameLabelSize)
+        Complain(QString("--labels: cells of %1 pixels are too small for labels, which need %2")
+                     .arg(cellSize)
+                     .arg(kNameLabelSize));
 }
 
 QString NothingToDraw(const Options& o) {
@@ -286,6 +298,7 @@ int RenderFit(const Options& o, ConsoleUserInterface& ui) {
     }
     PointOutWhatIsNotShown(o, state->table, state->CellSize, chart);
     PointOutUnshaded(o, *state);
+    PointOutSmallLabels(o, state->CellSize);
     const CellColouring colouring = ColouringOf(o.colouring, state->table, state->extras);
     return Write(o, Output(o, DrawnPicture{state->table, chart, colouring, state->CellSize}),
                  QString("a %1x%2 picture").arg(o.width).arg(o.height));
@@ -318,6 +331,10 @@ int RenderPart(const Options& o, ConsoleUserInterface& ui) {
             Complain("the chart does not fit the paper");
             return kFailed;
         }
+        if (o.labels && !poster.FitsLabels())
+            Complain(QString("--labels: cells of %1 mm are too small for labels, which need 4 mm; "
+                             "a larger --paper or a --region makes them larger")
+                         .arg(poster.CellMm(), 0, 'f', 1));
         const RecordedSurface chart = DrawRegion(*table, region, poster.CellSize(), o.overlays,
                                                  poster.TwipsPerDot(), colouring);
         return Write(o, poster.Pdf(chart, *table, colouring, o.labels), "the PDF");
@@ -331,6 +348,7 @@ int RenderPart(const Options& o, ConsoleUserInterface& ui) {
                      .arg(region.Columns()));
         return kFailed;
     }
+    PointOutSmallLabels(o, cellSize);
     const RecordedSurface chart =
         DrawRegion(*table, region, cellSize, o.overlays, 1440.0f / float(o.dpi), colouring);
     return Write(o,
@@ -361,8 +379,10 @@ int RenderCommand(const QStringList& arguments) {
         return kUsage;
     }
 
-    if (QFileInfo(o->table).isDir()) {
-        Complain(o->table + ": is a folder, not a table file");
+    // The window's loader calls anything but a regular file missing; here it can say more.
+    if (const QFileInfo table(o->table); table.exists() && !table.isFile()) {
+        Complain(o->table + (table.isDir() ? ": is a folder, not a table file"
+                                           : ": is not a regular file, so not a table file"));
         return kFailed;
     }
 

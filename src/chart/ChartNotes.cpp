@@ -89,15 +89,24 @@ OutOfView CountOutOfView(const NuclideTable& table, std::int16_t cellSize, const
 std::optional<AreaSize> SmallestAreaShowingAll(std::int16_t MaxZ, std::int16_t MaxN,
                                                std::int16_t cellSize, float twipsPerPixel,
                                                int maxSide) {
-    for (std::int32_t k = std::max<std::int16_t>(cellSize, 1); k <= INT16_MAX; ++k) {
-        const auto c = std::int16_t(k);
+    const auto showsAll = [&](std::int16_t c) -> std::optional<AreaSize> {
         const int width = SmallestSide(MaxN, c, twipsPerPixel, maxSide, true);
         const int height = SmallestSide(MaxZ, c, twipsPerPixel, maxSide, false);
-        if (width == 0 || height == 0) return std::nullopt;  // larger cells need more room yet
+        if (width == 0 || height == 0) return std::nullopt;
         const CoverageSurface area(float(width) * twipsPerPixel, float(height) * twipsPerPixel,
                                    twipsPerPixel);
-        if (ComputeCellSize(area, MaxZ, MaxN) == c) return AreaSize{width, height};
+        if (ComputeCellSize(area, MaxZ, MaxN) != c) return std::nullopt;
+        return AreaSize{width, height};
+    };
+    // Cells as large as asked for, or larger; failing that, the largest smaller ones. A cell
+    // nearly as large as the step the largest number leaves can never show that row whole.
+    const std::int16_t asked = std::max<std::int16_t>(cellSize, 1);
+    for (std::int32_t k = asked; k <= INT16_MAX; ++k) {
+        if (SmallestSide(MaxN, std::int16_t(k), twipsPerPixel, maxSide, true) == 0) break;
+        if (const auto area = showsAll(std::int16_t(k))) return area;
     }
+    for (std::int32_t k = asked - 1; k >= 1; --k)
+        if (const auto area = showsAll(std::int16_t(k))) return area;
     return std::nullopt;
 }
 

@@ -21,9 +21,10 @@ struct OutOfView {
 };
 OutOfView CountOutOfView(const NuclideTable& table, std::int16_t cellSize, const Surface& area);
 
-// The smallest chart area, in pixels at twipsPerPixel, whose cells are at least cellSize pixels
-// and show the cell of row MaxZ and column MaxN whole, and with it every cell of non-negative
-// numbers; nothing when no area of at most maxSide pixels a side does.
+// The smallest chart area, in pixels at twipsPerPixel, that shows the cell of row MaxZ and column
+// MaxN whole, and with it every cell of non-negative numbers: with cells of cellSize pixels or
+// more where that can be, else of the largest smaller size that can; nothing when no area of at
+// most maxSide pixels a side does.
 struct AreaSize {
     int width, height;
 };

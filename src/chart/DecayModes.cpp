@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 
 #include "table/Characters.h"
@@ -82,8 +83,10 @@ bool ReadNumber(std::string_view text, double& value) {
         value = decimals > 0 ? double(digits) / kPowers[decimals] : double(digits);
         return true;
     }
+    // A branch or an abundance is a finite share: nan, inf and signs are not numbers here.
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return !text.empty() && error == std::errc() && end == text.data() + text.size();
+    return !text.empty() && error == std::errc() && end == text.data() + text.size() &&
+           std::isfinite(value) && !std::signbit(value);
 }
 
 DecayEntry ReadEntry(std::string_view text) {

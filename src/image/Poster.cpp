@@ -60,6 +60,14 @@ Poster::Poster(const Page& page, const Region& region, const Overlays& overlays,
     chartFigure_ = std::move(fit.figure);
 }
 
+double Poster::CellMm() const {
+    return cellSize_ * 25.4 / kDpi;
+}
+
+bool Poster::FitsLabels() const {
+    return cellSize_ >= Dots(kNameLabelMm);
+}
+
 float Poster::TwipsPerDot() const {
     return 1440.0f / kDpi;
 }

@@ -35,6 +35,9 @@ public:
 
     // Of one cell in dots of the PDF; 0 when the region does not fit the page.
     std::int16_t CellSize() const { return cellSize_; }
+    double CellMm() const;
+    // Whether the cells are large enough for their labels.
+    bool FitsLabels() const;
     float TwipsPerDot() const;
 
     // The PDF of the region as drawn at CellSize(), with the cells' labels when asked: names

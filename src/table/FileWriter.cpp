@@ -112,8 +112,11 @@ WriteFailure WriteFileAtomically(const std::string& path, std::string_view data)
     struct stat status {};
     bool exists = false;
     if (WriteFailure failure = FollowLinks(target, status, exists)) return failure;
-    if (exists)
+    if (exists) {
         if (WriteFailure failure = RefuseUnlessRegular(status)) return failure;
+        // Renaming over a write-protected file would get round its protection.
+        if (access(target.c_str(), W_OK) != 0) return SystemFailure(errno);
+    }
 
     std::string temporary;
     const int fd = CreateTemporary(target, temporary);

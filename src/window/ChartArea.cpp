@@ -97,14 +97,16 @@ void ChartArea::CopyPicture() {
 }
 
 void ChartArea::AskWhereToSave() {
-    QString filter = QStringLiteral("PNG (*.png)");
-    const QString path =
-        QFileDialog::getSaveFileName(this, save_->text(), QStringLiteral("nuklorama.png"),
-                                     QStringLiteral("PNG (*.png);;SVG (*.svg)"), &filter);
-    if (path.isEmpty()) return;
-    const bool svg = filter.startsWith("SVG") || path.endsWith(".svg", Qt::CaseInsensitive);
-    const QString suffix = svg ? ".svg" : ".png";
-    SavePicture(path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix);
+    // The dialog adds the ending itself, so that it asks before replacing the file so named.
+    QFileDialog dialog(this, save_->text(), QString(), QStringLiteral("PNG (*.png);;SVG (*.svg)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.selectFile(QStringLiteral("nuklorama.png"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter.startsWith("SVG") ? "svg" : "png");
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    SavePicture(dialog.selectedFiles().constFirst());
 }
 
 bool ChartArea::SavePicture(const QString& path) {

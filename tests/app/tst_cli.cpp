@@ -78,8 +78,11 @@ private slots:
             "2 nuclides of the table do not fit the 200x100 picture (0 cut at its edges, 2 left "
             "out); --size 210x110 at --dpi 96 shows them all (1 with negative numbers aside)",
             1);
-        row("past the edge at any size", Table({Record(10, 10, "1", "s")}), {"--size", "100x100"},
-            0, "left out); no --size up to 16384x16384 shows them all at --dpi 96", 1);
+        row("past the edge unless smaller", Table({Record(10, 10, "1", "s")}),
+            {"--size", "100x100", "--labels"}, 0,
+            "left out); --size 99x99 at --dpi 96 shows them all\nnuklorama-cli: --labels: cells "
+            "of 10 pixels are too small for labels, which need 24",
+            2);
         row("a flood of failures", Table({"x,1,abc,,,1,s"}, 150) + Record(118, 177, "1", "s"),
             ignore, 3,
             "(line 101, field 2: \"abc\")\nnuklorama-cli: ... and 50 more load failures\n", 101);

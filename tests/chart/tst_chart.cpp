@@ -132,7 +132,7 @@ private slots:
         const Case cases[] = {{"m", ",B-=64.06;A=35.94;B-A~0.014,1-,", BetaMinus, Alpha},
                               {"y", ",IS=99.2742;A=100;SF=5.44e-5", Alpha, Alpha},
                               {"y", ",IS=0.0117;B-=89.28;B+=10.72", BetaMinus, BetaPlus},
-                              {"s", ",B+=?;A=?;A=x", BetaPlus, BetaPlus},
+                              {"s", ",B+=?;A=?;A=x;IT=inf;SF=nan;B-=-5", BetaPlus, BetaPlus},
                               {"s", ",A<50;p>40;SF=30;IT=4.9", Fission, Fission},
                               {"s", ",B-=50;A=50;n~50", BetaMinus, Alpha},
                               {"s", ",B+~90#;EC=10;24Ne+26Ne=6", BetaPlus, Cluster},
