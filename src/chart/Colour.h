@@ -16,9 +16,11 @@ inline constexpr Colour kWhite = 0xFFFFFF;
 inline constexpr Colour kBlack = 0x000000;
 // What a cleared chart area shows: a pale paper tone, unlike any cell or band colour.
 inline constexpr Colour kBackground = 0xE4F1F6;
-// The selected cell's frame: a dark violet that stays apart from every grey, band, background
-// and decay class, for colour-blind eyes too.
+// The selected cell's frame: a dark violet ring and, inside it, a pale blue one, so that one of
+// them shows on any cell; both stay apart from every grey, band, background and decay class, for
+// colour-blind eyes too.
 inline constexpr Colour kSelectionColour = 0x550044;
+inline constexpr Colour kSelectionInnerColour = 0xFFDDCC;
 
 constexpr int RedOf(Colour c) {
     return c & 0xFF;

@@ -269,12 +269,16 @@ void ChartArea::PaintSelection(QPainter& painter) const {
     const long long left = view_.Left(*selected_), top = view_.Top(*selected_);
     if (left < -s || top < -s || left > ViewWidth() || top > ViewHeight()) return;
     const int w = std::max(2, int(std::lround(2 * devicePixelRatioF())));
+    const auto ring = [&painter, w](const QRect& r, Colour colour) {
+        const QColor mark(ToQRgb(colour));
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), w), mark);
+        painter.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), mark);
+        painter.fillRect(QRect(r.left(), r.top(), w, r.height()), mark);
+        painter.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), mark);
+    };
     const QRect cell(int(left), int(top), s, s);
-    const QColor mark(ToQRgb(kSelectionColour));
-    painter.fillRect(QRect(cell.left(), cell.top(), s, w), mark);
-    painter.fillRect(QRect(cell.left(), cell.bottom() - w + 1, s, w), mark);
-    painter.fillRect(QRect(cell.left(), cell.top(), w, s), mark);
-    painter.fillRect(QRect(cell.right() - w + 1, cell.top(), w, s), mark);
+    ring(cell, kSelectionColour);
+    if (s >= 6 * w) ring(cell.adjusted(w, w, -w, -w), kSelectionInnerColour);
 }
 
 QImage ChartArea::ViewImage() {

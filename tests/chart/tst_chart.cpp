@@ -119,8 +119,9 @@ private slots:
             colours.push_back(Grey(g));
         for (const Matrix& m : visions)
             for (const Colour c : colours)
-                QVERIFY2(Ciede2000(Lab(kSelectionColour, m), Lab(c, m)) >= 10,
-                         qPrintable(QString::number(c, 16)));
+                for (const Colour ring : {kSelectionColour, kSelectionInnerColour})
+                    QVERIFY2(Ciede2000(Lab(ring, m), Lab(c, m)) >= 10,
+                             qPrintable(QString::number(c, 16)));
     }
 
     void decayView() {

@@ -328,6 +328,9 @@ private slots:
             QCOMPARE(area->Selected(), cell);
             const QRect mark(int(area->View().Left(cell)), int(area->View().Top(cell)), s, s);
             QCOMPARE(PixelsOf(Shown(), kSelectionColour), mark);
+            const int w = 2 * ratio;  // the pale ring inside the dark one, where there is room
+            QCOMPARE(PixelsOf(Shown(), kSelectionInnerColour),
+                     s >= 6 * w ? mark.adjusted(w, w, -w, -w) : QRect());
         }
         for (QAction* action : area->actions())  // copies the view as shown, mark and all
             if (action->text() == "复制当前视图") action->trigger();
@@ -521,7 +524,8 @@ private:
         for (int y = 0; y < shown.height(); ++y)
             for (int x = 0; x < shown.width(); ++x) {
                 if (shown.pixel(x, y) == expected.pixel(x, y) ||
-                    shown.pixel(x, y) == ToQRgb(kSelectionColour))
+                    shown.pixel(x, y) == ToQRgb(kSelectionColour) ||
+                    shown.pixel(x, y) == ToQRgb(kSelectionInnerColour))
                     continue;
                 const ChartView::Cell cell = view.CellAt(x, y);
                 const long long inX = x - view.Left(cell), inY = y - view.Top(cell);
