@@ -119,7 +119,10 @@ std::string DecayEntries(std::string_view column) {
 // Spin lists such as (0+,1+) keep their alternatives apart with ';', as the table has no
 // room for a comma.
 std::string Spin(std::string_view line) {
-    std::string spin(Cut(line, kSpin));
+    // The column may end in the isospin ("0+      T=1"), which is no part of spin and parity.
+    std::string_view column = Cut(line, kSpin);
+    column = TrimBlanks(column.substr(0, column.find("T=")));
+    std::string spin(column);
     std::replace(spin.begin(), spin.end(), ',', ';');
     return spin;
 }
