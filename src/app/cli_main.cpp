@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <fcntl.h>
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
+
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -31,7 +35,15 @@ void QuietAboutRuntimeFolder(QtMsgType type, const QMessageLogContext& context,
 
 }  // namespace
 
+// A standard stream the caller closed would be taken by the next file the program opens, and
+// what is meant for standard output would land there. Kept occupied, a write to it fails.
+void OccupyClosedStandardStreams() {
+    for (int fd = 0; fd <= 2; ++fd)
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) open("/dev/null", O_RDONLY);
+}
+
 int main(int argc, char* argv[]) {
+    OccupyClosedStandardStreams();
     // A file that grows past the size limit must fail to write, not end the program halfway.
     std::signal(SIGXFSZ, SIG_IGN);
     // Fonts need the GUI side of Qt, which is slower to start: only a figure with text asks for it,

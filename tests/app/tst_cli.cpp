@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -29,14 +30,17 @@ struct Run {
     QByteArray output;
 };
 
-// The program, with files of at most 512 bytes when asked, standard output to a file if named.
+// The program, with files of at most 512 bytes when asked, standard output to a file if named
+// or closed.
 Run Cli(const QStringList& arguments, bool smallFiles = false, const QString& standardOutput = {}) {
     QProcess process;
-    process.setChildProcessModifier([smallFiles] {
+    const bool closed = standardOutput == "closed";
+    process.setChildProcessModifier([smallFiles, closed] {
         const rlimit limit{512, 512};
         if (smallFiles) setrlimit(RLIMIT_FSIZE, &limit);
+        if (closed) close(STDOUT_FILENO);
     });
-    if (!standardOutput.isEmpty()) process.setStandardOutputFile(standardOutput);
+    if (!standardOutput.isEmpty() && !closed) process.setStandardOutputFile(standardOutput);
     process.start(NUKLORAMA_CLI, arguments);
     process.waitForFinished(60000);
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()),
@@ -144,6 +148,9 @@ private slots:
         QTest::newRow("standard output on a full disk")
             << QStringList{"render", "--format", "svg", "t.csv", "-"}
             << "standard output: No space left on device";
+        QTest::newRow("standard output closed")
+            << QStringList{"render", "--legend", "--format", "png", "t.csv", "-"}
+            << "standard output: Bad file descriptor";
     }
 
     void failedWritesLoseNothing() {
@@ -153,7 +160,11 @@ private slots:
         QFile::copy(NUKLORAMA_SOURCE_DIR "/tests/table/nubase-excerpt.txt", "nubase.txt");
         WriteFile("out", "old");
         const QStringList before = Entries();
-        const Run run = Cli(arguments, true, arguments.last() == "-" ? "/dev/full" : "");
+        const QString tag = QTest::currentDataTag();
+        const Run run = Cli(arguments, true,
+                            tag.contains("closed")    ? "closed"
+                            : arguments.last() == "-" ? "/dev/full"
+                                                      : "");
         QCOMPARE(run.status, 1);
         QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
         QCOMPARE(Contents("out"), QByteArray("old"));
