@@ -23,16 +23,19 @@ constexpr std::string_view TrimBlanks(std::string_view s) {
     return s;
 }
 
+// A byte as \xNN, for showing text that holds bytes a reader cannot see.
+inline void AppendEscaped(std::string& out, unsigned char c) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    out += "\\x";
+    out += kHex[c >> 4];
+    out += kHex[c & 15];
+}
+
 // Text from a file made safe for a terminal: control characters (C0, DEL and, in UTF-8, C1) are
 // written as \xNN; everything else passes unchanged.
 inline std::string EscapeControls(std::string_view text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
-    const auto escape = [&out](unsigned char c) {
-        out += "\\x";
-        out += kHex[c >> 4];
-        out += kHex[c & 15];
-    };
+    const auto escape = [&out](unsigned char c) { AppendEscaped(out, c); };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;

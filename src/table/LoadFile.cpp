@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "table/Characters.h"
 #include "table/Checked.h"
 #include "table/NumberText.h"
 #include "table/RunTimeError.h"
@@ -63,10 +64,7 @@ std::string Printable(std::string_view text) {
         if (c >= 0x20 && c < 0x7F) {
             out.push_back(static_cast<char>(c));
         } else {
-            static constexpr char kHex[] = "0123456789ABCDEF";
-            out += "\\x";
-            out.push_back(kHex[c >> 4]);
-            out.push_back(kHex[c & 15]);
+            AppendEscaped(out, c);
         }
     }
     if (text.size() > kShownFieldLength) out += "...";
