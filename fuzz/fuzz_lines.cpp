@@ -10,7 +10,7 @@
 
 #include "FuzzInput.h"
 #include "table/LineReader.h"
-#include "table/RunTimeError.h"
+#include "base/RunTimeError.h"
 
 using namespace nuklorama;
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "table/NumberText.h"
-#include "table/RunTimeError.h"
+#include "base/RunTimeError.h"
 
 using namespace nuklorama;
 

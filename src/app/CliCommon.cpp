@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "table/FileWriter.h"
+#include "base/FileWriter.h"
 
 namespace nuklorama::cli {
 

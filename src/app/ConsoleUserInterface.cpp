@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "app/CliCommon.h"
-#include "table/Characters.h"
+#include "base/Characters.h"
 
 namespace nuklorama::cli {
 namespace {

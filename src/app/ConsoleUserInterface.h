@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "table/UserInterface.h"
+#include "base/UserInterface.h"
 
 namespace nuklorama::cli {
 

@@ -16,7 +16,7 @@
 #include "chart/RecordedSurface.h"
 #include "chart/Region.h"
 #include "image/Poster.h"
-#include "table/Characters.h"
+#include "base/Characters.h"
 #include "table/LoadFile.h"
 
 namespace nuklorama::cli {

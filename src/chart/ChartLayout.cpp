@@ -5,7 +5,7 @@
 #include <limits>
 #include <optional>
 
-#include "table/Checked.h"
+#include "base/Checked.h"
 
 namespace nuklorama {
 namespace {

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "table/Characters.h"
+#include "base/Characters.h"
 
 namespace nuklorama {
 namespace {

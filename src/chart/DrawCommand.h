@@ -8,7 +8,7 @@
 #include "chart/Colouring.h"
 #include "table/ExtraFields.h"
 #include "table/NuclideTable.h"
-#include "table/UserInterface.h"
+#include "base/UserInterface.h"
 
 namespace nuklorama {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/LineReader.h"
 
-#include "table/RunTimeError.h"
+#include "base/RunTimeError.h"
 
 namespace nuklorama {
 

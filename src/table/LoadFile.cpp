@@ -6,10 +6,10 @@
 #include <optional>
 #include <string_view>
 
-#include "table/Characters.h"
-#include "table/Checked.h"
+#include "base/Characters.h"
+#include "base/Checked.h"
 #include "table/NumberText.h"
-#include "table/RunTimeError.h"
+#include "base/RunTimeError.h"
 #include "table/TextFile.h"
 
 namespace nuklorama {

@@ -5,7 +5,7 @@
 
 #include "table/ExtraFields.h"
 #include "table/NuclideTable.h"
-#include "table/UserInterface.h"
+#include "base/UserInterface.h"
 
 namespace nuklorama {
 

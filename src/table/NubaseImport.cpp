@@ -5,7 +5,7 @@
 #include <array>
 #include <charconv>
 
-#include "table/Characters.h"
+#include "base/Characters.h"
 #include "table/LineReader.h"
 
 namespace nuklorama {

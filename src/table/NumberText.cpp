@@ -7,8 +7,8 @@
 #include <limits>
 #include <string>
 
-#include "table/Characters.h"
-#include "table/RunTimeError.h"
+#include "base/Characters.h"
+#include "base/RunTimeError.h"
 
 namespace nuklorama {
 namespace {

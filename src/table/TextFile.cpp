@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "table/RunTimeError.h"
+#include "base/RunTimeError.h"
 
 namespace nuklorama {
 namespace {

@@ -15,7 +15,7 @@
 
 #include "image/ChartFiles.h"
 #include "image/Png.h"
-#include "table/FileWriter.h"
+#include "base/FileWriter.h"
 #include "window/FindField.h"
 #include "window/Twips.h"
 

@@ -7,7 +7,7 @@
 #include "chart/DrawnChart.h"
 #include "image/CellLabelPainter.h"
 #include "image/ImageSurface.h"
-#include "table/UserInterface.h"
+#include "base/UserInterface.h"
 #include "window/ChartView.h"
 
 class QAction;

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "chart/DrawCommand.h"
-#include "table/UserInterface.h"
+#include "base/UserInterface.h"
 
 class QCheckBox;
 class QLabel;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "table/UserInterface.h"
+#include "base/UserInterface.h"
 
 // Stands in for the person at the desktop: records every box and answers from a script.
 class ScriptedUserInterface : public nuklorama::UserInterface {

@@ -12,11 +12,11 @@
 #include <optional>
 
 #include "support/TestFiles.h"
-#include "table/FileWriter.h"
+#include "base/FileWriter.h"
 #include "table/LineReader.h"
 #include "table/NubaseImport.h"
 #include "table/NumberText.h"
-#include "table/RunTimeError.h"
+#include "base/RunTimeError.h"
 
 using namespace nuklorama;
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <utility>
 
-#include "table/RunTimeError.h"
+#include "base/RunTimeError.h"
 
 // Integer and floating arithmetic that must not wrap or go out of range silently: every
 // result outside its type raises an Overflow error instead.

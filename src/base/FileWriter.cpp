@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "table/FileWriter.h"
+#include "base/FileWriter.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "table/RunTimeError.h"
+#include "base/RunTimeError.h"
 
 namespace nuklorama {
 
