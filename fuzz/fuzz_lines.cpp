@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "FuzzInput.h"
-#include "table/LineReader.h"
 #include "base/RunTimeError.h"
+#include "table/LineReader.h"
 
 using namespace nuklorama;
 

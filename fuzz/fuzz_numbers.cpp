@@ -7,8 +7,8 @@
 #include <regex>
 #include <string>
 
-#include "table/NumberText.h"
 #include "base/RunTimeError.h"
+#include "table/NumberText.h"
 
 using namespace nuklorama;
 

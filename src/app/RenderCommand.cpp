@@ -10,13 +10,13 @@
 #include "app/CliCommon.h"
 #include "app/ConsoleUserInterface.h"
 #include "app/RenderOutput.h"
+#include "base/Characters.h"
 #include "chart/CellLabel.h"
 #include "chart/ChartNotes.h"
 #include "chart/DrawCommand.h"
 #include "chart/RecordedSurface.h"
 #include "chart/Region.h"
 #include "image/Poster.h"
-#include "base/Characters.h"
 #include "table/LoadFile.h"
 
 namespace nuklorama::cli {

@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string>
 
+#include "base/UserInterface.h"
 #include "chart/Chart.h"
 #include "chart/Colouring.h"
 #include "table/ExtraFields.h"
 #include "table/NuclideTable.h"
-#include "base/UserInterface.h"
 
 namespace nuklorama {
 

@@ -8,8 +8,8 @@
 
 #include "base/Characters.h"
 #include "base/Checked.h"
-#include "table/NumberText.h"
 #include "base/RunTimeError.h"
+#include "table/NumberText.h"
 #include "table/TextFile.h"
 
 namespace nuklorama {

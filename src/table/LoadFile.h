@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "base/UserInterface.h"
 #include "table/ExtraFields.h"
 #include "table/NuclideTable.h"
-#include "base/UserInterface.h"
 
 namespace nuklorama {
 

@@ -13,9 +13,9 @@
 #include <QToolTip>
 #include <cmath>
 
+#include "base/FileWriter.h"
 #include "image/ChartFiles.h"
 #include "image/Png.h"
-#include "base/FileWriter.h"
 #include "window/FindField.h"
 #include "window/Twips.h"
 

@@ -4,10 +4,10 @@
 #include <QWidget>
 #include <optional>
 
+#include "base/UserInterface.h"
 #include "chart/DrawnChart.h"
 #include "image/CellLabelPainter.h"
 #include "image/ImageSurface.h"
-#include "base/UserInterface.h"
 #include "window/ChartView.h"
 
 class QAction;
@@ -18,7 +18,6 @@ class QPrinter;
 namespace nuklorama {
 
 class FindField;
-
 
 // The chart area: shows its persistent image, or a closer view of it. It never redraws the
 // picture by itself; covering, minimising or resizing the window leave it as drawn. Resting the

@@ -5,8 +5,8 @@
 #include <array>
 #include <memory>
 
-#include "chart/DrawCommand.h"
 #include "base/UserInterface.h"
+#include "chart/DrawCommand.h"
 
 class QCheckBox;
 class QLabel;

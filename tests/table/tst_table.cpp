@@ -11,12 +11,12 @@
 #include <QTest>
 #include <optional>
 
-#include "support/TestFiles.h"
 #include "base/FileWriter.h"
+#include "base/RunTimeError.h"
+#include "support/TestFiles.h"
 #include "table/LineReader.h"
 #include "table/NubaseImport.h"
 #include "table/NumberText.h"
-#include "base/RunTimeError.h"
 
 using namespace nuklorama;
 
