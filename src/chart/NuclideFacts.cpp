@@ -88,9 +88,9 @@ std::string StateLine(std::string_view state, const std::string& mass, const std
     line += halfLife == "stable" ? ", 稳定"
             : halfLife.empty()   ? ", 半衰期未知"
                                  : ", " + Shown(halfLife);
-    const std::vector<DecayEntry> entries = ReadDecayEntries(decay);
-    if (const DecayEntry* main = DominantEntry(entries))
-        line += ", " + ModeNotation(Shown(main->mode));
+    const DecayClass main = ClassifyDecay(decay, halfLife == "stable").dominant;
+    if (main != DecayClass::Unknown && main != DecayClass::Stable)
+        line += ", " + DecayClassName(main);
     return line;
 }
 

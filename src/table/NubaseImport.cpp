@@ -92,8 +92,47 @@ HalfLife ConvertHalfLife(std::string_view text, std::string_view unit, long long
     return {number, std::string(unit)};
 }
 
-// The decay column as the table keeps it: bracketed notes dropped, each entry cut to its first
-// word (the value without its uncertainty), "X ?" written "X?", entries joined by ';'.
+constexpr bool IsRelation(char c) {
+    return c == '=' || c == '~' || c == '<' || c == '>';
+}
+
+// Letters, digits and the signs of B-, e+ or 24Ne+26Ne: all a mode is written with.
+bool IsModeText(std::string_view mode) {
+    return !mode.empty() && std::all_of(mode.begin(), mode.end(), [](char c) {
+        return IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '+' ||
+               c == '-';
+    });
+}
+
+// A number as the column writes a branch: 100, 35.94, 5.44e-5, then '#' for systematics.
+std::size_t NumberLength(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size() && (IsDigit(s[i]) || s[i] == '.'))
+        ++i;
+    if (i == 0 || std::none_of(s.begin(), s.begin() + std::ptrdiff_t(i), IsDigit)) return 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        if (j < s.size() && IsDigit(s[j])) {
+            while (j < s.size() && IsDigit(s[j]))
+                ++j;
+            i = j;
+        }
+    }
+    return i < s.size() && s[i] == '#' ? i + 1 : i;
+}
+
+// An uncertainty such as 5, 1.9 or +18-8: digits with points, signs and exponents only.
+bool IsUncertainty(std::string_view word) {
+    return std::any_of(word.begin(), word.end(), IsDigit) &&
+           word.find_first_not_of("0123456789.eE+-#") == std::string_view::npos;
+}
+
+// The decay column read by its grammar, whatever its spacing: a mode, then "?" or a relation
+// (=, ~, <, >) and a value ("?" for a branch seen but not measured), then an uncertainty. An
+// entry ends at ';' or where the next mode begins, as in "B+p ? 2p ?". Bracketed notes and
+// uncertainties are left out, an entry that follows no form too; the rest is written "mode?",
+// "mode=?" or mode, relation and value, joined by ';'.
 std::string DecayEntries(std::string_view column) {
     std::string text;
     int depth = 0;
@@ -101,17 +140,45 @@ std::string DecayEntries(std::string_view column) {
         depth += c == '[' ? 1 : c == ']' && depth > 0 ? -1 : 0;
         if (depth == 0 && c != ']') text.push_back(c);
     }
-    std::string entries;
     std::string_view rest = text;
+    const auto skipBlanks = [&rest] {
+        while (!rest.empty() && IsBlank(rest.front()))
+            rest.remove_prefix(1);
+    };
+    const auto word = [&rest] {
+        return rest.substr(0, std::min(rest.find_first_of(" \t;"), rest.size()));
+    };
+    std::string entries;
     while (!rest.empty()) {
-        const std::size_t end = rest.find(';');
-        std::string_view entry = TrimBlanks(rest.substr(0, end));
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        const bool unknown =
-            TrimBlanks(entry.substr(std::min(entry.find(' '), entry.size()))) == "?";
-        entry = entry.substr(0, entry.find(' '));
-        if (entry.empty() || entry.find(',') != std::string_view::npos) continue;
-        entries += (entries.empty() ? "" : ";") + std::string(entry) + (unknown ? "?" : "");
+        if (IsBlank(rest.front()) || rest.front() == ';') {
+            rest.remove_prefix(1);
+            continue;
+        }
+        const std::size_t modeEnd = std::min(rest.find_first_of(" \t;=~<>?"), rest.size());
+        const std::string_view mode = rest.substr(0, modeEnd);
+        rest.remove_prefix(modeEnd);
+        skipBlanks();
+        std::string entry(mode);
+        if (!rest.empty() && IsRelation(rest.front())) {
+            entry += rest.front();
+            rest.remove_prefix(1);
+            skipBlanks();
+        }
+        const std::size_t value = !rest.empty() && rest.front() == '?' ? 1 : NumberLength(rest);
+        const bool measured = value > 1 || (value == 1 && rest.front() != '?');
+        entry += rest.substr(0, value);
+        rest.remove_prefix(value);
+        skipBlanks();
+        if (measured && IsUncertainty(word())) rest.remove_prefix(word().size());
+        // What follows no form is left out up to the next ';'.
+        const bool formed =
+            IsModeText(mode) && value > 0 &&
+            (measured ? IsRelation(entry[mode.size()])
+                      : entry.size() - mode.size() == 1 || entry[mode.size()] == '=');
+        if (!formed)
+            rest.remove_prefix(std::min(rest.find(';'), rest.size()));
+        else
+            entries += (entries.empty() ? "" : ";") + entry;
     }
     return entries;
 }

@@ -6,6 +6,7 @@
 
 #include "chart/CellLabel.h"
 #include "chart/ChartLayout.h"
+#include "chart/DecayModes.h"
 #include "chart/DecayPalette.h"
 #include "chart/DrawCommand.h"
 #include "chart/DrawnChart.h"
@@ -23,6 +24,8 @@
 using namespace nuklorama;
 
 Q_DECLARE_METATYPE(std::string)
+Q_DECLARE_METATYPE(nuklorama::DecayClass)
+Q_DECLARE_METATYPE(std::optional<nuklorama::DecayClass>)
 
 namespace {
 
@@ -134,10 +137,10 @@ private slots:
                               {"y", ",IS=99.2742;A=100;SF=5.44e-5", Alpha, Alpha},
                               {"y", ",IS=0.0117;B-=89.28;B+=10.72", BetaMinus, BetaPlus},
                               {"s", ",B+=?;A=?;A=x;IT=inf;SF=nan;B-=-5", BetaPlus, BetaPlus},
-                              {"s", ",A<50;p>40;SF=30;IT=4.9", Fission, Fission},
+                              {"s", ",A<50;p>40;SF=30;IT=4.9", Proton, Fission},
                               {"s", ",B-=50;A=50;n~50", BetaMinus, Alpha},
                               {"s", ",B+~90#;EC=10;24Ne+26Ne=6", BetaPlus, Cluster},
-                              {"s", ",3H=60;2n=40;3n=45", Unknown, Neutron},
+                              {"s", ",3H=60;2n=40;3n=45", Neutron, Neutron},
                               {"s", ",IS=100,,", Unknown, Unknown},
                               {"s", "", Unknown, Unknown},
                               {"STABLE", ",IS=0.187;2B-=100", Stable, Stable}};
@@ -165,6 +168,47 @@ private slots:
         }
     }
 
+    void dominantMode_data() {
+        QTest::addColumn<std::string>("list");  // as NUBASE2020 gives it, uncertainties left out
+        QTest::addColumn<bool>("stable");
+        QTest::addColumn<DecayClass>("fill");
+        QTest::addColumn<std::optional<DecayClass>>("corner");
+        QTest::addColumn<double>("share");  // the dominant class's, where it matters
+        const auto row = [](const char* name, const char* list, DecayClass fill,
+                            std::optional<DecayClass> corner = {}, double share = -1) {
+            QTest::newRow(name) << std::string(list) << false << fill << corner << share;
+        };
+        using enum DecayClass;
+        row("171Os: a measured side branch", "B+?;A=1.80", BetaPlus);
+        row("67Kr", "2p=37;B+?", BetaPlus, Proton, 63);
+        row("28O: a share of 0", "2n?;B-=0", Neutron);
+        row("212Bi", "B-=64.06;A=35.94;B-A~0.014", BetaMinus, Alpha);
+        row("230Np: limits", "B+<97;A>3", BetaPlus);
+        row("22Na: EC and e+ within B+", "B+=100;e+=90.57;EC=9.43", BetaPlus, {}, 100);
+        row("164Ho: EC beside B+", "EC=61;B+=39", BetaPlus, {}, 100);
+        row("153Yb: a sub-branch bounds from below", "B+=?;A?;B+p=0.008", BetaPlus, {}, 50);
+        row("104Sb: a sub-branch's limit bounds nothing", "B+=?;B+p<7;p<7;A?", BetaPlus);
+        row("126Pd p: B names no mode", "B=72;IT=28", IsomericTransition);
+        row("17B: sub-branches not added", "B-=100;B-n=63;B-2n=12;B-3n=3.5;B-4n=0.4", BetaMinus, {},
+            100);
+        row("credits tie, no corner", "n?;B-?", Neutron, {}, 50);
+        row("all shares 0", "B-=0;A=0;IS=5", Unknown);
+        QTest::newRow("stable wins") << std::string("IS=96.941;2B+?") << true << Stable
+                                     << std::optional<DecayClass>() << -1.0;
+    }
+
+    void dominantMode() {
+        QFETCH(std::string, list);
+        QFETCH(bool, stable);
+        QFETCH(DecayClass, fill);
+        QFETCH(std::optional<DecayClass>, corner);
+        QFETCH(double, share);
+        const CellDecay cell = ClassifyDecay(list, stable);
+        QCOMPARE(cell.dominant, fill);
+        QCOMPARE(cell.secondary, corner);
+        if (share >= 0) QCOMPARE(ShareOut(list).share[std::size_t(fill)], share);
+    }
+
     void describesTheExtraFields() {
         const std::array<const char*, 4> cases[] = {
             {"IS=99.2742;A=100;SF=5.44e-5;2B-=2.2e-10", "0+", "",
@@ -175,7 +219,7 @@ private slots:
             {"B+~90#;EC<5;p?;A=?;24Ne+26Ne=1e-9;B-n>1", "", "",
              "\n衰变方式 β⁺ ≈90 %（估计）, EC < 5 %, p ?, α ?, ²⁴Ne+²⁶Ne 1.0 × 10⁻⁹ %, β⁻n > 1 %"},
             {";=5;A=x;IS=?", "", "garbage|mm:1:1 s:|x:75.3:stable:IS=1;B-?|q:100#::",
-             "\n同核异能态 ⁹⁹ˣTc 75.3 keV, 稳定, β⁻\n同核异能态 ⁹⁹qTc 100.0 keV（估计）, "
+             "\n同核异能态 ⁹⁹ˣTc 75.3 keV, 稳定\n同核异能态 ⁹⁹qTc 100.0 keV（估计）, "
              "半衰期未知"}};
         for (const auto& [decay, spin, states, text] : cases)
             QCOMPARE(QString::fromStdString(DescribeExtraFields({decay, spin, states}, 99, "Tc")),

@@ -7,6 +7,7 @@
 
 #include <csignal>
 
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 #include <optional>
@@ -310,6 +311,27 @@ private slots:
               "180Ta,73,107,180,Ta,8.154,h,EC=85;B-=15,1+,m:75.3:stable:IS=0.01201;B-?|n:1452.39:"
               "31.2 us:IT=100|p:3678.9:2.0 us:IT=100|q:4172.2:17 us:IT=100"})
             QVERIFY2(kShipped.contains("\n" + QByteArray(record) + "\r\n"), record);
+    }
+
+    void everyDecayEntryHasADocumentedForm() {
+        // A mode, then ? alone, =?, or a relation and a number, # marking systematics.
+        static const QRegularExpression form(
+            "^[0-9]*[A-Za-z][A-Za-z0-9+-]*(\\?|=\\?|[=~<>][0-9]+(\\.[0-9]+)?(e-?[0-9]+)?#?)$");
+        int entries = 0;
+        for (const QByteArray& line : kShipped.trimmed().split('\n').mid(1)) {
+            const QList<QByteArray> fields = line.trimmed().split(',');
+            QVERIFY2(fields.size() >= 10, line.constData());
+            QList<QByteArray> lists{fields[7]};
+            for (const QByteArray& state : fields[9].split('|'))
+                lists += state.split(':').value(3);
+            for (const QByteArray& list : lists)
+                for (const QByteArray& entry :
+                     list.isEmpty() ? QList<QByteArray>() : list.split(';')) {
+                    QVERIFY2(form.match(QString::fromLatin1(entry)).hasMatch(), line.constData());
+                    ++entries;
+                }
+        }
+        QCOMPARE(entries, 8894);  // the source's entries of these states, ⁹⁰Pd's last two apart
     }
 
     void shippedTableIsTheImportOfNubase2020() {
