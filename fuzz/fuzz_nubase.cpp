@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static auto table = std::make_unique<NuclideTable>();
     std::string csv;
     try {
-        csv = ImportNubase({reinterpret_cast<const char*>(data), size});
+        csv = ImportNubase({reinterpret_cast<const char*>(data), size}).csv;
     } catch (const NubaseError& e) {
         if (e.Line() < 0) std::abort();
         return 0;

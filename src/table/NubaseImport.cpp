@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <map>
 
 #include "base/Characters.h"
 #include "table/LineReader.h"
@@ -219,9 +220,12 @@ bool IsExcitedStateKept(std::string_view line) {
 
 }  // namespace
 
-std::string ImportNubase(std::string_view nubase) {
+NubaseTable ImportNubase(std::string_view nubase) {
     const std::string header = "name,Z,N,A,symbol,halflife,unit,decay,spin,isomers\r\n";
-    std::string table = header;
+    NubaseTable imported{header};
+    std::string& table = imported.csv;
+    // Where each ground state stood, by Z and A.
+    std::map<std::pair<int, int>, long long> groundStates;
     // The ground state's line waits for the excited states that follow it.
     std::string pending, isomers, groundState;
     const auto flush = [&] {
@@ -250,8 +254,15 @@ std::string ImportNubase(std::string_view nubase) {
                                               " where a NUBASE entry has its state digit, 0 to 9");
         // Isomers, levels, resonances and analogue states share the ground state's cell.
         if (state != "0") {
-            if (!pending.empty() && line.substr(0, 7) == groundState && IsExcitedStateKept(line))
-                isomers += (isomers.empty() ? "" : "|") + ExcitedState(line);
+            if (pending.empty() || line.substr(0, 7) != groundState || !IsExcitedStateKept(line))
+                continue;
+            // The evaluation lists some states only to say that they do not exist.
+            if (Cut(line, kExcitation) == "non-exist") {
+                ++imported.nonExistentStates;
+                continue;
+            }
+            isomers += (isomers.empty() ? "" : "|") + ExcitedState(line);
+            ++imported.excitedStates;
             continue;
         }
         flush();
@@ -259,6 +270,11 @@ std::string ImportNubase(std::string_view nubase) {
         const int a = Integer(Cut(line, kMassNumber), "mass number", lineNumber);
         const int z = Integer(Cut(line, kAtomicNumber), "atomic number", lineNumber);
         if (z > a) throw NubaseError(lineNumber, "atomic number above the mass number");
+        const auto [first, isNew] = groundStates.try_emplace({z, a}, lineNumber);
+        if (!isNew)
+            throw NubaseError(
+                lineNumber, "repeats the ground state of line " + std::to_string(first->second) +
+                                " (A = " + std::to_string(a) + ", Z = " + std::to_string(z) + ")");
         const std::string_view name = Cut(line, kName);
         // The mass number then the element symbol, which is all the table may copy of it.
         const auto symbol = std::find_if_not(name.begin(), name.end(), IsDigit);
@@ -276,11 +292,12 @@ std::string ImportNubase(std::string_view nubase) {
                   ',' + halfLife.unit + ',' + DecayEntries(Cut(line, kDecay)) + ',' + Spin(line);
     }
     flush();
-    if (table.size() == header.size())
+    if (groundStates.empty())
         throw NubaseError(0,
                           "holds no NUBASE ground state: expected the fixed-width lines of a "
                           "NUBASE evaluation, such as nubase_4.mas20.txt");
-    return table;
+    imported.groundStates = int(groundStates.size());
+    return imported;
 }
 
 }  // namespace nuklorama
