@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <map>
 
 #include "base/Characters.h"
@@ -21,10 +22,16 @@ constexpr Column kAtomicNumber{5, 7};
 constexpr Column kStateDigit{8, 8};
 constexpr Column kName{12, 16};
 constexpr Column kStateLetter{17, 17};
+constexpr Column kMassExcess{19, 31};
+constexpr Column kMassUncertainty{32, 42};
 constexpr Column kExcitation{43, 54};
+constexpr Column kOrderUncertain{68, 68};
+constexpr Column kOrderReversed{69, 69};
 constexpr Column kHalfLife{70, 78};
 constexpr Column kHalfLifeUnit{79, 80};
+constexpr Column kHalfLifeUncertainty{82, 88};
 constexpr Column kSpin{89, 102};
+constexpr Column kDiscovery{115, 118};
 constexpr Column kDecay{120, 209};
 
 std::string_view Cut(std::string_view line, Column c) {
@@ -105,21 +112,20 @@ bool IsModeText(std::string_view mode) {
     });
 }
 
-// A number as the column writes a branch: 100, 35.94, 5.44e-5, then '#' for systematics.
+// A number as the column writes a branch: 100, 35.94, 5.44e-5, then '#' for systematics; 0 for
+// none, or one that is no finite number.
 std::size_t NumberLength(std::string_view s) {
     std::size_t i = 0;
-    while (i < s.size() && (IsDigit(s[i]) || s[i] == '.'))
+    const auto exponent = [&s](std::size_t i) {
+        return i > 0 && (s[i - 1] == 'e' || s[i - 1] == 'E');
+    };
+    while (i < s.size() && (IsDigit(s[i]) || s[i] == '.' || s[i] == 'e' || s[i] == 'E' ||
+                            ((s[i] == '+' || s[i] == '-') && exponent(i))))
         ++i;
-    if (i == 0 || std::none_of(s.begin(), s.begin() + std::ptrdiff_t(i), IsDigit)) return 0;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
-        if (j < s.size() && IsDigit(s[j])) {
-            while (j < s.size() && IsDigit(s[j]))
-                ++j;
-            i = j;
-        }
-    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(s.data(), s.data() + i, value);
+    if (i == 0 || error != std::errc() || !std::isfinite(value)) return 0;
+    i = std::size_t(end - s.data());
     return i < s.size() && s[i] == '#' ? i + 1 : i;
 }
 
@@ -184,31 +190,63 @@ std::string DecayEntries(std::string_view column) {
     return entries;
 }
 
-// Spin lists such as (0+,1+) keep their alternatives apart with ';', as the table has no
-// room for a comma.
-std::string Spin(std::string_view line) {
-    // The column may end in the isospin ("0+      T=1"), which is no part of spin and parity.
-    std::string_view column = Cut(line, kSpin);
-    column = TrimBlanks(column.substr(0, column.find("T=")));
-    std::string spin(column);
-    std::replace(spin.begin(), spin.end(), ',', ';');
-    return spin;
+// Text from a column with the table's separators (',', and within a state ':' and '|') written
+// ';', as spin lists such as (0+,1+) need.
+std::string Separated(std::string_view column, std::string_view separators = ",") {
+    std::string text(column);
+    for (char& c : text)
+        if (separators.find(c) != std::string_view::npos) c = ';';
+    return text;
 }
 
-// One excited state as letter:energy:half-life:decay, the energy in keV and the half-life with
-// its unit as the evaluation gives them.
-std::string ExcitedState(std::string_view line) {
+std::string Spin(std::string_view line) {
+    // The column may end in the isospin ("0+      T=1"), which is no part of spin and parity.
+    const std::string_view column = Cut(line, kSpin);
+    return std::string(TrimBlanks(column.substr(0, column.find("T="))));
+}
+
+bool IsTimeUnit(std::string_view unit) {
+    return std::find(kKeptUnits.begin(), kKeptUnits.end(), unit) != kKeptUnits.end() ||
+           std::any_of(kScaledYears.begin(), kScaledYears.end(),
+                       [unit](const ScaledYears& s) { return s.unit == unit; });
+}
+
+// The half-life as the evaluation gives it, its marks kept: "12.32 y", "2# ms", "~1 Zy",
+// "stable". A limit given in the uncertainty's place follows in brackets, or stands alone where
+// no value is given: "stable (>9.9 Zy)", "2# ms (>260 ns)", "<26 ns".
+std::string HalfLifeAsGiven(std::string_view line) {
     const std::string_view t = Cut(line, kHalfLife);
-    const std::string halfLife = t == "stbl" ? "stable"
-                                 : t.empty()
-                                     ? ""
-                                     : std::string(t) + " " + std::string(Cut(line, kHalfLifeUnit));
-    std::string state = std::string(Cut(line, kStateLetter)) + ':' +
-                        std::string(Cut(line, kExcitation)) + ':' + halfLife + ':' +
-                        DecayEntries(Cut(line, kDecay));
-    std::replace(state.begin(), state.end(), ',', ';');
-    std::replace(state.begin(), state.end(), '|', ';');
-    return state;
+    std::string given = t == "stbl"     ? "stable"
+                        : t == "p-unst" ? "p-unst"
+                        : t.empty()     ? ""
+                                    : std::string(t) + " " + std::string(Cut(line, kHalfLifeUnit));
+    const std::string_view dT = Cut(line, kHalfLifeUncertainty);
+    if (dT.empty() || !IsRelation(dT.front()) || dT.front() == '=') return given;
+    const std::string_view rest = TrimBlanks(dT.substr(1));
+    const std::size_t number = NumberLength(rest);
+    const std::string_view unit = TrimBlanks(rest.substr(number));
+    if (number == 0 || !IsTimeUnit(unit)) return given;
+    const std::string limit =
+        dT.front() + std::string(rest.substr(0, number)) + " " + std::string(unit);
+    return given.empty() ? limit : given + " (" + limit + ")";
+}
+
+// The source's marks on the order of a state and its ground state: '*' uncertain, '&' reversed
+// against ENSDF.
+std::string OrderMarks(std::string_view line) {
+    return std::string(Cut(line, kOrderUncertain) == "*" ? "*" : "") +
+           (Cut(line, kOrderReversed) == "&" ? "&" : "");
+}
+
+// One excited state as letter:energy:half-life:decay:spin:order:discovery, the energy in keV and
+// the half-life as the evaluation gives them.
+std::string ExcitedState(std::string_view line) {
+    constexpr std::string_view kApart = ",:|";
+    return Separated(Cut(line, kStateLetter), kApart) + ':' +
+           Separated(Cut(line, kExcitation), kApart) + ':' +
+           Separated(HalfLifeAsGiven(line), kApart) + ':' + DecayEntries(Cut(line, kDecay)) + ':' +
+           Separated(Spin(line), kApart) + ':' + OrderMarks(line) + ':' +
+           Separated(Cut(line, kDiscovery), kApart);
 }
 
 // Isomers and levels (states 1 to 6) are kept with their ground state; isobaric analogue states
@@ -221,15 +259,18 @@ bool IsExcitedStateKept(std::string_view line) {
 }  // namespace
 
 NubaseTable ImportNubase(std::string_view nubase) {
-    const std::string header = "name,Z,N,A,symbol,halflife,unit,decay,spin,isomers\r\n";
+    const std::string header =
+        "name,Z,N,A,symbol,halflife,unit,decay,spin,isomers,halflife_given,order,mass_excess,"
+        "mass_uncertainty,discovery\r\n";
     NubaseTable imported{header};
     std::string& table = imported.csv;
     // Where each ground state stood, by Z and A.
     std::map<std::pair<int, int>, long long> groundStates;
-    // The ground state's line waits for the excited states that follow it.
-    std::string pending, isomers, groundState;
+    // The ground state's line waits for the excited states that follow it; its fields after them
+    // too.
+    std::string pending, isomers, groundState, after;
     const auto flush = [&] {
-        if (!pending.empty()) table += pending + ',' + isomers + "\r\n";
+        if (!pending.empty()) table += pending + ',' + isomers + ',' + after + "\r\n";
         pending.clear();
         isomers.clear();
     };
@@ -289,7 +330,11 @@ NubaseTable ImportNubase(std::string_view nubase) {
 
         pending = std::string(name) + ',' + std::to_string(z) + ',' + std::to_string(a - z) + ',' +
                   std::to_string(a) + ',' + std::string(symbol, name.end()) + ',' + halfLife.value +
-                  ',' + halfLife.unit + ',' + DecayEntries(Cut(line, kDecay)) + ',' + Spin(line);
+                  ',' + halfLife.unit + ',' + DecayEntries(Cut(line, kDecay)) + ',' +
+                  Separated(Spin(line));
+        after = Separated(HalfLifeAsGiven(line)) + ',' + OrderMarks(line) + ',' +
+                Separated(Cut(line, kMassExcess)) + ',' + Separated(Cut(line, kMassUncertainty)) +
+                ',' + Separated(Cut(line, kDiscovery));
     }
     flush();
     if (groundStates.empty())
