@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "base/Notation.h"
 #include "chart/DecayModes.h"
 
 namespace nuklorama {
@@ -17,37 +18,18 @@ constexpr std::size_t kShownStates = 6;
 constexpr const char* kEstimated = "（估计）";
 
 std::string Shown(std::string_view text) {
-    return text.size() > kShownText ? std::string(text.substr(0, kShownText)) + "…"
-                                    : std::string(text);
-}
-
-std::string Superscript(std::string_view digits) {
-    static constexpr const char* kDigits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-    std::string text;
-    for (const char c : digits)
-        text += c == '-' ? "⁻" : c >= '0' && c <= '9' ? kDigits[c - '0'] : std::string(1, c);
-    return text;
+    return Truncated(text, kShownText);
 }
 
 // A number as the evaluation writes it, powers of ten as people do: 5.44e-5 is 5.4 × 10⁻⁵.
 std::string NumberText(const DecayEntry& e) {
     if (e.number.find_first_of("eE") == std::string_view::npos) return std::string(e.number);
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1e", e.value);
-    const std::string_view s = text;
-    const std::size_t mark = s.find('e');
-    int exponent = 0;
-    std::from_chars(s.data() + mark + (s[mark + 1] == '+' ? 2 : 1), s.data() + s.size(), exponent);
-    return std::string(s.substr(0, mark)) + " × 10" + Superscript(std::to_string(exponent));
+    return PowerOfTen(e.value, 2);
 }
 
 std::string BranchText(const DecayEntry& e) {
     if (e.relation == 0) return "?";
-    const std::string relation = e.relation == '~'   ? "≈"
-                                 : e.relation == '<' ? "< "
-                                 : e.relation == '>' ? "> "
-                                                     : "";
-    return relation + NumberText(e) + " %" + (e.estimated ? kEstimated : "");
+    return RelationSign(e.relation) + NumberText(e) + " %" + (e.estimated ? kEstimated : "");
 }
 
 std::string DecayLine(const std::vector<DecayEntry>& entries) {
@@ -59,6 +41,20 @@ std::string DecayLine(const std::vector<DecayEntry>& entries) {
         line += (line.empty() ? "" : ", ") + ModeNotation(Shown(e.mode)) + " " + BranchText(e);
     }
     return line;
+}
+
+// An excited state's half-life as the evaluation gives it, a limit or an approximation first and
+// # after an estimate (">1.2# us"), in the chart's notation ("> 1.20 µs（估计）").
+std::string StateHalfLife(std::string_view text) {
+    if (text == "stable") return kStable;
+    if (text.empty()) return std::string("半衰期") + kUnknown;
+    const char mark = text.find_first_of("<>~") == 0 ? text.front() : 0;
+    std::string value(text.substr(mark ? 1 : 0));
+    const std::size_t estimate = value.find('#');
+    if (estimate != std::string::npos) value.erase(estimate, 1);
+    const std::string shown = PreciseDuration(value);
+    if (shown.empty()) return Shown(text);
+    return RelationSign(mark) + shown + (estimate != std::string::npos ? kEstimated : "");
 }
 
 // letter:energy:half-life:decay, e.g. m:142.6836:6.0066 h:IT~100;B-=0.0037.
@@ -85,9 +81,7 @@ std::string StateLine(std::string_view state, const std::string& mass, const std
         std::snprintf(text, sizeof text, " %.1f keV", keV);
         line += text + std::string(estimated ? kEstimated : "");
     }
-    line += halfLife == "stable" ? ", 稳定"
-            : halfLife.empty()   ? ", 半衰期未知"
-                                 : ", " + Shown(halfLife);
+    line += ", " + StateHalfLife(halfLife);
     const DecayClass main = ClassifyDecay(decay, halfLife == "stable").dominant;
     if (main != DecayClass::Unknown && main != DecayClass::Stable)
         line += ", " + DecayClassName(main);

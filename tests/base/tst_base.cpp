@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QTest>
+
+#include "base/Notation.h"
+
+using namespace nuklorama;
+
+Q_DECLARE_METATYPE(std::string)
+
+class TestBase : public QObject {
+    Q_OBJECT
+private slots:
+    // One notation for a half-life: a cell writes three digits, the tool tip the table's own.
+    void halfLives_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<std::string>("unit");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("toolTip");
+        const auto row = [](const char* name, double value, const char* unit, const char* cell,
+                            const char* toolTip) {
+            QTest::newRow(name) << value << std::string(unit) << QString::fromUtf8(cell)
+                                << QString::fromUtf8(toolTip);
+        };
+        row("minutes, not metres", 67.842, "m", "1.13 h", "1.1307 h");
+        row("years with SI prefixes", 4463000000, "y", "4.46 Gy", "4.463 Gy");
+        row("µs, not us", 850, "US", "850 µs", "850 µs");
+        row("1000 of a unit is one of the next", 1000, "ms", "1.00 s", "1.00 s");
+        row("1000 years", 1000, "a", "1.00 ky", "1.00 ky");
+        row("rounded to 1000", 999.7, "ms", "1.00 s", "999.7 ms");
+        row("just under a minute", 59.99, "s", "60.0 s", "59.99 s");
+        row("a minute", 60, "s", "1.00 min", "1.00 min");
+        row("half a year", 0.5, "y", "183 d", "183 d");
+        row("the largest unit", 1e24, "y", "1.00 Yy", "1.00 Yy");
+        row("rounded past the largest unit", 999.7e24, "y", "1.00 × 10³ Yy", "999.7 Yy");
+        row("past the largest unit", 1.5e30, "y", "1.50 × 10⁶ Yy", "1.50 × 10⁶ Yy");
+        row("the smallest unit", 1e-24, "s", "1.00 ys", "1.00 ys");
+        row("below the smallest unit", 1.5e-25, "s", "0.15 ys", "0.15 ys");
+        row("far below the smallest unit", 1e-28, "s", "1.00 × 10⁻⁴ ys", "1.00 × 10⁻⁴ ys");
+        row("stable", 0, "Stable", "稳定", "稳定");
+        row("unknown", 0, "UN", "未知", "未知");
+        row("a word that is no unit", 1, "weeks", "", "");
+        row("years with a prefix are no table's unit", 1, "ky", "", "");
+        row("zero", 0, "s", "", "");
+        row("negative", -1, "s", "", "");
+        row("past a double", 1e301, "y", "", "");
+    }
+
+    void halfLives() {
+        QFETCH(double, value);
+        QFETCH(std::string, unit);
+        QFETCH(QString, cell);
+        QFETCH(QString, toolTip);
+        QCOMPARE(QString::fromStdString(ShortHalfLife(value, unit)), cell);
+        QCOMPARE(QString::fromStdString(PreciseHalfLife(value, unit)), toolTip);
+        // An excited state's half-life is written as the ground state's.
+        if (!toolTip.isEmpty() && unit != "Stable" && unit != "UN")
+            QCOMPARE(PreciseDuration(
+                         QString("%1 %2").arg(value, 0, 'g', 15).arg(unit.c_str()).toStdString()),
+                     toolTip.toStdString());
+    }
+
+    void textCutShort() {
+        QCOMPARE(Truncated("abcd", 4), "abcd");
+        QCOMPARE(Truncated("abcde", 4), "abcd…");
+        // Never inside a character: β takes two bytes.
+        QCOMPARE(Truncated("αβγ", 3), "α…");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBase)
+#include "tst_base.moc"
