@@ -28,12 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (cell.secondary &&
         (*cell.secondary == cell.dominant || int(*cell.secondary) >= kDecayClassCount))
         std::abort();
-    // Every class the list names has a share and a measured part, neither of them negative.
+    // Every class the list names has a share and a measured part, neither of them negative; a
+    // dominant class of a decay has a share above 0.
     const DecayShares shares = ShareOut(f.decay);
+    const bool decays = cell.dominant != DecayClass::Stable && cell.dominant != DecayClass::Unknown;
     for (std::size_t c = 0; c < shares.share.size(); ++c)
         if ((shares.order[c] < 0) != (shares.share[c] < 0) || std::isnan(shares.share[c]) ||
             (shares.order[c] < 0) != (shares.measured[c] < 0) ||
-            (cell.dominant == DecayClass(c) && !(shares.share[c] > 0)))
+            (decays && cell.dominant == DecayClass(c) && !(shares.share[c] > 0)))
             std::abort();
     if (const auto mass = MassExcess(f); mass && !(mass->uncertainty >= 0)) std::abort();
     for (const StateFields& state : ExcitedStates(f.isomers))

@@ -274,6 +274,9 @@ std::string DecayClassName(DecayClass decayClass) {
 }
 
 std::string ModeNotation(std::string_view mode) {
+    // The evaluation's B+ is β⁺ and electron capture together, its e+ β⁺ alone.
+    if (mode == "B+") return "β⁺/EC";
+    if (mode == "e+") return "β⁺";
     std::string text;
     // Mass numbers stand as superscripts before a symbol: 24Ne+26Ne is ²⁴Ne+²⁶Ne.
     const bool known = std::any_of(kModes.begin(), kModes.end(),
@@ -288,9 +291,6 @@ std::string ModeNotation(std::string_view mode) {
             text += Superscript(std::string_view(&c, 1));
         } else if (!nuclei && c == 'B' && (next == '-' || next == '+')) {
             text += next == '-' ? "β⁻" : "β⁺";
-            ++i;
-        } else if (!nuclei && c == 'e' && next == '+') {
-            text += "e⁺";
             ++i;
         } else if (!nuclei && c == 'A') {
             text += "α";

@@ -77,7 +77,8 @@ inline constexpr double kSecondaryBranch = 5;
 // stable: the unit word says so, which wins over any entry.
 CellDecay ClassifyDecay(std::string_view list, bool stable);
 
-// The class's name in the usual notation (β⁻, β⁺/EC, α …), and a mode's (2β⁻, β⁻n, ¹⁴C …).
+// The class's name in the usual notation (β⁻, β⁺/EC, α …), and a mode's (β⁺/EC for B+, β⁺ for
+// e+, 2β⁻, β⁻n, ¹⁴C …).
 std::string DecayClassName(DecayClass decayClass);
 std::string ModeNotation(std::string_view mode);
 
