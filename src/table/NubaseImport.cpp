@@ -165,27 +165,24 @@ std::string DecayEntries(std::string_view column) {
         const std::string_view mode = rest.substr(0, modeEnd);
         rest.remove_prefix(modeEnd);
         skipBlanks();
-        std::string entry(mode);
-        if (!rest.empty() && IsRelation(rest.front())) {
-            entry += rest.front();
-            rest.remove_prefix(1);
-            skipBlanks();
-        }
-        const std::size_t value = !rest.empty() && rest.front() == '?' ? 1 : NumberLength(rest);
-        const bool measured = value > 1 || (value == 1 && rest.front() != '?');
-        entry += rest.substr(0, value);
-        rest.remove_prefix(value);
+        const char relation = !rest.empty() && IsRelation(rest.front()) ? rest.front() : 0;
+        rest.remove_prefix(relation ? 1 : 0);
         skipBlanks();
-        if (measured && IsUncertainty(word())) rest.remove_prefix(word().size());
+        const bool unknown = !rest.empty() && rest.front() == '?';
+        const std::string_view value = rest.substr(0, unknown ? 1 : NumberLength(rest));
+        rest.remove_prefix(value.size());
+        skipBlanks();
+        if (!unknown && IsUncertainty(word())) rest.remove_prefix(word().size());
+        const bool formed = IsModeText(mode) && (unknown ? relation == 0 || relation == '='
+                                                         : relation != 0 && !value.empty());
         // What follows no form is left out up to the next ';'.
-        const bool formed =
-            IsModeText(mode) && value > 0 &&
-            (measured ? IsRelation(entry[mode.size()])
-                      : entry.size() - mode.size() == 1 || entry[mode.size()] == '=');
-        if (!formed)
+        if (!formed) {
             rest.remove_prefix(std::min(rest.find(';'), rest.size()));
-        else
-            entries += (entries.empty() ? "" : ";") + entry;
+            continue;
+        }
+        entries += (entries.empty() ? "" : ";") + std::string(mode);
+        if (relation) entries += relation;
+        entries += value;
     }
     return entries;
 }
