@@ -12,6 +12,7 @@
 #include "chart/DrawnChart.h"
 #include "chart/FindNuclide.h"
 #include "chart/HalfLifeColour.h"
+#include "chart/MassColours.h"
 #include "chart/NuclideFacts.h"
 #include "chart/RecordedSurface.h"
 #include "chart/Region.h"
@@ -78,6 +79,19 @@ double Ciede2000(const Vector& x, const Vector& y) {
     return std::sqrt(dL * dL + dC * dC + dH * dH + rt * dC * dH);
 }
 
+// Normal vision, then protanopia, deuteranopia and tritanopia as Machado, Oliveira and Fernandes
+// (2009) simulate them at severity 1.
+const Matrix visions[] = {{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}},
+                          {{{0.152286, 1.052583, -0.204868},
+                            {0.114503, 0.786281, 0.099216},
+                            {-0.003882, -0.048116, 1.051998}}},
+                          {{{0.367322, 0.860646, -0.227968},
+                            {0.280085, 0.672501, 0.047413},
+                            {-0.011820, 0.042940, 0.968881}}},
+                          {{{1.255528, -0.076749, -0.178779},
+                            {-0.078411, 0.930809, 0.147602},
+                            {0.004733, 0.691367, 0.303900}}}};
+
 }  // namespace
 
 class TestChart : public QObject {
@@ -97,18 +111,6 @@ private slots:
         // Two pairs of Sharma, Wu and Dalal's test data keep the formula honest.
         QCOMPARE(std::round(Ciede2000({50, 2.6772, -79.7751}, {50, 0, -82.7485}) * 1e4), 20425.0);
         QCOMPARE(std::round(Ciede2000({50, 2.5, 0}, {73, 25, -18}) * 1e4), 271492.0);
-        // Normal vision, then protanopia, deuteranopia and tritanopia as Machado, Oliveira and
-        // Fernandes (2009) simulate them at severity 1.
-        const Matrix visions[] = {{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}},
-                                  {{{0.152286, 1.052583, -0.204868},
-                                    {0.114503, 0.786281, 0.099216},
-                                    {-0.003882, -0.048116, 1.051998}}},
-                                  {{{0.367322, 0.860646, -0.227968},
-                                    {0.280085, 0.672501, 0.047413},
-                                    {-0.011820, 0.042940, 0.968881}}},
-                                  {{{1.255528, -0.076749, -0.178779},
-                                    {-0.078411, 0.930809, 0.147602},
-                                    {0.004733, 0.691367, 0.303900}}}};
         std::vector<Colour> colours(kDecayPalette.begin(), kDecayPalette.end());
         colours.push_back(kBackground);
         for (const Matrix& m : visions)
@@ -125,6 +127,94 @@ private slots:
                 for (const Colour ring : {kSelectionColour, kSelectionInnerColour})
                     QVERIFY2(Ciede2000(Lab(ring, m), Lab(c, m)) >= 10,
                              qPrintable(QString::number(c, 16)));
+    }
+
+    void colourMapsKeepTheirOrderForEveryEye() {
+        for (const ColourMap* map : {&kSequentialMap, &kDivergingMap}) {
+            const bool diverging = map == &kDivergingMap;
+            // Lighter from low to high, or from either end towards the centre, in fine steps.
+            for (int i = 1; i <= 64; ++i) {
+                const bool falling = diverging && i > 32;
+                const double before = Lab(MapColour(*map, (i - 1) / 64.0), visions[0])[0];
+                const double after = Lab(MapColour(*map, i / 64.0), visions[0])[0];
+                QVERIFY2(falling ? after < before : after > before, qPrintable(QString::number(i)));
+            }
+            for (const Matrix& m : visions)
+                for (int i = 1; i <= 8; ++i)
+                    QVERIFY(Ciede2000(Lab(MapColour(*map, (i - 1) / 8.0), m),
+                                      Lab(MapColour(*map, i / 8.0), m)) >= 3);
+        }
+    }
+
+    void massQuantities_data() {
+        QTest::addColumn<int>("z");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<double>("value");  // NaN where not available
+        QTest::addColumn<double>("tolerance");
+        QTest::addColumn<double>("uncertainty");  // NaN where not checked
+        QTest::addColumn<bool>("estimated");
+        const double none = std::nan("");
+        // Worked by hand from NUBASE2020's mass excesses.
+        QTest::newRow("Sn 2H") << 1 << 1 << "sn" << 2224.566 << 5e-4 << none << false;
+        QTest::newRow("Qb- 3H") << 1 << 2 << "q-beta-minus" << 18.592 << 5e-4 << none << false;
+        QTest::newRow("QEC 7Be") << 4 << 3 << "q-ec" << 861.9 << 0.05 << none << false;
+        QTest::newRow("Qa 8Be") << 4 << 4 << "q-alpha" << 91.8 << 0.05 << none << false;
+        QTest::newRow("B/A 4He") << 2 << 2 << "binding-energy" << 7073.9 << 0.05 << none << false;
+        QTest::newRow("Sn 208Pb") << 82 << 126 << "sn" << 7368.0 << 0.5 << 1.556 << false;
+        QTest::newRow("shell gap 208Pb")
+            << 82 << 126 << "shell-gap-n" << 4983.1 << 1e-6 << 2.830 << false;
+        QTest::newRow("pairing N even")
+            << 50 << 70 << "pairing-n" << 1466.9 << 1e-6 << 1.087 << false;
+        QTest::newRow("pairing N odd")
+            << 50 << 69 << "pairing-n" << 1310.25 << 1e-6 << 0.869 << false;
+        QTest::newRow("from 3Li's estimate")
+            << 3 << 1 << "sn" << 11421.3181 << 1e-6 << 2010.995 << true;
+        QTest::newRow("no 1H with N -1") << 1 << 0 << "sn" << none << 0.0 << none << false;
+        QTest::newRow("12C exact") << 6 << 6 << "mass-uncertainty" << 0.0 << 0.0 << none << false;
+        QTest::newRow("180mTa's") << 73 << 107 << "abundance" << 0.01201 << 0.0 << none << false;
+        QTest::newRow("found") << 82 << 126 << "discovery-year" << 1927.0 << 0.0 << none << false;
+    }
+
+    void massQuantities() {
+        QFETCH(int, z);
+        QFETCH(int, n);
+        QFETCH(QString, quantity);
+        QFETCH(double, value);
+        QFETCH(double, tolerance);
+        QFETCH(double, uncertainty);
+        QFETCH(bool, estimated);
+        LoadFile(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", state_.table, s_->ui, &state_.extras);
+        const MassQuantities all(state_.table, state_.extras);
+        const MassQuantity q = QuantityNamed(quantity.toStdString()).value();
+        int record = 1, largest = 1;
+        for (int r = 1; r <= state_.table.NuclideCount; ++r) {
+            if (state_.table.ProtonNumber[r] == z && state_.table.NeutronNumber[r] == n) record = r;
+            if (all.Of(r, q) && all.Of(r, q)->value > all.Of(largest, q).value_or(Measured{}).value)
+                largest = r;
+        }
+        const std::optional<Measured>& got = all.Of(record, q);
+        QCOMPARE(got.has_value(), !std::isnan(value));
+        if (!got) {
+            QCOMPARE(MassColour(all, record, q), DecayColour(DecayClass::Unknown));
+            return;
+        }
+        QVERIFY2(std::abs(got->value - value) <= tolerance,
+                 qPrintable(QString::number(got->value)));
+        if (!std::isnan(uncertainty))
+            QCOMPARE(std::round(got->uncertainty * 1e3), uncertainty * 1e3);
+        QCOMPARE(got->estimated, estimated);
+        if (q == MassQuantity::BindingEnergy) {
+            // ⁶²Ni binds its nucleons best, far beyond the map's range.
+            QCOMPARE(
+                state_.table.ProtonNumber[largest] * 1000 + state_.table.NeutronNumber[largest],
+                28034);
+            QCOMPARE(MassColour(all, largest, q), kSequentialMap.back());
+        }
+        if (q == MassQuantity::MassUncertainty)
+            QCOMPARE(MassColour(all, record, q), kSequentialMap.front());
+        const ValueRange range = all.RangeOf(q);
+        if (InfoOf(q).scale == Scale::Diverging) QCOMPARE(range.low, -range.high);
     }
 
     void decayView() {
