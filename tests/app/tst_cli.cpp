@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
@@ -359,6 +362,38 @@ private slots:
         const auto chartX = QRegularExpression("translate\\((\\d+),").match(svg).captured(1);
         const auto n120 = QRegularExpression("<text x=\"([\\d.]+)\"[^>]*>120<").match(svg);
         QCOMPARE(n120.captured(1).toDouble(), chartX.toInt() + 81 / 2.0);
+    }
+
+    // Every ground state with what its masses say, as CSV or JSON; only the quantities asked for.
+    void exportsTheMasses() {
+        QFile::copy(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", "t.csv");
+        QCOMPARE(Cli({"export", "t.csv", "m.csv"}).status, 0);
+        const QList<QByteArray> lines = Contents("m.csv").split('\n');
+        QCOMPARE(lines.size(), 3558 + 2);
+        QVERIFY(
+            lines[0].startsWith("z,n,a,symbol,half_life_s,mass_excess_keV,binding_energy_keV,"
+                                "binding_energy_unc_keV,binding_energy_estimated,sn_keV,"));
+        QVERIFY(
+            lines[0].endsWith(",mass_uncertainty_keV,mass_uncertainty_estimated,"
+                              "discovery_year,abundance_percent"));
+        QVERIFY(lines[2].startsWith("1,0,1,H,,7288.971,0.000,0.000,false,,,,"));
+        QVERIFY(
+            lines[3].startsWith("1,1,2,H,,13135.723,1112.283,0.000,false,2224.566,0.000,false,"));
+        const Run json =
+            Cli({"export", "--format", "json", "--quantities", "sn,discovery-year", "t.csv", "-"});
+        QCOMPARE(json.status, 0);
+        const QJsonArray rows = QJsonDocument::fromJson(json.output).array();
+        QCOMPARE(rows.size(), 3558);
+        QCOMPARE(rows[0].toObject()["half_life_s"].toDouble(), 609.8);
+        const QJsonObject hydrogen = rows[1].toObject();
+        QCOMPARE(hydrogen.keys().size(), 10);
+        QVERIFY(hydrogen["sn_keV"].isNull() && hydrogen["half_life_s"].isNull());
+        QCOMPARE(hydrogen["discovery_year"].toInt(), 1920);
+        for (const QStringList& bad :
+             {QStringList{"--quantities", "sn,nope", "x.json"}, QStringList{"x.txt"}}) {
+            QCOMPARE(Cli(QStringList{"export", "t.csv"} + bad).status, 2);
+            QVERIFY(!QFile::exists(bad.last()));
+        }
     }
 
 private:
