@@ -68,9 +68,7 @@ int ExportCommand(const QStringList& arguments) {
         }
         which.push_back(*quantity);
     }
-    if (names.isEmpty())
-        for (int q = 0; q < kMassQuantityCount; ++q)
-            which.push_back(MassQuantity(q));
+    if (names.isEmpty()) which = AllMassQuantities();
 
     if (const QFileInfo table(input); table.exists() && !table.isFile()) {
         Complain(input + ": is not a regular file, so not a table file");
@@ -84,7 +82,7 @@ int ExportCommand(const QStringList& arguments) {
         Complain(input + ": the table did not load whole, so nothing is written");
         return kFailed;
     }
-    const MassQuantities quantities(state->table, state->extras);
+    const MassQuantities quantities(state->table, state->extras, which);
     const std::string text =
         ExportMasses(state->table, state->extras, quantities, which,
                      format == "json" ? ExportFormat::Json : ExportFormat::Csv);

@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <map>
-#include <utility>
 
 #include "chart/DecayModes.h"
 
@@ -62,7 +60,40 @@ constexpr std::array<Formula, 12> kFormulas{{
     {0, 3, {{{-1, 0, 1}, {0, 0, -2}, {1, 0, 1}}}},
 }};
 
-using Masses = std::map<std::pair<long long, long long>, Measured>;
+// The ground states' mass excesses by proton and neutron number, in a grid for lookups in
+// constant time: the quantities look up some 100 000 neighbours per load.
+class Masses {
+public:
+    // excess: each record's mass excess, by record number.
+    Masses(const NuclideTable& table, const std::vector<std::optional<Measured>>& excess)
+        : rows_(std::clamp<long long>(table.MaxZ, -1, kLastMassZ) + 1),
+          columns_(std::clamp<long long>(table.MaxN, -1, kLastMassN) + 1),
+          cells_(std::size_t(rows_ * columns_)) {
+        for (int r = 1; r <= table.NuclideCount; ++r) {
+            const auto at =
+                IndexOf(table.ProtonNumber[std::size_t(r)], table.NeutronNumber[std::size_t(r)]);
+            if (at && !cells_[*at].known && excess[std::size_t(r)])
+                cells_[*at] = {*excess[std::size_t(r)], true};
+        }
+    }
+    const Measured* Find(long long z, long long n) const {
+        const auto at = IndexOf(z, n);
+        return at && cells_[*at].known ? &cells_[*at].mass : nullptr;
+    }
+
+private:
+    std::optional<std::size_t> IndexOf(long long z, long long n) const {
+        if (z < 0 || n < 0 || z >= rows_ || n >= columns_) return std::nullopt;
+        return std::size_t(z * columns_ + n);
+    }
+
+    struct Cell {
+        Measured mass;
+        bool known = false;
+    };
+    long long rows_, columns_;
+    std::vector<Cell> cells_;
+};
 
 // factor · (constant + Σ coefficient · Δ), its uncertainty propagated as uncorrelated; nothing
 // when a nuclide it needs has no mass excess.
@@ -72,12 +103,11 @@ std::optional<Measured> Combine(const Masses& masses, long long z, long long n,
     double variance = 0;
     for (int i = 0; i < formula.count; ++i) {
         const Term& term = formula.terms[std::size_t(i)];
-        const auto found = masses.find({z + term.dz, n + term.dn});
-        if (found == masses.end()) return std::nullopt;
-        const Measured& mass = found->second;
-        result.value += term.coefficient * mass.value;
-        variance += term.coefficient * term.coefficient * mass.uncertainty * mass.uncertainty;
-        result.estimated = result.estimated || mass.estimated;
+        const Measured* mass = masses.Find(z + term.dz, n + term.dn);
+        if (mass == nullptr) return std::nullopt;
+        result.value += term.coefficient * mass->value;
+        variance += term.coefficient * term.coefficient * mass->uncertainty * mass->uncertainty;
+        result.estimated = result.estimated || mass->estimated;
     }
     result.value *= factor;
     result.uncertainty = std::abs(factor) * std::sqrt(variance);
@@ -102,6 +132,10 @@ std::optional<Measured> Derived(const Masses& masses, long long z, long long n, 
 
 // The natural abundance of the ground state or, as for ¹⁸⁰ᵐTa, of an excited state.
 std::optional<Measured> NaturalShare(const ExtraFields& fields) {
+    // Most nuclides have none: only an entry named IS is read.
+    if (fields.decay.find("IS") == std::string_view::npos &&
+        fields.isomers.find("IS") == std::string_view::npos)
+        return std::nullopt;
     double percent = NaturalAbundance(fields.decay);
     for (const StateFields& state : ExcitedStates(fields.isomers))
         if (percent <= 0) percent = NaturalAbundance(state.decay);
@@ -117,11 +151,14 @@ std::optional<Measured> Year(std::string_view text) {
     return Measured{double(year), 0, false};
 }
 
-double Percentile(const std::vector<double>& sorted, double p) {
-    const double at = p * double(sorted.size() - 1);
-    const std::size_t below = std::size_t(at);
-    const double above = sorted[std::min(below + 1, sorted.size() - 1)];
-    return sorted[below] + (at - double(below)) * (above - sorted[below]);
+// The value a share p of the values lies below, between the two nearest; reorders them.
+double Percentile(std::vector<double>& values, double p) {
+    const double at = p * double(values.size() - 1);
+    const auto below = values.begin() + std::ptrdiff_t(at);
+    std::nth_element(values.begin(), below, values.end());
+    const double next =
+        below + 1 == values.end() ? *below : *std::min_element(below + 1, values.end());
+    return *below + (at - std::floor(at)) * (next - *below);
 }
 
 }  // namespace
@@ -130,60 +167,69 @@ const QuantityInfo& InfoOf(MassQuantity quantity) {
     return kInfo[std::size_t(quantity)];
 }
 
+std::vector<MassQuantity> AllMassQuantities() {
+    std::vector<MassQuantity> all;
+    for (int q = 0; q < kMassQuantityCount; ++q)
+        all.push_back(MassQuantity(q));
+    return all;
+}
+
 std::optional<MassQuantity> QuantityNamed(std::string_view name) {
     for (std::size_t i = 0; i < kInfo.size(); ++i)
         if (kInfo[i].name == name) return MassQuantity(i);
     return std::nullopt;
 }
 
-MassQuantities::MassQuantities(const NuclideTable& table, const ExtraFieldTable& extras)
-    : values_(std::size_t(std::max<int>(table.NuclideCount, 0)) + 1) {
-    Masses masses;
-    for (int r = 1; r <= table.NuclideCount; ++r)
-        if (const auto mass = MassExcess(extras.Of(r)))
-            masses.emplace(std::pair<long long, long long>(table.ProtonNumber[std::size_t(r)],
-                                                           table.NeutronNumber[std::size_t(r)]),
-                           *mass);
+MassQuantities::MassQuantities(const NuclideTable& table, const ExtraFieldTable& extras,
+                               const std::vector<MassQuantity>& which) {
+    const std::size_t records = std::size_t(std::max<int>(table.NuclideCount, 0)) + 1;
+    for (const MassQuantity q : which)
+        columns_[std::size_t(q)].resize(records);
+    const auto wanted = [&](MassQuantity q) { return !columns_[std::size_t(q)].empty(); };
+    const auto set = [&](MassQuantity q, int r, std::optional<Measured> value) {
+        if (wanted(q)) columns_[std::size_t(q)][std::size_t(r)] = value;
+    };
 
-    std::array<std::vector<double>, kMassQuantityCount> spread;
+    std::vector<std::optional<Measured>> excess(records);
     for (int r = 1; r <= table.NuclideCount; ++r) {
-        const long long z = table.ProtonNumber[std::size_t(r)];
-        const long long n = table.NeutronNumber[std::size_t(r)];
         const ExtraFields fields = extras.Of(r);
-        auto& values = values_[std::size_t(r)];
-        for (int q = 0; q < int(kFormulas.size()); ++q)
-            values[std::size_t(q)] = Derived(masses, z, n, MassQuantity(q));
-        if (const auto mass = MassExcess(fields))
-            values[std::size_t(MassUncertainty)] = Measured{mass->uncertainty, 0, mass->estimated};
-        values[std::size_t(DiscoveryYear)] = Year(fields.discovery);
-        values[std::size_t(Abundance)] = NaturalShare(fields);
-
-        for (std::size_t q = 0; q < values.size(); ++q) {
-            if (!values[q]) continue;
-            const double value = values[q]->value;
-            if (kInfo[q].scale != Logarithmic)
-                spread[q].push_back(value);
-            else if (value > 0)
-                spread[q].push_back(std::log10(value));
-        }
+        const auto& mass = excess[std::size_t(r)] = MassExcess(fields);
+        if (mass) set(MassUncertainty, r, Measured{mass->uncertainty, 0, mass->estimated});
+        if (wanted(DiscoveryYear)) set(DiscoveryYear, r, Year(fields.discovery));
+        if (wanted(Abundance)) set(Abundance, r, NaturalShare(fields));
     }
+    const Masses masses(table, excess);
+    for (int q = 0; q < int(kFormulas.size()); ++q)
+        if (wanted(MassQuantity(q)))
+            for (int r = 1; r <= table.NuclideCount; ++r)
+                set(MassQuantity(q), r,
+                    Derived(masses, table.ProtonNumber[std::size_t(r)],
+                            table.NeutronNumber[std::size_t(r)], MassQuantity(q)));
+}
 
-    for (std::size_t q = 0; q < spread.size(); ++q) {
-        std::vector<double>& sorted = spread[q];
-        if (sorted.empty()) continue;
-        std::sort(sorted.begin(), sorted.end());
-        ranges_[q] = {Percentile(sorted, 0.01), Percentile(sorted, 0.99)};
-        if (kInfo[q].scale == Diverging) {
-            const double reach = std::max(std::abs(ranges_[q].low), std::abs(ranges_[q].high));
-            ranges_[q] = {-reach, reach};
-        }
+ValueRange MassQuantities::RangeOf(MassQuantity quantity) const {
+    std::optional<ValueRange>& range = ranges_[std::size_t(quantity)];
+    if (range) return *range;
+    const Scale scale = InfoOf(quantity).scale;
+    std::vector<double> values;
+    for (const auto& value : columns_[std::size_t(quantity)])
+        if (value && (scale != Logarithmic || value->value > 0)) values.push_back(value->value);
+    range = ValueRange{};
+    if (values.empty()) return *range;
+    range = ValueRange{Percentile(values, 0.01), Percentile(values, 0.99)};
+    if (scale == Logarithmic) range = ValueRange{std::log10(range->low), std::log10(range->high)};
+    if (scale == Diverging) {
+        const double reach = std::max(std::abs(range->low), std::abs(range->high));
+        range = ValueRange{-reach, reach};
     }
+    return *range;
 }
 
 const std::optional<Measured>& MassQuantities::Of(int record, MassQuantity quantity) const {
     static const std::optional<Measured> none;
-    if (record < 1 || std::size_t(record) >= values_.size()) return none;
-    return values_[std::size_t(record)][std::size_t(quantity)];
+    const auto& column = columns_[std::size_t(quantity)];
+    if (record < 1 || std::size_t(record) >= column.size()) return none;
+    return column[std::size_t(record)];
 }
 
 }  // namespace nuklorama

@@ -33,6 +33,9 @@ enum class MassQuantity : std::uint8_t {
 };
 inline constexpr int kMassQuantityCount = 15;
 
+// Nuclides beyond these numbers, or with a negative one, are no nuclei and have no values.
+inline constexpr int kLastMassZ = 511, kLastMassN = 1023;
+
 // The mass excesses the formulas use in place of the table's own rows, in keV.
 inline constexpr double kNeutronMassExcess = 8071.3181;
 inline constexpr double kHydrogenMassExcess = 7288.971064;
@@ -52,6 +55,7 @@ struct QuantityInfo {
     bool estimable;
 };
 const QuantityInfo& InfoOf(MassQuantity quantity);
+std::vector<MassQuantity> AllMassQuantities();
 std::optional<MassQuantity> QuantityNamed(std::string_view name);
 
 // The range a colour map spans: the values' 1st to 99th percentile, symmetric about 0 for a
@@ -60,21 +64,26 @@ struct ValueRange {
     double low = 0, high = 0;
 };
 
-// Every quantity of every record, worked out in one pass over a loaded table, so that views and
-// export only read them.
+// The quantities of every record, worked out in one pass over a loaded table, so that views and
+// export only read them. A view asks for its own alone, which keeps a press in it nearly as fast
+// as in the half-life view.
 class MassQuantities {
 public:
     MassQuantities() = default;
-    MassQuantities(const NuclideTable& table, const ExtraFieldTable& extras);
+    // The quantities asked for; the others are not available.
+    MassQuantities(const NuclideTable& table, const ExtraFieldTable& extras,
+                   const std::vector<MassQuantity>& which = AllMassQuantities());
 
     // The record's value; nothing where it is not available (a nuclide it needs has no mass
     // excess in the table, or the evaluation gives nothing).
     const std::optional<Measured>& Of(int record, MassQuantity quantity) const;
-    ValueRange RangeOf(MassQuantity quantity) const { return ranges_[std::size_t(quantity)]; }
+    // Worked out on first use, as only the view in use needs one.
+    ValueRange RangeOf(MassQuantity quantity) const;
 
 private:
-    std::vector<std::array<std::optional<Measured>, kMassQuantityCount>> values_;
-    std::array<ValueRange, kMassQuantityCount> ranges_{};
+    // By quantity, then by record number.
+    std::array<std::vector<std::optional<Measured>>, kMassQuantityCount> columns_;
+    mutable std::array<std::optional<ValueRange>, kMassQuantityCount> ranges_;
 };
 
 }  // namespace nuklorama
