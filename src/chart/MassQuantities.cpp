@@ -96,7 +96,7 @@ private:
 };
 
 // factor · (constant + Σ coefficient · Δ), its uncertainty propagated as uncorrelated; nothing
-// when a nuclide it needs has no mass excess.
+// when a nuclide it needs has no mass excess or the sum overflows.
 std::optional<Measured> Combine(const Masses& masses, long long z, long long n,
                                 const Formula& formula, double constant, double factor) {
     Measured result{constant, 0, false};
@@ -111,6 +111,8 @@ std::optional<Measured> Combine(const Masses& masses, long long z, long long n,
     }
     result.value *= factor;
     result.uncertainty = std::abs(factor) * std::sqrt(variance);
+    // Only a table of made-up masses overflows; its sums say nothing.
+    if (!std::isfinite(result.value) || !std::isfinite(result.uncertainty)) return std::nullopt;
     return result;
 }
 
