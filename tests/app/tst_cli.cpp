@@ -117,7 +117,6 @@ private slots:
         row("size for a PDF", good, {"--format", "pdf", "--size", "90x90"}, 2, "--size");
         row("unknown paper", good, {"--format", "pdf", "--paper", "B5"}, 2, "--paper");
         row("reversed region", good, {"--region", "9:8,0:1"}, 2, "--region");
-        row("malformed region", good, {"--region", "1:2;3:4"}, 2, "--region");
         row("region of no nuclide", good, {"--region", "9:9,0:177"}, 1, "no nuclide");
         row("region too large for the size", good, {"--region", "0:99,0:9", "--size", "9x9"}, 1,
             "too small");

@@ -193,8 +193,6 @@ private slots:
             QTest::newRow(name) << value << std::string(unit) << expected;
         };
         row("10 s lands below its step", 10, "s", Grey(65));
-        row("2 min", 2, "m", Grey(72));
-        row("2 y", 2, "Y", Grey(106));
         row("1e-11 s", 1e-11, "s", kBlack);
         row("last grey", 3.0e32, "s", Grey(254));
         row("STABLE", 5, "STABLE", kWhite);
@@ -253,7 +251,6 @@ private slots:
         };
         row("the last whole cell", {100, 50}, {{9, 4}}, {0, 0, 0});
         row("past the right edge", {100, 50}, {{10, 4}}, {0, 1, 0});
-        row("past the bottom edge", {100, 50}, {{9, 5}}, {0, 1, 0});
         row("a pixel short across", {99, 50}, {{9, 4}}, {1, 0, 0});
         row("a pixel short down", {100, 49}, {{9, 4}}, {1, 0, 0});
         row("negative numbers", {100, 50}, {{-1, 0}, {0, -1}, {0, 0}}, {0, 2, 2});
