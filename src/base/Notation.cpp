@@ -52,6 +52,7 @@ std::string Fixed(double number, int digits) {
 // The significant digits a value was written with, at least three: 67.842 has five, 4463000000
 // four.
 int PreciseDigits(double value) {
+    if (!std::isfinite(value)) return 3;
     char text[32];
     std::snprintf(text, sizeof text, "%.*e", kMostDigits - 1, std::fabs(value));
     std::string digits(text, std::strchr(text, 'e'));

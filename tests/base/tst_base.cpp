@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QTest>
+#include <cmath>
 #include <functional>
 
 #include "base/Checked.h"
@@ -44,6 +45,7 @@ private slots:
         row("years with a prefix are no table's unit", 1, "ky", "", "");
         row("zero", 0, "s", "", "");
         row("past a double", 1e301, "y", "", "");
+        row("no number", std::nan(""), "s", "", "");
     }
 
     void halfLives() {
