@@ -105,16 +105,6 @@ std::string RelationSign(char mark) {
     return mark == '~' ? "≈" : mark == '<' ? "< " : mark == '>' ? "> " : "";
 }
 
-bool IsUnitWord(std::string_view unit, std::string_view lowerWord) {
-    if (unit.size() != lowerWord.size()) return false;
-    for (std::size_t i = 0; i < unit.size(); ++i) {
-        char c = unit[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != lowerWord[i]) return false;
-    }
-    return true;
-}
-
 std::optional<double> HalfLifeSeconds(double value, std::string_view unit) {
     const TimeUnit* found = TableUnit(unit);
     if (found == nullptr) return std::nullopt;

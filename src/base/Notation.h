@@ -31,7 +31,15 @@ std::string Truncated(std::string_view text, std::size_t maxBytes);
 
 // Whether unit is the lower-case word, compared without regard to case and without trimming.
 // Only ASCII letters can match a known word, so folding ASCII is enough.
-bool IsUnitWord(std::string_view unit, std::string_view lowerWord);
+inline bool IsUnitWord(std::string_view unit, std::string_view lowerWord) {
+    if (unit.size() != lowerWord.size()) return false;
+    for (std::size_t i = 0; i < unit.size(); ++i) {
+        char c = unit[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != lowerWord[i]) return false;
+    }
+    return true;
+}
 
 // A table's half-life in seconds when its unit word is one a table writes: ys to s ("us" for
 // µs), "m" or "min", h, d, and "y" or "a" for years of 31556926 s; else nothing.

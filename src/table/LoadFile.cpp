@@ -237,11 +237,10 @@ LoadStep Run(Loader& l, const Step& s) {
 
 // The failure a step will meet on a short line or past the end of the table, foreseen without
 // running it: long runs of such failures must stay cheap.
-std::optional<RunTimeError> ForeseenFailure(const Loader& l, LoadStep step) {
-    const Step& s = StepOf(step);
+std::optional<RunTimeError> ForeseenFailure(const Loader& l, const Step& s) {
     if (s.field >= 0 && !l.fields.Has(s.field)) return FieldList::Missing(s.field);
     if (s.indexesRecord && !l.RecordInTable()) return l.BeyondTheTable();
-    if (step == LoadStep::CountRecord && !checked::TryAdd<std::int16_t>(l.t.NuclideCount, 1))
+    if (s.step == LoadStep::CountRecord && !checked::TryAdd<std::int16_t>(l.t.NuclideCount, 1))
         return RunTimeError(ErrorKind::Overflow);
     return std::nullopt;
 }
@@ -283,10 +282,11 @@ void RunLoadSteps(const std::string& fn, NuclideTable& table, UserInterface& ui,
     Loader loader{fn, table, extras};
     LoadStep step = LoadStep::Open;
     while (step != LoadStep::Return) {
-        std::optional<RunTimeError> failure = ForeseenFailure(loader, step);
+        const Step& s = StepOf(step);
+        std::optional<RunTimeError> failure = ForeseenFailure(loader, s);
         if (!failure) {
             try {
-                step = Run(loader, StepOf(step));
+                step = Run(loader, s);
                 continue;
             } catch (const RunTimeError& error) {
                 failure = error;
