@@ -81,12 +81,10 @@ private slots:
         };
         row("16 bits: smallest / -1", "Overflow", [] { return Div<std::int16_t>(INT16_MIN, -1); });
         row("32 bits: smallest / -1", "Overflow", [] { return Div(INT32_MIN, -1); });
-        row("64 bits: smallest / -1", "Overflow", [] { return Div<std::int64_t>(INT64_MIN, -1); });
         row("one above the smallest / -1", "2147483647", [] { return Div(INT32_MIN + 1, -1); });
         row("smallest / 1", "-2147483648", [] { return Div(INT32_MIN, 1); });
         row("towards zero", "-3", [] { return Div(-7, 2); });
         row("by zero", "Division by zero", [] { return Div(7, 0); });
-        row("sum at the largest", "32767", [] { return Add<std::int16_t>(32766, 1); });
         row("sum past the largest", "Overflow", [] { return Add<std::int16_t>(32767, 1); });
         row("rounded past the largest", "Overflow", [] { return Round<std::int16_t>(32767.5); });
         row("quotient by zero", "Division by zero", [] { return (long long)Quotient(1, 0); });
