@@ -18,7 +18,7 @@ struct TimeUnit {
     // As a table writes it, when it may: the one word, and another for the same.
     std::string_view word = {}, otherWord = {};
 };
-constexpr double kYear = 31556926;
+constexpr double kYear = kSecondsPerYear;
 // Each unit is written from one of itself up to the next one.
 constexpr TimeUnit kTimeUnits[] = {
     {"ys", 1e-24, "ys"},    {"zs", 1e-21, "zs"},     {"as", 1e-18, "as"},  {"fs", 1e-15, "fs"},

@@ -11,6 +11,9 @@
 // words for stable and unknown, and text cut short.
 namespace nuklorama {
 
+// The year of the time units: 365.2422 days.
+inline constexpr double kSecondsPerYear = 31556926;
+
 // A half-life without a number: stable, or not known.
 inline constexpr const char* kStable = "稳定";
 inline constexpr const char* kUnknown = "未知";
