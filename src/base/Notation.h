@@ -23,7 +23,8 @@ inline constexpr const char* kUnknown = "未知";
 std::string Superscript(std::string_view text);
 std::string Superscript(long long number);
 
-// A number in `digits` significant digits times a power of ten: 5.44e-5 in two is "5.4 × 10⁻⁵".
+// A finite number in `digits` significant digits times a power of ten: 5.44e-5 in two is
+// "5.4 × 10⁻⁵".
 std::string PowerOfTen(double value, int digits);
 
 // What stands before a limit or an approximation: "< ", "> ", "≈" for <, >, ~; else nothing.
