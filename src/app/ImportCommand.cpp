@@ -34,14 +34,21 @@ int ImportCommand(const QStringList& arguments) {
         return kFailed;
     }
     const QByteArray nubase = file.readAll();
-    std::string table;
+    NubaseTable table;
     try {
         table = ImportNubase(std::string_view(nubase.constData(), std::size_t(nubase.size())));
     } catch (const NubaseError& error) {
         Complain(input + ": " + QString::fromLocal8Bit(error.what()));
         return kFailed;
     }
-    return WriteOutput(output, QByteArray::fromStdString(table));
+    const int status = WriteOutput(output, QByteArray::fromStdString(table.csv));
+    if (status == kSuccess)
+        Complain(QString("%1 ground states and %2 excited states; %3 excited states left out "
+                         "that the evaluation says do not exist")
+                     .arg(table.groundStates)
+                     .arg(table.excitedStates)
+                     .arg(table.nonExistentStates));
+    return status;
 }
 
 }  // namespace nuklorama::cli

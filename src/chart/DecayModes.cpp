@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "base/Characters.h"
 #include "base/Notation.h"
@@ -16,24 +17,45 @@ namespace {
 struct ModeClass {
     std::string_view mode;
     DecayClass decayClass;
+    bool followsBeta = false;  // a sub-branch of a β decay: B-n, B+p, ECA …
 };
-constexpr std::array<ModeClass, 32> kModes{{
-    {"B-", DecayClass::BetaMinus},   {"2B-", DecayClass::BetaMinus},
-    {"B-n", DecayClass::BetaMinus},  {"B-2n", DecayClass::BetaMinus},
-    {"B-3n", DecayClass::BetaMinus}, {"B-4n", DecayClass::BetaMinus},
-    {"B-p", DecayClass::BetaMinus},  {"B-d", DecayClass::BetaMinus},
-    {"B-t", DecayClass::BetaMinus},  {"B-A", DecayClass::BetaMinus},
-    {"B-SF", DecayClass::BetaMinus}, {"B+", DecayClass::BetaPlus},
-    {"EC", DecayClass::BetaPlus},    {"e+", DecayClass::BetaPlus},
-    {"2B+", DecayClass::BetaPlus},   {"2EC", DecayClass::BetaPlus},
-    {"B+p", DecayClass::BetaPlus},   {"B+2p", DecayClass::BetaPlus},
-    {"B+3p", DecayClass::BetaPlus},  {"B+A", DecayClass::BetaPlus},
-    {"B+pA", DecayClass::BetaPlus},  {"B+SF", DecayClass::BetaPlus},
-    {"EC+B+", DecayClass::BetaPlus}, {"A", DecayClass::Alpha},
-    {"SF", DecayClass::Fission},     {"p", DecayClass::Proton},
-    {"2p", DecayClass::Proton},      {"3p", DecayClass::Proton},
-    {"n", DecayClass::Neutron},      {"2n", DecayClass::Neutron},
-    {"3n", DecayClass::Neutron},     {"IT", DecayClass::IsomericTransition},
+constexpr bool kSub = true;
+constexpr std::array<ModeClass, 35> kModes{{
+    {"B-", DecayClass::BetaMinus},
+    {"2B-", DecayClass::BetaMinus},
+    {"B-n", DecayClass::BetaMinus, kSub},
+    {"B-2n", DecayClass::BetaMinus, kSub},
+    {"B-3n", DecayClass::BetaMinus, kSub},
+    {"B-4n", DecayClass::BetaMinus, kSub},
+    {"B-p", DecayClass::BetaMinus, kSub},
+    {"B-d", DecayClass::BetaMinus, kSub},
+    {"B-t", DecayClass::BetaMinus, kSub},
+    {"B-A", DecayClass::BetaMinus, kSub},
+    {"B-SF", DecayClass::BetaMinus, kSub},
+    {"B+", DecayClass::BetaPlus},
+    {"EC", DecayClass::BetaPlus},
+    {"e+", DecayClass::BetaPlus},
+    {"2B+", DecayClass::BetaPlus},
+    {"2EC", DecayClass::BetaPlus},
+    {"B+p", DecayClass::BetaPlus, kSub},
+    {"B+2p", DecayClass::BetaPlus, kSub},
+    {"B+3p", DecayClass::BetaPlus, kSub},
+    {"B+A", DecayClass::BetaPlus, kSub},
+    {"B+pA", DecayClass::BetaPlus, kSub},
+    {"B+SF", DecayClass::BetaPlus, kSub},
+    {"ECp", DecayClass::BetaPlus, kSub},
+    {"ECA", DecayClass::BetaPlus, kSub},
+    {"ECSF", DecayClass::BetaPlus, kSub},
+    {"EC+B+", DecayClass::BetaPlus},
+    {"A", DecayClass::Alpha},
+    {"SF", DecayClass::Fission},
+    {"p", DecayClass::Proton},
+    {"2p", DecayClass::Proton},
+    {"3p", DecayClass::Proton},
+    {"n", DecayClass::Neutron},
+    {"2n", DecayClass::Neutron},
+    {"3n", DecayClass::Neutron},
+    {"IT", DecayClass::IsomericTransition},
 }};
 
 // A mode of up to eight characters as one number, 0 for a longer one: the view looks up every
@@ -130,11 +152,25 @@ void ForEachEntry(std::string_view list, F f) {
     }
 }
 
-// Whether e decides a cell's class rather than the dominant entry so far.
-bool Outweighs(const DecayEntry& e, const DecayEntry* dominant) {
-    return e.mode != "IS" &&
-           (!dominant || (e.Weighed() && (!dominant->Weighed() || e.value > dominant->value)));
+// Where the mode stands in kModes, kModes.size() for none.
+std::size_t ModeIndex(std::string_view mode) {
+    const std::uint64_t key = Key(mode);
+    // Every key is compared, without an early way out, which the compiler can do side by side.
+    std::size_t found = kModes.size();
+    for (std::size_t i = 0; i < kModes.size(); ++i)
+        found = kModeKeys[i] == key ? i : found;
+    return key != 0 ? found : kModes.size();
 }
+
+// What one class's entries give, gathered in one pass over the list.
+struct Tally {
+    int order = -1;      // where the list first names the class, -1 where it does not
+    bool given = false;  // a main entry with = or ~
+    double sum = 0;      // those entries, B+, EC and e+ aside
+    double betaPlus = -1, ecAndPositron = 0;
+    double lower = 0, subBranches = 0;  // > on a main entry; what its sub-branches give
+    double upper = std::numeric_limits<double>::infinity();  // < on a main entry
+};
 
 }  // namespace
 
@@ -150,48 +186,84 @@ double NaturalAbundance(std::string_view list) {
     return 0;
 }
 
-const DecayEntry* DominantEntry(const std::vector<DecayEntry>& entries) {
-    const DecayEntry* dominant = nullptr;
-    for (const DecayEntry& e : entries)
-        if (Outweighs(e, dominant)) dominant = &e;
-    return dominant;
-}
-
 std::optional<DecayClass> ClassOfMode(std::string_view mode) {
-    const std::uint64_t key = Key(mode);
-    // Every key is compared, without an early way out, which the compiler can do side by side.
-    std::size_t found = kModes.size();
-    for (std::size_t i = 0; i < kModes.size(); ++i)
-        found = kModeKeys[i] == key ? i : found;
-    if (key != 0 && found < kModes.size()) return kModes[found].decayClass;
+    if (const std::size_t i = ModeIndex(mode); i < kModes.size()) return kModes[i].decayClass;
     if (IsCluster(mode)) return DecayClass::Cluster;
     return std::nullopt;
 }
 
-CellDecay ClassifyDecay(std::string_view list, bool stable) {
-    if (stable) return {DecayClass::Stable, std::nullopt};
-    // The largest weighed branch of each class, -1 where it has none.
-    std::array<double, kDecayClassCount> branch;
-    branch.fill(-1);
-    DecayEntry dominant;
-    CellDecay cell;
-    bool any = false;
+bool FollowsBetaDecay(std::string_view mode) {
+    const std::size_t i = ModeIndex(mode);
+    return i < kModes.size() && kModes[i].followsBeta;
+}
+
+DecayShares ShareOut(std::string_view list) {
+    std::array<Tally, kDecayClassCount> tally{};
+    int named = 0;
     ForEachEntry(list, [&](const DecayEntry& e) {
         const auto c = ClassOfMode(e.mode);
-        if (Outweighs(e, any ? &dominant : nullptr)) {
-            dominant = e;
-            cell.dominant = c.value_or(DecayClass::Unknown);
-            any = true;
+        if (!c) return;
+        Tally& t = tally[std::size_t(*c)];
+        if (t.order < 0) t.order = named++;
+        if (FollowsBetaDecay(e.mode)) {
+            // Part of the β share: never added to it, only a lower bound where it has no number.
+            if (e.Weighed() || e.relation == '>') t.subBranches += e.value;
+        } else if (e.Weighed()) {
+            t.given = true;
+            if (e.mode == "B+")
+                t.betaPlus = std::max(t.betaPlus, 0.0) + e.value;
+            else if (e.mode == "EC" || e.mode == "e+")
+                t.ecAndPositron += e.value;
+            else
+                t.sum += e.value;
+        } else if (e.relation == '>') {
+            t.lower = std::max(t.lower, e.value);
+        } else if (e.relation == '<') {
+            t.upper = std::min(t.upper, e.value);
         }
-        if (c && e.Weighed()) branch[std::size_t(*c)] = std::max(branch[std::size_t(*c)], e.value);
     });
-    double largest = 0;
-    for (int c = 0; c < kDecayClassCount; ++c) {
-        const double b = branch[std::size_t(c)];
-        if (DecayClass(c) == cell.dominant || b < kSecondaryBranch || b <= largest) continue;
-        largest = b;
-        cell.secondary = DecayClass(c);
+    // EC and e+ within a measured B+ are its parts; otherwise they add to it.
+    double given = 0;
+    int credited = 0;
+    for (Tally& t : tally) {
+        if (t.betaPlus >= 0 && t.ecAndPositron <= t.betaPlus) t.ecAndPositron = 0;
+        t.sum += std::max(t.betaPlus, 0.0) + t.ecAndPositron;
+        given += t.given ? t.sum : 0;
+        credited += t.order >= 0 && !t.given;
     }
+    const double credit = credited > 0 ? std::max(0.0, 100 - given) / credited : 0;
+    DecayShares shares;
+    for (std::size_t c = 0; c < tally.size(); ++c) {
+        const Tally& t = tally[c];
+        const double lower = std::max(t.lower, t.subBranches);
+        shares.share[c] = t.order < 0 ? -1
+                          : t.given   ? t.sum
+                                      : std::min(std::max(credit, lower), t.upper);
+        shares.measured[c] = t.order < 0 ? -1 : t.given ? t.sum : lower;
+        shares.credited[c] = t.order >= 0 && !t.given;
+        shares.order[c] = t.order;
+    }
+    return shares;
+}
+
+CellDecay ClassifyDecay(std::string_view list, bool stable) {
+    if (stable) return {DecayClass::Stable, std::nullopt};
+    const DecayShares s = ShareOut(list);
+    // The larger wins, the class named first on a tie.
+    const auto before = [&s](const std::array<double, kDecayClassCount>& of, std::size_t c,
+                             int best) {
+        return best < 0 || of[c] > of[std::size_t(best)] ||
+               (of[c] == of[std::size_t(best)] && s.order[c] < s.order[std::size_t(best)]);
+    };
+    int dominant = -1, next = -1;
+    for (std::size_t c = 0; c < s.share.size(); ++c)
+        if (s.share[c] > 0 && before(s.share, c, dominant)) dominant = int(c);
+    if (dominant < 0) return {};
+    for (std::size_t c = 0; c < s.measured.size(); ++c)
+        if (int(c) != dominant && s.measured[c] >= kSecondaryBranch && before(s.measured, c, next))
+            next = int(c);
+    CellDecay cell{DecayClass(dominant), std::nullopt};
+    if (next >= 0) cell.secondary = DecayClass(next);
     return cell;
 }
 
@@ -202,6 +274,9 @@ std::string DecayClassName(DecayClass decayClass) {
 }
 
 std::string ModeNotation(std::string_view mode) {
+    // The evaluation's B+ is β⁺ and electron capture together, its e+ β⁺ alone.
+    if (mode == "B+") return "β⁺/EC";
+    if (mode == "e+") return "β⁺";
     std::string text;
     // Mass numbers stand as superscripts before a symbol: 24Ne+26Ne is ²⁴Ne+²⁶Ne.
     const bool known = std::any_of(kModes.begin(), kModes.end(),
@@ -216,9 +291,6 @@ std::string ModeNotation(std::string_view mode) {
             text += Superscript(std::string_view(&c, 1));
         } else if (!nuclei && c == 'B' && (next == '-' || next == '+')) {
             text += next == '-' ? "β⁻" : "β⁺";
-            ++i;
-        } else if (!nuclei && c == 'e' && next == '+') {
-            text += "e⁺";
             ++i;
         } else if (!nuclei && c == 'A') {
             text += "α";

@@ -60,10 +60,13 @@ std::string DescribeCell(const DrawnChart& chart, int xPixel, int yPixel) {
     const auto r = static_cast<std::size_t>(cell->record);
     const long long A = (long long)cell->Z + cell->N;
     const std::string name = symbol.empty() ? "" : Superscript(A) + symbol + "\n";
-    const std::string facts =
-        chart.extras ? DescribeExtraFields(chart.extras->Of(cell->record), A, symbol) : "";
+    const ExtraFields fields = chart.extras ? chart.extras->Of(cell->record) : ExtraFields{};
+    // The half-life as the evaluation gives it says its limits; without it, fields 5 and 6 speak.
+    const std::string given = HalfLifeFact(fields.halfLife);
     return name + numbers + ", A = " + std::to_string(A) + "\n" +
-           HalfLifeText(chart.table->HalfLife[r], chart.table->HalfLifeUnit[r]) + facts;
+           (given.empty() ? HalfLifeText(chart.table->HalfLife[r], chart.table->HalfLifeUnit[r])
+                          : given) +
+           DescribeExtraFields(fields, A, symbol);
 }
 
 }  // namespace nuklorama

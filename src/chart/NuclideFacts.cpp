@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/NuclideFacts.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <string_view>
 
+#include "base/Characters.h"
 #include "base/Notation.h"
 #include "chart/DecayModes.h"
 
@@ -43,35 +45,59 @@ std::string DecayLine(const std::vector<DecayEntry>& entries) {
     return line;
 }
 
-// An excited state's half-life as the evaluation gives it, a limit or an approximation first and
-// # after an estimate (">1.2# us"), in the chart's notation ("> 1.20 µs（估计）").
-std::string StateHalfLife(std::string_view text) {
+// A half-life as the evaluation gives it, a limit or an approximation first and # after an
+// estimate (">1.2# us"), in the chart's notation ("> 1.20 µs（估计）"); empty when unreadable.
+std::string GivenHalfLife(std::string_view text) {
     if (text == "stable") return kStable;
-    if (text.empty()) return std::string("半衰期") + kUnknown;
     const char mark = text.find_first_of("<>~") == 0 ? text.front() : 0;
     std::string value(text.substr(mark ? 1 : 0));
     const std::size_t estimate = value.find('#');
     if (estimate != std::string::npos) value.erase(estimate, 1);
     const std::string shown = PreciseDuration(value);
-    if (shown.empty()) return Shown(text);
+    if (shown.empty()) return {};
     return RelationSign(mark) + shown + (estimate != std::string::npos ? kEstimated : "");
 }
 
-// letter:energy:half-life:decay, e.g. m:142.6836:6.0066 h:IT~100;B-=0.0037.
-std::string StateLine(std::string_view state, const std::string& mass, const std::string& symbol) {
-    std::string_view parts[4];
-    for (std::string_view& part : parts) {
-        const std::size_t colon = state.find(':');
-        part = state.substr(0, colon);
-        state = colon == std::string_view::npos ? std::string_view() : state.substr(colon + 1);
-    }
-    const auto& [letter, energy, halfLife, decay] = parts;
+// The same with the limit the evaluation gives in brackets after it: "稳定 (> 9.9 Zy)".
+std::string GivenHalfLifeAndLimit(std::string_view text) {
+    const std::size_t open = text.find(" (");
+    if (open == std::string_view::npos) return GivenHalfLife(text);
+    const std::string shown = GivenHalfLife(text.substr(0, open));
+    const std::string limit = GivenHalfLife(text.substr(open + 2, text.size() - open - 3));
+    if (text.back() != ')' || shown.empty() || limit.empty()) return {};
+    return shown + " (" + limit + ")";
+}
+
+// Spin and parity with the evaluation's marks in words: "1/2+*" is measured directly, "(7/2-)#"
+// estimated from systematics.
+std::string SpinText(std::string_view spin) {
+    std::string text(spin);
+    const bool measured = !text.empty() && text.back() == '*';
+    if (measured) text.pop_back();
+    const bool estimated = text.find('#') != std::string::npos;
+    std::erase(text, '#');
+    std::replace(text.begin(), text.end(), ';', ',');
+    return Shown(text) + (measured ? "（直接测量）" : "") + (estimated ? kEstimated : "");
+}
+
+// The evaluation's marks on the order of a state and its ground state, in words.
+std::string OrderText(std::string_view marks) {
+    const bool uncertain = marks.find('*') != std::string_view::npos;
+    const bool reversed = marks.find('&') != std::string_view::npos;
+    return std::string(uncertain ? "能级次序不确定" : "") + (uncertain && reversed ? "，" : "") +
+           (reversed ? "能级次序与 ENSDF 相反" : "");
+}
+
+// One excited state, e.g. "¹⁸⁰ᵐTa 75.3 keV, 稳定 (> 45 Py), 9-, β⁻".
+std::string StateLine(const StateFields& state, const std::string& mass,
+                      const std::string& symbol) {
     static constexpr std::string_view kLetters = "mnprx";
     static constexpr const char* kRaised[] = {"ᵐ", "ⁿ", "ᵖ", "ʳ", "ˣ"};
-    const std::size_t raised = letter.size() == 1 ? kLetters.find(letter[0]) : kLetters.npos;
-    std::string line = mass + (raised == kLetters.npos ? Shown(letter) : kRaised[raised]) + symbol;
+    const std::size_t raised = kLetters.find(state.letter[0]);
+    std::string line =
+        mass + (raised == kLetters.npos ? Shown(state.letter) : kRaised[raised]) + symbol;
 
-    std::string_view number = energy;
+    std::string_view number = state.energy;
     const bool estimated = !number.empty() && number.back() == '#';
     if (estimated) number.remove_suffix(1);
     double keV = 0;
@@ -81,14 +107,25 @@ std::string StateLine(std::string_view state, const std::string& mass, const std
         std::snprintf(text, sizeof text, " %.1f keV", keV);
         line += text + std::string(estimated ? kEstimated : "");
     }
-    line += ", " + StateHalfLife(halfLife);
-    const std::vector<DecayEntry> entries = ReadDecayEntries(decay);
-    if (const DecayEntry* main = DominantEntry(entries))
-        line += ", " + ModeNotation(Shown(main->mode));
+    const std::string halfLife = GivenHalfLifeAndLimit(state.halfLife);
+    line += ", " + (state.halfLife.empty() ? std::string("半衰期") + kUnknown
+                    : halfLife.empty()     ? Shown(state.halfLife)
+                                           : halfLife);
+    if (!state.spin.empty()) line += ", " + SpinText(state.spin);
+    const DecayClass main =
+        ClassifyDecay(state.decay, state.halfLife.starts_with("stable")).dominant;
+    if (main != DecayClass::Unknown && main != DecayClass::Stable)
+        line += ", " + DecayClassName(main);
+    if (const std::string order = OrderText(state.order); !order.empty()) line += ", " + order;
     return line;
 }
 
 }  // namespace
+
+std::string HalfLifeFact(std::string_view given) {
+    const std::string shown = GivenHalfLifeAndLimit(given);
+    return shown.empty() || shown.starts_with(kStable) ? shown : "半衰期 " + shown;
+}
 
 std::string DescribeExtraFields(const ExtraFields& fields, long long massNumber,
                                 const std::string& symbol) {
@@ -100,20 +137,28 @@ std::string DescribeExtraFields(const ExtraFields& fields, long long massNumber,
             text += "\n天然丰度 " + BranchText(e);
             break;
         }
-    if (!fields.spin.empty()) text += "\n自旋宇称 " + Shown(fields.spin);
-    std::string_view states = fields.isomers;
-    const std::string mass = Superscript(std::to_string(massNumber));
-    for (std::size_t shown = 0; !states.empty(); ++shown) {
-        if (shown == kShownStates) {
+    if (!fields.spin.empty()) text += "\n自旋宇称 " + SpinText(fields.spin);
+    if (const std::string order = OrderText(fields.order); !order.empty()) text += "\n" + order;
+    if (const auto mass = MassExcess(fields)) {
+        std::string value(fields.massExcess), uncertainty(fields.massUncertainty);
+        std::erase(value, '#');
+        std::erase(uncertainty, '#');
+        text += "\n质量过剩 " + Shown(value) + " ± " + Shown(uncertainty) + " keV" +
+                (mass->estimated ? kEstimated : "");
+    }
+    const std::string_view year = fields.discovery;
+    if (year.size() == 4 && std::all_of(year.begin(), year.end(), IsDigit))
+        text += "\n发现于 " + std::string(year) + " 年";
+    const std::string mass = Superscript(massNumber);
+    std::size_t shown = 0;
+    for (const StateFields& state : ExcitedStates(fields.isomers)) {
+        // A state is named by one letter; anything else is not a state.
+        if (state.letter.size() != 1) continue;
+        if (shown++ == kShownStates) {
             text += "\n同核异能态 …";
             break;
         }
-        const std::size_t bar = states.find('|');
-        const std::string_view state = states.substr(0, bar);
-        // A state is named by one letter; anything else is not a state.
-        if (state.size() > 1 && state[1] == ':')
-            text += "\n同核异能态 " + StateLine(state, mass, symbol);
-        states = bar == std::string_view::npos ? std::string_view() : states.substr(bar + 1);
+        text += "\n同核异能态 " + StateLine(state, mass, symbol);
     }
     return text;
 }

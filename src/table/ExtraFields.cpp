@@ -1,14 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/ExtraFields.h"
 
+#include <array>
+#include <charconv>
+#include <cmath>
+
 #include "table/NuclideTable.h"
 
 namespace nuklorama {
 namespace {
 
-// Three fields at their longest and the commas between and after them: a field that reaches
-// the end of so much text is longer than kMaxLength or follows one that is.
-constexpr std::size_t kMaxKept = 3 * (ExtraFieldTable::kMaxLength + 1);
+// The fields at their longest and the commas between and after them: a field that reaches the
+// end of so much text is longer than kMaxLength or follows one that is.
+constexpr std::size_t kMaxKept = kExtraFieldCount * (ExtraFieldTable::kMaxLength + 1);
+
+// The first N parts of text between separators; missing ones stay empty.
+template <std::size_t N>
+std::array<std::string_view, N> Split(std::string_view text, char separator) {
+    std::array<std::string_view, N> parts;
+    for (std::string_view& part : parts) {
+        const std::size_t end = text.find(separator);
+        part = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    }
+    return parts;
+}
+
+// A number in keV as the evaluation writes it, '#' after it for systematics.
+bool ReadKeV(std::string_view text, double& value, bool& estimated) {
+    estimated = !text.empty() && text.back() == '#';
+    if (estimated) text.remove_suffix(1);
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return !text.empty() && error == std::errc() && end == text.data() + text.size() &&
+           std::isfinite(value);
+}
 
 }  // namespace
 
@@ -44,7 +69,7 @@ ExtraFields ExtraFieldTable::Of(int record) const {
         return {};
     const Tail& tail = tails_[std::size_t(record)];
     std::string_view rest = std::string_view(text_).substr(tail.begin, tail.size);
-    std::string_view fields[3];
+    std::array<std::string_view, kExtraFieldCount> fields;
     for (std::string_view& field : fields) {
         const std::size_t comma = rest.find(',');
         const bool whole = comma != std::string_view::npos || !tail.cut;
@@ -52,7 +77,30 @@ ExtraFields ExtraFieldTable::Of(int record) const {
         if (!whole || field.size() > kMaxLength) field = {};
         rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
     }
-    return {fields[0], fields[1], fields[2]};
+    const auto& [decay, spin, isomers, halfLife, order, mass, uncertainty, discovery] = fields;
+    return {decay, spin, isomers, halfLife, order, mass, uncertainty, discovery};
+}
+
+std::optional<Measured> MassExcess(const ExtraFields& fields) {
+    Measured mass;
+    bool uncertaintyEstimated = false;
+    if (!ReadKeV(fields.massExcess, mass.value, mass.estimated) ||
+        !ReadKeV(fields.massUncertainty, mass.uncertainty, uncertaintyEstimated) ||
+        mass.uncertainty < 0)
+        return std::nullopt;
+    return mass;
+}
+
+std::vector<StateFields> ExcitedStates(std::string_view isomers) {
+    std::vector<StateFields> states;
+    while (!isomers.empty()) {
+        const std::size_t bar = isomers.find('|');
+        const auto [letter, energy, halfLife, decay, spin, order, discovery] =
+            Split<7>(isomers.substr(0, bar), ':');
+        states.push_back({letter, energy, halfLife, decay, spin, order, discovery});
+        isomers = bar == std::string_view::npos ? std::string_view() : isomers.substr(bar + 1);
+    }
+    return states;
 }
 
 }  // namespace nuklorama

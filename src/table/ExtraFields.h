@@ -2,17 +2,37 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace nuklorama {
 
-// Fields 7 to 9 of one record: decay entries, spin and parity, excited states. Any of them may
-// be empty; none of them is checked here.
+// Fields 7 on of one record: decay entries, spin and parity, excited states, then the half-life
+// as the evaluation gives it, its marks on the order of states, the mass excess and its
+// uncertainty in keV, and the discovery year. Any of them may be empty (a table of an earlier
+// import stops after the excited states); none of them is checked here.
 struct ExtraFields {
-    std::string_view decay, spin, isomers;
+    std::string_view decay, spin, isomers, halfLife, order, massExcess, massUncertainty, discovery;
 };
+inline constexpr int kExtraFieldCount = 8;
+
+// A quantity in keV with its uncertainty, estimated when the evaluation has it from systematics.
+struct Measured {
+    double value = 0, uncertainty = 0;
+    bool estimated = false;
+};
+// The mass excess of a record; nothing where either field is missing or malformed.
+std::optional<Measured> MassExcess(const ExtraFields& fields);
+
+// One excited state of the isomers field as written,
+// letter:energy:half-life:decay:spin:order:discovery; a table of an earlier import stops after
+// the decay entries.
+struct StateFields {
+    std::string_view letter, energy, halfLife, decay, spin, order, discovery;
+};
+std::vector<StateFields> ExcitedStates(std::string_view isomers);
 
 // What the table holds beyond the loaded fields, kept beside the four loaded tables and never
 // touching them: only records whose line went through the load without a failure have any.

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <map>
 
 #include "base/Characters.h"
 #include "table/LineReader.h"
@@ -20,10 +22,16 @@ constexpr Column kAtomicNumber{5, 7};
 constexpr Column kStateDigit{8, 8};
 constexpr Column kName{12, 16};
 constexpr Column kStateLetter{17, 17};
+constexpr Column kMassExcess{19, 31};
+constexpr Column kMassUncertainty{32, 42};
 constexpr Column kExcitation{43, 54};
+constexpr Column kOrderUncertain{68, 68};
+constexpr Column kOrderReversed{69, 69};
 constexpr Column kHalfLife{70, 78};
 constexpr Column kHalfLifeUnit{79, 80};
+constexpr Column kHalfLifeUncertainty{82, 88};
 constexpr Column kSpin{89, 102};
+constexpr Column kDiscovery{115, 118};
 constexpr Column kDecay{120, 209};
 
 std::string_view Cut(std::string_view line, Column c) {
@@ -92,8 +100,46 @@ HalfLife ConvertHalfLife(std::string_view text, std::string_view unit, long long
     return {number, std::string(unit)};
 }
 
-// The decay column as the table keeps it: bracketed notes dropped, each entry cut to its first
-// word (the value without its uncertainty), "X ?" written "X?", entries joined by ';'.
+constexpr bool IsRelation(char c) {
+    return c == '=' || c == '~' || c == '<' || c == '>';
+}
+
+// Letters, digits and the signs of B-, e+ or 24Ne+26Ne: all a mode is written with.
+bool IsModeText(std::string_view mode) {
+    return !mode.empty() && std::all_of(mode.begin(), mode.end(), [](char c) {
+        return IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '+' ||
+               c == '-';
+    });
+}
+
+// A number as the column writes a branch: 100, 35.94, 5.44e-5, then '#' for systematics; 0 for
+// none, or one that is no finite number.
+std::size_t NumberLength(std::string_view s) {
+    std::size_t i = 0;
+    const auto exponent = [&s](std::size_t i) {
+        return i > 0 && (s[i - 1] == 'e' || s[i - 1] == 'E');
+    };
+    while (i < s.size() && (IsDigit(s[i]) || s[i] == '.' || s[i] == 'e' || s[i] == 'E' ||
+                            ((s[i] == '+' || s[i] == '-') && exponent(i))))
+        ++i;
+    double value = 0;
+    const auto [end, error] = std::from_chars(s.data(), s.data() + i, value);
+    if (i == 0 || error != std::errc() || !std::isfinite(value)) return 0;
+    i = std::size_t(end - s.data());
+    return i < s.size() && s[i] == '#' ? i + 1 : i;
+}
+
+// An uncertainty such as 5, 1.9 or +18-8: digits with points, signs and exponents only.
+bool IsUncertainty(std::string_view word) {
+    return std::any_of(word.begin(), word.end(), IsDigit) &&
+           word.find_first_not_of("0123456789.eE+-#") == std::string_view::npos;
+}
+
+// The decay column read by its grammar, whatever its spacing: a mode, then "?" or a relation
+// (=, ~, <, >) and a value ("?" for a branch seen but not measured), then an uncertainty. An
+// entry ends at ';' or where the next mode begins, as in "B+p ? 2p ?". Bracketed notes and
+// uncertainties are left out, an entry that follows no form too; the rest is written "mode?",
+// "mode=?" or mode, relation and value, joined by ';'.
 std::string DecayEntries(std::string_view column) {
     std::string text;
     int depth = 0;
@@ -101,46 +147,103 @@ std::string DecayEntries(std::string_view column) {
         depth += c == '[' ? 1 : c == ']' && depth > 0 ? -1 : 0;
         if (depth == 0 && c != ']') text.push_back(c);
     }
-    std::string entries;
     std::string_view rest = text;
+    const auto skipBlanks = [&rest] {
+        while (!rest.empty() && IsBlank(rest.front()))
+            rest.remove_prefix(1);
+    };
+    const auto word = [&rest] {
+        return rest.substr(0, std::min(rest.find_first_of(" \t;"), rest.size()));
+    };
+    std::string entries;
     while (!rest.empty()) {
-        const std::size_t end = rest.find(';');
-        std::string_view entry = TrimBlanks(rest.substr(0, end));
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        const bool unknown =
-            TrimBlanks(entry.substr(std::min(entry.find(' '), entry.size()))) == "?";
-        entry = entry.substr(0, entry.find(' '));
-        if (entry.empty() || entry.find(',') != std::string_view::npos) continue;
-        entries += (entries.empty() ? "" : ";") + std::string(entry) + (unknown ? "?" : "");
+        if (IsBlank(rest.front()) || rest.front() == ';') {
+            rest.remove_prefix(1);
+            continue;
+        }
+        const std::size_t modeEnd = std::min(rest.find_first_of(" \t;=~<>?"), rest.size());
+        const std::string_view mode = rest.substr(0, modeEnd);
+        rest.remove_prefix(modeEnd);
+        skipBlanks();
+        const char relation = !rest.empty() && IsRelation(rest.front()) ? rest.front() : 0;
+        rest.remove_prefix(relation ? 1 : 0);
+        skipBlanks();
+        const bool unknown = !rest.empty() && rest.front() == '?';
+        const std::string_view value = rest.substr(0, unknown ? 1 : NumberLength(rest));
+        rest.remove_prefix(value.size());
+        skipBlanks();
+        if (!unknown && IsUncertainty(word())) rest.remove_prefix(word().size());
+        const bool formed = IsModeText(mode) && (unknown ? relation == 0 || relation == '='
+                                                         : relation != 0 && !value.empty());
+        // What follows no form is left out up to the next ';'.
+        if (!formed) {
+            rest.remove_prefix(std::min(rest.find(';'), rest.size()));
+            continue;
+        }
+        entries += (entries.empty() ? "" : ";") + std::string(mode);
+        if (relation) entries += relation;
+        entries += value;
     }
     return entries;
 }
 
-// Spin lists such as (0+,1+) keep their alternatives apart with ';', as the table has no
-// room for a comma.
-std::string Spin(std::string_view line) {
-    // The column may end in the isospin ("0+      T=1"), which is no part of spin and parity.
-    std::string_view column = Cut(line, kSpin);
-    column = TrimBlanks(column.substr(0, column.find("T=")));
-    std::string spin(column);
-    std::replace(spin.begin(), spin.end(), ',', ';');
-    return spin;
+// Text from a column with the table's separators (',', and within a state ':' and '|') written
+// ';', as spin lists such as (0+,1+) need.
+std::string Separated(std::string_view column, std::string_view separators = ",") {
+    std::string text(column);
+    for (char& c : text)
+        if (separators.find(c) != std::string_view::npos) c = ';';
+    return text;
 }
 
-// One excited state as letter:energy:half-life:decay, the energy in keV and the half-life with
-// its unit as the evaluation gives them.
-std::string ExcitedState(std::string_view line) {
+std::string Spin(std::string_view line) {
+    // The column may end in the isospin ("0+      T=1"), which is no part of spin and parity.
+    const std::string_view column = Cut(line, kSpin);
+    return std::string(TrimBlanks(column.substr(0, column.find("T="))));
+}
+
+bool IsTimeUnit(std::string_view unit) {
+    return std::find(kKeptUnits.begin(), kKeptUnits.end(), unit) != kKeptUnits.end() ||
+           std::any_of(kScaledYears.begin(), kScaledYears.end(),
+                       [unit](const ScaledYears& s) { return s.unit == unit; });
+}
+
+// The half-life as the evaluation gives it, its marks kept: "12.32 y", "2# ms", "~1 Zy",
+// "stable". A limit given in the uncertainty's place follows in brackets, or stands alone where
+// no value is given: "stable (>9.9 Zy)", "2# ms (>260 ns)", "<26 ns".
+std::string HalfLifeAsGiven(std::string_view line) {
     const std::string_view t = Cut(line, kHalfLife);
-    const std::string halfLife = t == "stbl" ? "stable"
-                                 : t.empty()
-                                     ? ""
-                                     : std::string(t) + " " + std::string(Cut(line, kHalfLifeUnit));
-    std::string state = std::string(Cut(line, kStateLetter)) + ':' +
-                        std::string(Cut(line, kExcitation)) + ':' + halfLife + ':' +
-                        DecayEntries(Cut(line, kDecay));
-    std::replace(state.begin(), state.end(), ',', ';');
-    std::replace(state.begin(), state.end(), '|', ';');
-    return state;
+    std::string given = t == "stbl"     ? "stable"
+                        : t == "p-unst" ? "p-unst"
+                        : t.empty()     ? ""
+                                    : std::string(t) + " " + std::string(Cut(line, kHalfLifeUnit));
+    const std::string_view dT = Cut(line, kHalfLifeUncertainty);
+    if (dT.empty() || !IsRelation(dT.front()) || dT.front() == '=') return given;
+    const std::string_view rest = TrimBlanks(dT.substr(1));
+    const std::size_t number = NumberLength(rest);
+    const std::string_view unit = TrimBlanks(rest.substr(number));
+    if (number == 0 || !IsTimeUnit(unit)) return given;
+    const std::string limit =
+        dT.front() + std::string(rest.substr(0, number)) + " " + std::string(unit);
+    return given.empty() ? limit : given + " (" + limit + ")";
+}
+
+// The source's marks on the order of a state and its ground state: '*' uncertain, '&' reversed
+// against ENSDF.
+std::string OrderMarks(std::string_view line) {
+    return std::string(Cut(line, kOrderUncertain) == "*" ? "*" : "") +
+           (Cut(line, kOrderReversed) == "&" ? "&" : "");
+}
+
+// One excited state as letter:energy:half-life:decay:spin:order:discovery, the energy in keV and
+// the half-life as the evaluation gives them.
+std::string ExcitedState(std::string_view line) {
+    constexpr std::string_view kApart = ",:|";
+    return Separated(Cut(line, kStateLetter), kApart) + ':' +
+           Separated(Cut(line, kExcitation), kApart) + ':' +
+           Separated(HalfLifeAsGiven(line), kApart) + ':' + DecayEntries(Cut(line, kDecay)) + ':' +
+           Separated(Spin(line), kApart) + ':' + OrderMarks(line) + ':' +
+           Separated(Cut(line, kDiscovery), kApart);
 }
 
 // Isomers and levels (states 1 to 6) are kept with their ground state; isobaric analogue states
@@ -152,13 +255,19 @@ bool IsExcitedStateKept(std::string_view line) {
 
 }  // namespace
 
-std::string ImportNubase(std::string_view nubase) {
-    const std::string header = "name,Z,N,A,symbol,halflife,unit,decay,spin,isomers\r\n";
-    std::string table = header;
-    // The ground state's line waits for the excited states that follow it.
-    std::string pending, isomers, groundState;
+NubaseTable ImportNubase(std::string_view nubase) {
+    const std::string header =
+        "name,Z,N,A,symbol,halflife,unit,decay,spin,isomers,halflife_given,order,mass_excess,"
+        "mass_uncertainty,discovery\r\n";
+    NubaseTable imported{header};
+    std::string& table = imported.csv;
+    // Where each ground state stood, by Z and A.
+    std::map<std::pair<int, int>, long long> groundStates;
+    // The ground state's line waits for the excited states that follow it; its fields after them
+    // too.
+    std::string pending, isomers, groundState, after;
     const auto flush = [&] {
-        if (!pending.empty()) table += pending + ',' + isomers + "\r\n";
+        if (!pending.empty()) table += pending + ',' + isomers + ',' + after + "\r\n";
         pending.clear();
         isomers.clear();
     };
@@ -183,8 +292,15 @@ std::string ImportNubase(std::string_view nubase) {
                                               " where a NUBASE entry has its state digit, 0 to 9");
         // Isomers, levels, resonances and analogue states share the ground state's cell.
         if (state != "0") {
-            if (!pending.empty() && line.substr(0, 7) == groundState && IsExcitedStateKept(line))
-                isomers += (isomers.empty() ? "" : "|") + ExcitedState(line);
+            if (pending.empty() || line.substr(0, 7) != groundState || !IsExcitedStateKept(line))
+                continue;
+            // The evaluation lists some states only to say that they do not exist.
+            if (Cut(line, kExcitation) == "non-exist") {
+                ++imported.nonExistentStates;
+                continue;
+            }
+            isomers += (isomers.empty() ? "" : "|") + ExcitedState(line);
+            ++imported.excitedStates;
             continue;
         }
         flush();
@@ -192,6 +308,11 @@ std::string ImportNubase(std::string_view nubase) {
         const int a = Integer(Cut(line, kMassNumber), "mass number", lineNumber);
         const int z = Integer(Cut(line, kAtomicNumber), "atomic number", lineNumber);
         if (z > a) throw NubaseError(lineNumber, "atomic number above the mass number");
+        const auto [first, isNew] = groundStates.try_emplace({z, a}, lineNumber);
+        if (!isNew)
+            throw NubaseError(
+                lineNumber, "repeats the ground state of line " + std::to_string(first->second) +
+                                " (A = " + std::to_string(a) + ", Z = " + std::to_string(z) + ")");
         const std::string_view name = Cut(line, kName);
         // The mass number then the element symbol, which is all the table may copy of it.
         const auto symbol = std::find_if_not(name.begin(), name.end(), IsDigit);
@@ -206,14 +327,19 @@ std::string ImportNubase(std::string_view nubase) {
 
         pending = std::string(name) + ',' + std::to_string(z) + ',' + std::to_string(a - z) + ',' +
                   std::to_string(a) + ',' + std::string(symbol, name.end()) + ',' + halfLife.value +
-                  ',' + halfLife.unit + ',' + DecayEntries(Cut(line, kDecay)) + ',' + Spin(line);
+                  ',' + halfLife.unit + ',' + DecayEntries(Cut(line, kDecay)) + ',' +
+                  Separated(Spin(line));
+        after = Separated(HalfLifeAsGiven(line)) + ',' + OrderMarks(line) + ',' +
+                Separated(Cut(line, kMassExcess)) + ',' + Separated(Cut(line, kMassUncertainty)) +
+                ',' + Separated(Cut(line, kDiscovery));
     }
     flush();
-    if (table.size() == header.size())
+    if (groundStates.empty())
         throw NubaseError(0,
                           "holds no NUBASE ground state: expected the fixed-width lines of a "
                           "NUBASE evaluation, such as nubase_4.mas20.txt");
-    return table;
+    imported.groundStates = int(groundStates.size());
+    return imported;
 }
 
 }  // namespace nuklorama

@@ -19,10 +19,17 @@ private:
     long long line_;
 };
 
+struct NubaseTable {
+    std::string csv;
+    int groundStates = 0, excitedStates = 0;
+    // Excited states the evaluation lists only to say that they do not exist, left out.
+    int nonExistentStates = 0;
+};
+
 // Turns a NUBASE evaluation in its fixed-width ASCII form into a nuklorama table: one record
 // per ground state, half-lives in the unit words the chart knows, CR LF line ends. Raises
-// NubaseError for the first line that does not follow the format, and for a file without a
-// single ground state, which would give an empty table.
-std::string ImportNubase(std::string_view nubase);
+// NubaseError for the first line that does not follow the format or repeats a ground state,
+// and for a file without a single ground state, which would give an empty table.
+NubaseTable ImportNubase(std::string_view nubase);
 
 }  // namespace nuklorama

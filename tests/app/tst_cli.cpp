@@ -155,6 +155,9 @@ private slots:
         QTest::newRow("import") << QStringList{"import-nubase", "nubase.txt", "out"} << tooLarge;
         QTest::newRow("import of a table")
             << QStringList{"import-nubase", "t.csv", "out"} << "t.csv: line 1: column 8 holds";
+        QTest::newRow("import repeating a ground state")
+            << QStringList{"import-nubase", "twice.txt", "out"}
+            << "twice.txt: line 87: repeats the ground state of line 26 (A = 1, Z = 0)";
         QTest::newRow("standard output on a full disk")
             << QStringList{"render", "--format", "svg", "t.csv", "-"}
             << "standard output: No space left on device";
@@ -168,6 +171,8 @@ private slots:
         QFETCH(QString, message);
         QFile::copy(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", "t.csv");
         QFile::copy(NUKLORAMA_SOURCE_DIR "/tests/table/nubase-excerpt.txt", "nubase.txt");
+        WriteFile("twice.txt",
+                  (Contents("nubase.txt") + "\n" + Contents("nubase.txt")).toStdString());
         WriteFile("out", "old");
         const QStringList before = Entries();
         const QString tag = QTest::currentDataTag();

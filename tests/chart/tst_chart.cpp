@@ -7,6 +7,7 @@
 #include "chart/CellLabel.h"
 #include "chart/ChartLayout.h"
 #include "chart/ChartNotes.h"
+#include "chart/DecayModes.h"
 #include "chart/DecayPalette.h"
 #include "chart/DrawCommand.h"
 #include "chart/DrawnChart.h"
@@ -24,6 +25,8 @@
 using namespace nuklorama;
 
 Q_DECLARE_METATYPE(std::string)
+Q_DECLARE_METATYPE(nuklorama::DecayClass)
+Q_DECLARE_METATYPE(std::optional<nuklorama::DecayClass>)
 
 namespace {
 
@@ -135,10 +138,10 @@ private slots:
                               {"y", ",IS=99.2742;A=100;SF=5.44e-5", Alpha, Alpha},
                               {"y", ",IS=0.0117;B-=89.28;B+=10.72", BetaMinus, BetaPlus},
                               {"s", ",B+=?;A=?;A=x;IT=inf;SF=nan;B-=-5", BetaPlus, BetaPlus},
-                              {"s", ",A<50;p>40;SF=30;IT=4.9", Fission, Fission},
+                              {"s", ",A<50;p>40;SF=30;IT=4.9", Proton, Fission},
                               {"s", ",B-=50;A=50;n~50", BetaMinus, Alpha},
                               {"s", ",B+~90#;EC=10;24Ne+26Ne=6", BetaPlus, Cluster},
-                              {"s", ",3H=60;2n=40;3n=45", Unknown, Neutron},
+                              {"s", ",3H=60;2n=40;3n=45", Neutron, Neutron},
                               {"s", ",IS=100,,", Unknown, Unknown},
                               {"s", "", Unknown, Unknown},
                               {"STABLE", ",IS=0.187;2B-=100", Stable, Stable}};
@@ -166,23 +169,99 @@ private slots:
         }
     }
 
-    void describesTheExtraFields() {
-        const std::array<const char*, 4> cases[] = {
-            {"IS=99.2742;A=100;SF=5.44e-5;2B-=2.2e-10", "0+", "",
-             "\n衰变方式 α 100 %, SF 5.4 × 10⁻⁵ %, 2β⁻ 2.2 × 10⁻¹⁰ %\n天然丰度 99.2742 %\n自旋宇称 "
-             "0+"},
-            {"B-=100", "9/2+*", "m:142.6836:6.0066 h:IT~100;B-=0.0037",
-             "\n衰变方式 β⁻ 100 %\n自旋宇称 9/2+*\n同核异能态 ⁹⁹ᵐTc 142.7 keV, 6.0066 h, IT"},
-            // Odd text cut short, never inside a character: α takes two bytes.
-            {"B+~90#;EC<5;p?;A=?;24Ne+26Ne=1e-9;B-n>1", "xαααααααααααα", "",
-             "\n衰变方式 β⁺ ≈90 %（估计）, EC < 5 %, p ?, α ?, ²⁴Ne+²⁶Ne 1.0 × 10⁻⁹ %, β⁻n > 1 "
-             "%\n自旋宇称 xααααααααααα…"},
-            {";=5;A=x;IS=?", "", "garbage|mm:1:1 s:|x:75.3:stable:IS=1;B-?|q:100#::|n:5:>1.2# us:",
-             "\n同核异能态 ⁹⁹ˣTc 75.3 keV, 稳定, β⁻\n同核异能态 ⁹⁹qTc 100.0 keV（估计）, "
-             "半衰期未知\n同核异能态 ⁹⁹ⁿTc 5.0 keV, > 1.20 µs（估计）"}};
-        for (const auto& [decay, spin, states, text] : cases)
-            QCOMPARE(QString::fromStdString(DescribeExtraFields({decay, spin, states}, 99, "Tc")),
-                     QString::fromUtf8(text));
+    void dominantMode_data() {
+        QTest::addColumn<std::string>("list");  // as NUBASE2020 gives it, uncertainties left out
+        QTest::addColumn<bool>("stable");
+        QTest::addColumn<DecayClass>("fill");
+        QTest::addColumn<std::optional<DecayClass>>("corner");
+        QTest::addColumn<double>("share");  // the dominant class's, where it matters
+        const auto row = [](const char* name, const char* list, DecayClass fill,
+                            std::optional<DecayClass> corner = {}, double share = -1) {
+            QTest::newRow(name) << std::string(list) << false << fill << corner << share;
+        };
+        using enum DecayClass;
+        row("171Os: a measured side branch", "B+?;A=1.80", BetaPlus);
+        row("67Kr", "2p=37;B+?", BetaPlus, Proton, 63);
+        row("28O: a share of 0", "2n?;B-=0", Neutron);
+        row("212Bi", "B-=64.06;A=35.94;B-A~0.014", BetaMinus, Alpha);
+        row("230Np: limits", "B+<97;A>3", BetaPlus);
+        row("22Na: EC and e+ within B+", "B+=100;e+=90.57;EC=9.43", BetaPlus, {}, 100);
+        row("164Ho: EC beside B+", "EC=61;B+=39", BetaPlus, {}, 100);
+        row("153Yb: a sub-branch bounds from below", "B+=?;A?;B+p=0.008", BetaPlus, {}, 50);
+        row("104Sb: a sub-branch's limit bounds nothing", "B+=?;B+p<7;p<7;A?", BetaPlus);
+        row("126Pd p: B names no mode", "B=72;IT=28", IsomericTransition);
+        row("17B: sub-branches not added", "B-=100;B-n=63;B-2n=12;B-3n=3.5;B-4n=0.4", BetaMinus, {},
+            100);
+        row("credits tie, no corner", "n?;B-?", Neutron, {}, 50);
+        row("all shares 0", "B-=0;A=0;IS=5", Unknown);
+        QTest::newRow("stable wins") << std::string("IS=96.941;2B+?") << true << Stable
+                                     << std::optional<DecayClass>() << -1.0;
+    }
+
+    void dominantMode() {
+        QFETCH(std::string, list);
+        QFETCH(bool, stable);
+        QFETCH(DecayClass, fill);
+        QFETCH(std::optional<DecayClass>, corner);
+        QFETCH(double, share);
+        const CellDecay cell = ClassifyDecay(list, stable);
+        QCOMPARE(cell.dominant, fill);
+        QCOMPARE(cell.secondary, corner);
+        if (share >= 0) QCOMPARE(ShareOut(list).share[std::size_t(fill)], share);
+    }
+
+    void describesWhatTheTableGives_data() {
+        QTest::addColumn<QByteArray>("line");  // of the shipped table, or of an older or odd one
+        QTest::addColumn<QString>("text");     // the half-life as given, then the facts
+        const auto row = [](const char* line, const char* text) {
+            QTest::newRow(line) << QByteArray(line) << QString::fromUtf8(text);
+        };
+        row("40Ca,20,20,40,Ca,-,stable,IS=96.941;2B+?,0+,,stable (>9.9 Zy),,-34846.402,0.020,1922",
+            "稳定 (> 9.90 Zy)\n衰变方式 2β⁺ ?\n天然丰度 96.941 %\n自旋宇称 0+\n质量过剩 -34846.402 "
+            "± "
+            "0.020 keV\n发现于 1922 年");
+        row("22Na,11,11,22,Na,2.6019,y,B+=100;e+=90.57;EC=9.43,3+*,m:583.05:243 ns:IT=100:1+::1958,"
+            "2.6019 y,,-5181.39,0.13,1935",
+            "半衰期 2.6019 y\n衰变方式 β⁺/EC 100 %, β⁺ 90.57 %, EC 9.43 %\n自旋宇称 "
+            "3+（直接测量）\n"
+            "质量过剩 -5181.39 ± 0.13 keV\n发现于 1935 年\n同核异能态 ²²ᵐNa 583.0 keV, 243 ns, 1+, "
+            "IT");
+        row("31F,9,22,31,F,2,ms,B-?;B-n?;B-2n?,5/2+#,,2# ms (>260 ns),,56840#,540#,1999",
+            "半衰期 2.00 ms（估计） (> 260 ns)\n衰变方式 β⁻ ?, β⁻n ?, β⁻2n ?\n自旋宇称 "
+            "5/2+（估计）\n"
+            "质量过剩 56840 ± 540 keV（估计）\n发现于 1999 年");
+        row("170Re,75,95,170,Re,1,s,B+=100,(8-;9-)#,m:73:9.2 s:B+=?;IT?:(5+):&:1974|n:210.1:130 "
+            "ns:IT=100:(6;7;8;9)::1974,>1# s,&,-38904,11,1974",
+            "半衰期 > 1.00 s（估计）\n衰变方式 β⁺/EC 100 %\n自旋宇称 (8-,9-)（估计）\n能级次序与 "
+            "ENSDF "
+            "相反\n质量过剩 -38904 ± 11 keV\n发现于 1974 年\n同核异能态 ¹⁷⁰ᵐRe 73.0 keV, 9.20 s, "
+            "(5+), β⁺/EC, 能级次序与 ENSDF 相反\n同核异能态 ¹⁷⁰ⁿRe 210.1 keV, 130 ns, (6,7,8,9), "
+            "IT");
+        row("180Ta,73,107,180,Ta,8.154,h,EC=85;B-=15,1+,m:75.3:stable (>45 Py):IS=0.01201;B-?:9-::"
+            "1940,8.154 h,,-48933.6,2.1,1938",
+            "半衰期 8.154 h\n衰变方式 EC 85 %, β⁻ 15 %\n自旋宇称 1+\n质量过剩 -48933.6 ± 2.1 keV\n"
+            "发现于 1938 年\n同核异能态 ¹⁸⁰ᵐTa 75.3 keV, 稳定 (> 45.0 Py), 9-");
+        // An earlier import's fields, and fields that make no sense.
+        row("99Tc,43,56,99,Tc,211100,y,B-=100,9/2+*,m:142.6836:6.0066 h:IT~100;B-=0.0037",
+            "\n衰变方式 β⁻ 100 %\n自旋宇称 9/2+（直接测量）\n同核异能态 ⁹⁹ᵐTc 142.7 keV, 6.0066 h, "
+            "IT");
+        row("99Tc,43,56,99,Tc,1,s,;=5;A=x;IS=?,,garbage|mm:1:1 s:|x:75.3:stable:IS=1;B-?|q:100#::|"
+            "n:5:>1.2# us:,junk (,x,abc,1,19x",
+            "\n同核异能态 ⁹⁹ˣTc 75.3 keV, 稳定\n同核异能态 ⁹⁹qTc 100.0 keV（估计）, 半衰期未知\n"
+            "同核异能态 ⁹⁹ⁿTc 5.0 keV, > 1.20 µs（估计）");
+    }
+
+    void describesWhatTheTableGives() {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, text);
+        const QList<QByteArray> fields = line.split(',');
+        ExtraFieldTable table;
+        table.Keep(1, line.mid(fields.mid(0, 7).join(',').size()).toStdString());
+        const ExtraFields f = table.Of(1);
+        QCOMPARE(QString::fromStdString(
+                     HalfLifeFact(f.halfLife) +
+                     DescribeExtraFields(f, fields[3].toInt(), fields[4].toStdString())),
+                 text);
     }
 
     void colour_data() {
