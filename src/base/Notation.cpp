@@ -18,7 +18,7 @@ struct TimeUnit {
     // As a table writes it, when it may: the one word, and another for the same.
     std::string_view word = {}, otherWord = {};
 };
-constexpr double kYear = 31556926;
+constexpr double kYear = kSecondsPerYear;
 // Each unit is written from one of itself up to the next one.
 constexpr TimeUnit kTimeUnits[] = {
     {"ys", 1e-24, "ys"},    {"zs", 1e-21, "zs"},     {"as", 1e-18, "as"},  {"fs", 1e-15, "fs"},
@@ -52,6 +52,7 @@ std::string Fixed(double number, int digits) {
 // The significant digits a value was written with, at least three: 67.842 has five, 4463000000
 // four.
 int PreciseDigits(double value) {
+    if (!std::isfinite(value)) return 3;
     char text[32];
     std::snprintf(text, sizeof text, "%.*e", kMostDigits - 1, std::fabs(value));
     std::string digits(text, std::strchr(text, 'e'));
@@ -102,16 +103,6 @@ std::string Truncated(std::string_view text, std::size_t maxBytes) {
 
 std::string RelationSign(char mark) {
     return mark == '~' ? "≈" : mark == '<' ? "< " : mark == '>' ? "> " : "";
-}
-
-bool IsUnitWord(std::string_view unit, std::string_view lowerWord) {
-    if (unit.size() != lowerWord.size()) return false;
-    for (std::size_t i = 0; i < unit.size(); ++i) {
-        char c = unit[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != lowerWord[i]) return false;
-    }
-    return true;
 }
 
 std::optional<double> HalfLifeSeconds(double value, std::string_view unit) {

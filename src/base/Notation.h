@@ -11,6 +11,9 @@
 // words for stable and unknown, and text cut short.
 namespace nuklorama {
 
+// The year of the time units: 365.2422 days.
+inline constexpr double kSecondsPerYear = 31556926;
+
 // A half-life without a number: stable, or not known.
 inline constexpr const char* kStable = "稳定";
 inline constexpr const char* kUnknown = "未知";
@@ -20,7 +23,8 @@ inline constexpr const char* kUnknown = "未知";
 std::string Superscript(std::string_view text);
 std::string Superscript(long long number);
 
-// A number in `digits` significant digits times a power of ten: 5.44e-5 in two is "5.4 × 10⁻⁵".
+// A finite number in `digits` significant digits times a power of ten: 5.44e-5 in two is
+// "5.4 × 10⁻⁵".
 std::string PowerOfTen(double value, int digits);
 
 // What stands before a limit or an approximation: "< ", "> ", "≈" for <, >, ~; else nothing.
@@ -31,7 +35,15 @@ std::string Truncated(std::string_view text, std::size_t maxBytes);
 
 // Whether unit is the lower-case word, compared without regard to case and without trimming.
 // Only ASCII letters can match a known word, so folding ASCII is enough.
-bool IsUnitWord(std::string_view unit, std::string_view lowerWord);
+inline bool IsUnitWord(std::string_view unit, std::string_view lowerWord) {
+    if (unit.size() != lowerWord.size()) return false;
+    for (std::size_t i = 0; i < unit.size(); ++i) {
+        char c = unit[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != lowerWord[i]) return false;
+    }
+    return true;
+}
 
 // A table's half-life in seconds when its unit word is one a table writes: ys to s ("us" for
 // µs), "m" or "min", h, d, and "y" or "a" for years of 31556926 s; else nothing.

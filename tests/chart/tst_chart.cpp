@@ -6,6 +6,7 @@
 
 #include "chart/CellLabel.h"
 #include "chart/ChartLayout.h"
+#include "chart/ChartNotes.h"
 #include "chart/DecayModes.h"
 #include "chart/DecayPalette.h"
 #include "chart/DrawCommand.h"
@@ -361,22 +362,6 @@ private slots:
             QTest::newRow(name) << value << std::string(unit) << expected;
         };
         row("10 s lands below its step", 10, "s", Grey(65));
-        // Two of each unit, well inside a step, so that any wrong factor shows.
-        row("ys", 2e15, "ys", Grey(7));
-        row("zs", 2e13, "zs", Grey(13));
-        row("as", 2e11, "as", Grey(19));
-        row("fs", 2e9, "fs", Grey(25));
-        row("ps", 2e7, "ps", Grey(31));
-        row("ns", 2e5, "ns", Grey(37));
-        row("us", 2e3, "us", Grey(43));
-        row("ms", 20, "ms", Grey(49));
-        row("s", 2, "s", Grey(61));
-        row("m", 2, "m", Grey(72));
-        row("min", 2, "MIN", Grey(72));
-        row("h", 2, "h", Grey(83));
-        row("d", 2, "d", Grey(91));
-        row("y", 2, "Y", Grey(106));
-        row("a", 2, "a", Grey(106));
         row("1e-11 s", 1e-11, "s", kBlack);
         row("last grey", 3.0e32, "s", Grey(254));
         row("STABLE", 5, "STABLE", kWhite);
@@ -423,6 +408,59 @@ private slots:
         QCOMPARE(
             int(ComputeCellSize(area, std::int16_t(extent.height()), std::int16_t(extent.width()))),
             expected);
+    }
+
+    // Cells of 10 pixels: what a picture cuts at its edges or leaves out.
+    void whatAPictureLeavesOut_data() {
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<QPolygon>("cells");  // (N, Z)
+        QTest::addColumn<QList<int>>("out");  // cut, left out, negative
+        const auto row = [](const char* name, QSize pixels, QPolygon cells, QList<int> out) {
+            QTest::newRow(name) << pixels << cells << out;
+        };
+        row("the last whole cell", {100, 50}, {{9, 4}}, {0, 0, 0});
+        row("past the right edge", {100, 50}, {{10, 4}}, {0, 1, 0});
+        row("a pixel short across", {99, 50}, {{9, 4}}, {1, 0, 0});
+        row("a pixel short down", {100, 49}, {{9, 4}}, {1, 0, 0});
+        row("negative numbers", {100, 50}, {{-1, 0}, {0, -1}, {0, 0}}, {0, 2, 2});
+    }
+
+    void whatAPictureLeavesOut() {
+        QFETCH(QSize, pixels);
+        QFETCH(QPolygon, cells);
+        QFETCH(QList<int>, out);
+        auto table = std::make_unique<NuclideTable>();
+        for (const QPoint& cell : cells) {
+            table->NeutronNumber[std::size_t(++table->NuclideCount)] = cell.x();
+            table->ProtonNumber[std::size_t(table->NuclideCount)] = cell.y();
+        }
+        const OutOfView counted =
+            CountOutOfView(*table, 10, RecordedSurface(pixels.width(), pixels.height(), 15));
+        QCOMPARE((QList{counted.cut, counted.leftOut, counted.negative}), out);
+    }
+
+    // The smallest picture that shows the cell of MaxZ and MaxN whole: with cells as large as
+    // asked where that can be, else smaller; only a step larger than a cell leaves room for it.
+    void smallestAreaShowingAll_data() {
+        QTest::addColumn<QSize>("extent");  // MaxN across, MaxZ down
+        QTest::addColumn<int>("maxSide");
+        QTest::addColumn<QSize>("pixels");  // none: empty
+        const auto row = [](const char* name, QSize extent, int maxSide, QSize pixels) {
+            QTest::newRow(name) << extent << maxSide << pixels;
+        };
+        row("at the largest side", {20, 10}, 210, {210, 110});
+        row("a pixel past it: smaller cells", {20, 10}, 209, {189, 99});
+        row("room for cells of one pixel only", {2, 2}, 16384, {3, 3});
+        row("no side large enough", {20, 10}, 20, {});
+    }
+
+    void smallestAreaShowingAll() {
+        QFETCH(QSize, extent);
+        QFETCH(int, maxSide);
+        QFETCH(QSize, pixels);
+        const auto area = SmallestAreaShowingAll(std::int16_t(extent.height()),
+                                                 std::int16_t(extent.width()), 10, 15, maxSide);
+        QCOMPARE(area ? QSize(area->width, area->height) : QSize(), pixels);
     }
 
     void bandsAndCellsCrossAndClip() {
