@@ -16,6 +16,7 @@
 #include "chart/DrawCommand.h"
 #include "chart/RecordedSurface.h"
 #include "chart/Region.h"
+#include "chart/Viewport.h"
 #include "image/Poster.h"
 #include "table/LoadFile.h"
 
@@ -300,7 +301,9 @@ int RenderFit(const Options& o, ConsoleUserInterface& ui) {
     PointOutUnshaded(o, *state);
     PointOutSmallLabels(o, state->CellSize);
     const CellColouring colouring = ColouringOf(o.colouring, state->table, state->extras);
-    return Write(o, Output(o, DrawnPicture{state->table, chart, colouring, state->CellSize}),
+    return Write(o,
+                 Output(o, DrawnPicture{state->table, chart, colouring,
+                                        Viewport::Picture(state->CellSize, o.width, o.height)}),
                  QString("a %1x%2 picture").arg(o.width).arg(o.height));
 }
 
@@ -335,8 +338,9 @@ int RenderPart(const Options& o, ConsoleUserInterface& ui) {
             Complain(QString("--labels: cells of %1 mm are too small for labels, which need 4 mm; "
                              "a larger --paper or a --region makes them larger")
                          .arg(poster.CellMm(), 0, 'f', 1));
-        const RecordedSurface chart = DrawRegion(*table, region, poster.CellSize(), o.overlays,
-                                                 poster.TwipsPerDot(), colouring);
+        const RecordedSurface chart =
+            DrawWindow(*table, Viewport::OfRegion(region, poster.CellSize()), o.overlays,
+                       poster.TwipsPerDot(), colouring);
         return Write(o, poster.Pdf(chart, *table, colouring, o.labels), "the PDF");
     }
     const std::int16_t cellSize = RegionCellSize(region, o.width, o.height);
@@ -349,11 +353,10 @@ int RenderPart(const Options& o, ConsoleUserInterface& ui) {
         return kFailed;
     }
     PointOutSmallLabels(o, cellSize);
+    const Viewport view = Viewport::OfRegion(region, cellSize);
     const RecordedSurface chart =
-        DrawRegion(*table, region, cellSize, o.overlays, 1440.0f / float(o.dpi), colouring);
-    return Write(o,
-                 Output(o, DrawnPicture{*table, chart, colouring, cellSize, region.nMin * cellSize,
-                                        region.zMin * cellSize}),
+        DrawWindow(*table, view, o.overlays, 1440.0f / float(o.dpi), colouring);
+    return Write(o, Output(o, DrawnPicture{*table, chart, colouring, view}),
                  QString("a %1x%2 picture").arg(chart.WidthPixels()).arg(chart.HeightPixels()));
 }
 

@@ -7,6 +7,7 @@
 #include "chart/Elements.h"
 #include "chart/HalfLifeColour.h"
 #include "chart/NuclideFacts.h"
+#include "chart/Viewport.h"
 
 namespace nuklorama {
 namespace {
@@ -34,11 +35,10 @@ void DrawAgain(const DrawnChart& chart, Surface& picEl) {
 }
 
 std::optional<CellAt> FindCell(const DrawnChart& chart, int xPixel, int yPixel) {
-    const int c = chart.cellSize;
-    if (!chart.table || c <= 0 || xPixel < 0 || yPixel < 0 || xPixel >= chart.widthPixels ||
-        yPixel >= chart.heightPixels)
-        return std::nullopt;
-    CellAt cell{yPixel / c, xPixel / c, 0};
+    const auto shown = Viewport::Picture(chart.cellSize, chart.widthPixels, chart.heightPixels)
+                           .ShownCellAt(xPixel, yPixel);
+    if (!chart.table || !shown) return std::nullopt;
+    CellAt cell{shown->Z, shown->N, 0};
     cell.record =
         chart.cells ? chart.cells->At(cell.Z, cell.N) : CellIndex(*chart.table).At(cell.Z, cell.N);
     return cell;
