@@ -3,9 +3,8 @@
 
 #include <cstdio>
 
-#include "chart/CellLabel.h"
+#include "base/Notation.h"
 #include "chart/Elements.h"
-#include "chart/HalfLifeColour.h"
 #include "chart/NuclideFacts.h"
 #include "chart/Viewport.h"
 
@@ -14,13 +13,12 @@ namespace {
 
 // The half-life as read, the unit word as stored; a table's odd bytes stay visible but short.
 std::string HalfLifeText(double value, const std::string& unit) {
-    if (IsUnitWord(unit, "stable")) return "稳定";
-    if (IsUnitWord(unit, "un")) return "半衰期未知";
+    if (IsUnitWord(unit, "stable")) return kStable;
+    if (IsUnitWord(unit, "un")) return std::string("半衰期") + kUnknown;
     char number[32];
     std::snprintf(number, sizeof number, "%.15g", value);
     constexpr std::size_t kShownUnit = 24;
-    const std::string shown = unit.size() > kShownUnit ? unit.substr(0, kShownUnit) + "…" : unit;
-    return std::string("半衰期 ") + number + " " + shown;
+    return std::string("半衰期 ") + number + " " + Truncated(unit, kShownUnit);
 }
 
 }  // namespace

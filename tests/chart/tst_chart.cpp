@@ -499,7 +499,7 @@ private slots:
         row("183 d", 0.5, "y");
         row("850 µs", 850, "us");
         row("0.10 ys", 1e-25, "s");
-        row("1.00e+06 Yy", 1e30, "y");
+        row("1.00 × 10⁶ Yy", 1e30, "y");
         row("稳定", 0, "Stable");
         row("未知", 0, "UN");
         row("", 1, "weeks");
