@@ -16,8 +16,9 @@
 
 #include "chart/CellLabel.h"
 #include "chart/FindNuclide.h"
+#include "chart/LabelPlan.h"
+#include "image/FrameRenderer.h"
 #include "image/PrintedView.h"
-#include "image/ViewSurface.h"
 #include "window/ChartArea.h"
 #include "window/FindField.h"
 
@@ -235,8 +236,7 @@ void ChartArea::Find(const QString& text) {
     if (!found.Z) return find_->SayNotFound(QString::fromStdString(found.reason));
     find_->hide();
     const ChartView::Cell cell{*found.Z, *found.N};
-    view_.ZoomToAtLeast(int(std::ceil(kNameLabelSize * devicePixelRatioF())), ViewWidth(),
-                        ViewHeight());
+    view_.ZoomToAtLeast(SmallestNamedCell(devicePixelRatioF()), ViewWidth(), ViewHeight());
     view_.Centre(cell, ViewWidth(), ViewHeight());
     Select(cell);
     setFocus(Qt::OtherFocusReason);
@@ -254,11 +254,9 @@ const QImage& ChartArea::ZoomedImage() {
     const Viewport shown =
         Viewport::Zoomed(view_.CellSize(), view_.Width(), view_.Height(), view_.OffsetX(),
                          view_.OffsetY(), ViewWidth(), ViewHeight());
-    ViewSurface surface(zoomed_, shown, drawn_->twipsPerPixel);
-    surface.Cls();
-    const CellColouring colouring = ColoursOf(*drawn_);
-    DrawChart(*drawn_->table, std::int16_t(shown.cellSize), drawn_->overlays, surface, colouring);
-    labels_.Paint(zoomed_, *drawn_->table, *drawn_->cells, colouring, shown, devicePixelRatioF());
+    Frame frame = FrameOf(*drawn_, shown);
+    frame.labels = ScreenLabels(shown.cellSize, devicePixelRatioF());
+    FrameRenderer(frame).Draw(zoomed_, labels_);
     zoomedStale_ = false;
     return zoomed_;
 }
