@@ -3,6 +3,7 @@
 
 #include <QGlyphRun>
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "chart/Region.h"
@@ -31,6 +32,24 @@ void PaintChart(QPainter& painter, const RecordedSurface& chart, QPoint origin) 
     for (const auto& [rect, colour] : chart.Boxes())
         fill(QRect(origin + QPoint(rect.left, rect.top), QSize(rect.Width(), rect.Height())),
              colour);
+}
+
+void PaintSelectionMark(QPainter& painter, const Viewport& view, ChartCell cell, double ratio) {
+    const int s = view.cellSize;
+    const long long left = view.Left(cell.N), top = view.Top(cell.Z);
+    if (left < view.left - s || top < view.top - s || left > view.left + view.width ||
+        top > view.top + view.height)
+        return;
+    const int w = std::max(2, int(std::lround(2 * ratio)));
+    const auto ring = [&painter, w](const QRect& r, Colour colour) {
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), w), QColour(colour));
+        painter.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), QColour(colour));
+        painter.fillRect(QRect(r.left(), r.top(), w, r.height()), QColour(colour));
+        painter.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), QColour(colour));
+    };
+    const QRect box(int(left), int(top), s, s);
+    ring(box, kSelectionColour);
+    if (s >= 6 * w) ring(box.adjusted(w, w, -w, -w), kSelectionInnerColour);
 }
 
 FrameRenderer::FrameRenderer(const Frame& frame)

@@ -19,6 +19,10 @@ namespace nuklorama {
 // it; boxes wholly outside the painter's clip are left out.
 void PaintChart(QPainter& painter, const RecordedSurface& chart, QPoint origin);
 
+// The selected cell's mark: a ring in the selection colour, and inside it a lighter one where the
+// cell is large enough, each ring about two logical pixels wide.
+void PaintSelectionMark(QPainter& painter, const Viewport& view, ChartCell cell, double ratio);
+
 // The one renderer: draws a frame, the chart, its labels and its figure, onto a raster image, a
 // painter (PDF, print) or SVG, all from the same layout. Needs a QGuiApplication for the fonts
 // when the frame has labels or a figure.

@@ -75,6 +75,8 @@ private:
 
     // The zoomed view and the selection, in device pixels of the area.
     int ViewWidth() const;
+    // Where the view shows the cells, in device pixels of the area.
+    Viewport Shown() const;
     int ViewHeight() const;
     QPoint DevicePoint(QPointF logical) const;
     void ZoomAt(int steps, QPoint device);

@@ -58,6 +58,11 @@ void ChartArea::AddViewActions() {
     connect(find_, &FindField::Closed, this, [this] { setFocus(Qt::OtherFocusReason); });
 }
 
+Viewport ChartArea::Shown() const {
+    return Viewport::Zoomed(view_.CellSize(), view_.Width(), view_.Height(), view_.OffsetX(),
+                            view_.OffsetY(), ViewWidth(), ViewHeight());
+}
+
 int ChartArea::ViewWidth() const {
     return int(std::lround(width() * devicePixelRatioF()));
 }
@@ -251,32 +256,16 @@ const QImage& ChartArea::ZoomedImage() {
     const QSize size(ViewWidth(), ViewHeight());
     if (!zoomedStale_ && zoomed_.size() == size) return zoomed_;
     if (zoomed_.size() != size) zoomed_ = QImage(size, QImage::Format_RGB32);
-    const Viewport shown =
-        Viewport::Zoomed(view_.CellSize(), view_.Width(), view_.Height(), view_.OffsetX(),
-                         view_.OffsetY(), ViewWidth(), ViewHeight());
-    Frame frame = FrameOf(*drawn_, shown);
-    frame.labels = ScreenLabels(shown.cellSize, devicePixelRatioF());
+    Frame frame = FrameOf(*drawn_, Shown());
+    frame.labels = ScreenLabels(view_.CellSize(), devicePixelRatioF());
     FrameRenderer(frame).Draw(zoomed_, labels_);
     zoomedStale_ = false;
     return zoomed_;
 }
 
 void ChartArea::PaintSelection(QPainter& painter) const {
-    if (!selected_) return;
-    const int s = view_.CellSize();
-    const long long left = view_.Left(*selected_), top = view_.Top(*selected_);
-    if (left < -s || top < -s || left > ViewWidth() || top > ViewHeight()) return;
-    const int w = std::max(2, int(std::lround(2 * devicePixelRatioF())));
-    const auto ring = [&painter, w](const QRect& r, Colour colour) {
-        const QColor mark(ToQRgb(colour));
-        painter.fillRect(QRect(r.left(), r.top(), r.width(), w), mark);
-        painter.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), mark);
-        painter.fillRect(QRect(r.left(), r.top(), w, r.height()), mark);
-        painter.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), mark);
-    };
-    const QRect cell(int(left), int(top), s, s);
-    ring(cell, kSelectionColour);
-    if (s >= 6 * w) ring(cell.adjusted(w, w, -w, -w), kSelectionInnerColour);
+    if (selected_)
+        PaintSelectionMark(painter, Shown(), {selected_->Z, selected_->N}, devicePixelRatioF());
 }
 
 QImage ChartArea::ViewImage() {
@@ -307,14 +296,12 @@ void ChartArea::PrintTo(QPrinter& printer) {
     QPainter painter(&printer);
     if (!painter.isActive()) return;
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const ShownView shown =
-        view_.IsFit() ? ShownView{Viewport::Picture(drawn_->cellSize, drawn_->widthPixels,
-                                                    drawn_->heightPixels)}
-                      : ShownView{Viewport::Zoomed(view_.CellSize(), view_.Width(), view_.Height(),
-                                                   view_.OffsetX(), view_.OffsetY(), ViewWidth(),
-                                                   ViewHeight()),
-                                  true, devicePixelRatioF()};
-    PaintViewOnPage(painter, QRectF(QPointF(), page.size()), *drawn_, shown);
+    Frame frame =
+        FrameOf(*drawn_, view_.IsFit() ? Viewport::Picture(drawn_->cellSize, drawn_->widthPixels,
+                                                           drawn_->heightPixels)
+                                       : Shown());
+    if (!view_.IsFit()) frame.labels = ScreenLabels(view_.CellSize(), devicePixelRatioF());
+    PaintFrameOnPage(painter, QRectF(QPointF(), page.size()), frame);
 }
 
 }  // namespace nuklorama

@@ -313,7 +313,6 @@ private slots:
         QTest::newRow("A0 figure of a region")
             << QStringList{"--paper", "A0", "--title", "T", "--region", "60:90,100:130"} << true
             << true;
-        QTest::newRow("A1") << QStringList{"--paper", "A1"} << false << false;
     }
 
     void postersLabelTheirCellsInText() {
@@ -347,7 +346,6 @@ private slots:
         QTest::addColumn<QString>("region");
         QTest::addColumn<QSize>("cells");
         QTest::addColumn<int>("cell");  // pixels
-        QTest::newRow("wide") << "80:85,120:130" << QSize(11, 6) << 81;
         QTest::newRow("few rows") << "41:46,51:59" << QSize(9, 6) << 100;
         QTest::newRow("few columns") << "40:46,53:59" << QSize(7, 7) << 85;
     }

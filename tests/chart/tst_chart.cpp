@@ -545,8 +545,6 @@ private slots:
         const LabelPlan plan =
             ratio > 0 ? ScreenLabels(cellSize, ratio) : PaperLabels(cellSize, dotsPerMm);
         QCOMPARE(plan.lines, lines);
-        if (ratio > 0 && lines == 1 && ScreenLabels(cellSize - 1, ratio).lines == 0)
-            QCOMPARE(SmallestNamedCell(ratio), cellSize);
         const int inside = cellSize - 2 * plan.margin, second = lines == 2 ? plan.secondFont : 99;
         QVERIFY(lines == 0 ||
                 (std::min({plan.nameFont, plan.smallestFont, second}) * kCapHeightEm >= readable &&
