@@ -234,10 +234,7 @@ void BM_ViewFrame(benchmark::State& state) {
     QImage view(1920, 1080, QImage::Format_RGB32);
     LabelGlyphs labels;
     const int width = 1920 * s / 10, height = 1080 * s / 10;  // the fit's cell is 10 pixels
-    Frame shown;
-    shown.table = table.get();
-    shown.cells = &cells;
-    shown.colouring = colours;
+    Frame shown = ChartFrame(*table, &cells, colours, Colouring::HalfLife, {}, 15, {});
     shown.labels = ScreenLabels(s, 1);
     int frame = 0;
     for (auto _ : state) {

@@ -29,14 +29,8 @@ namespace {
 QByteArray Output(const RenderOptions& o, const NuclideTable& table, const CellColouring& colouring,
                   const Viewport& view) {
     const CellIndex cells(table);
-    Frame frame;
-    frame.table = &table;
-    frame.cells = &cells;
-    frame.colouring = colouring;
-    frame.colours = o.colouring;
-    frame.overlays = o.overlays;
-    frame.twipsPerPixel = 1440.0f / float(o.dpi);
-    frame.view = view;
+    Frame frame =
+        ChartFrame(table, &cells, colouring, o.colouring, o.overlays, 1440.0f / float(o.dpi), view);
     if (o.labels) frame.labels = ScreenLabels(view.cellSize, 1);
     frame.figure = {o.legend, o.title.toStdString(), 0};
     const FrameRenderer renderer(frame);

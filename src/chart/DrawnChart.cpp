@@ -33,15 +33,8 @@ void DrawAgain(const DrawnChart& chart, Surface& picEl) {
 }
 
 Frame FrameOf(const DrawnChart& chart, const Viewport& view) {
-    Frame frame;
-    frame.table = chart.table.get();
-    frame.cells = chart.cells.get();
-    frame.colouring = ColoursOf(chart);
-    frame.colours = chart.colouring;
-    frame.overlays = chart.overlays;
-    frame.twipsPerPixel = chart.twipsPerPixel;
-    frame.view = view;
-    return frame;
+    return ChartFrame(*chart.table, chart.cells.get(), ColoursOf(chart), chart.colouring,
+                      chart.overlays, chart.twipsPerPixel, view);
 }
 
 std::optional<CellAt> FindCell(const DrawnChart& chart, int xPixel, int yPixel) {

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "chart/CellIndex.h"
 #include "chart/Chart.h"
@@ -38,5 +39,21 @@ struct Frame {
         int fontPixels = 0;
     } figure;
 };
+
+// The table's chart through view, coloured so, without labels or figure; cells, when given,
+// for the labels.
+inline Frame ChartFrame(const NuclideTable& table, const CellIndex* cells, CellColouring colouring,
+                        Colouring colours, const Overlays& overlays, float twipsPerPixel,
+                        const Viewport& view) {
+    Frame frame;
+    frame.table = &table;
+    frame.cells = cells;
+    frame.colouring = std::move(colouring);
+    frame.colours = colours;
+    frame.overlays = overlays;
+    frame.twipsPerPixel = twipsPerPixel;
+    frame.view = view;
+    return frame;
+}
 
 }  // namespace nuklorama

@@ -99,14 +99,8 @@ Poster::Fit Poster::FitTo(bool landscape) const {
 QByteArray Poster::Pdf(const NuclideTable& table, const CellColouring& colouring,
                        bool labels) const {
     const CellIndex cells(table);
-    Frame frame;
-    frame.table = &table;
-    frame.cells = &cells;
-    frame.colouring = colouring;
-    frame.colours = figure_.colouring;
-    frame.overlays = overlays_;
-    frame.twipsPerPixel = TwipsPerDot();
-    frame.view = Viewport::OfRegion(region_, cellSize_);
+    Frame frame = ChartFrame(table, &cells, colouring, figure_.colouring, overlays_, TwipsPerDot(),
+                             Viewport::OfRegion(region_, cellSize_));
     if (labels) frame.labels = PaperLabels(cellSize_, Dots(1));
     frame.figure = {figure_.shown, figure_.title.toStdString(), fontDots_};
     const FrameRenderer renderer(frame);

@@ -389,10 +389,9 @@ private slots:
         LoadFile(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", state->table, ui, &state->extras);
         const CellIndex cells(state->table);
         const int s = 60;
-        Frame frame;
-        frame.table = &state->table;
-        frame.colouring = DecayColouring(state->table, state->extras);
-        frame.view = Viewport::OfRegion({80, 86, 124, 132}, s);
+        Frame frame =
+            ChartFrame(state->table, nullptr, DecayColouring(state->table, state->extras),
+                       Colouring::Decay, {}, 15, Viewport::OfRegion({80, 86, 124, 132}, s));
         frame.labels = ScreenLabels(s, 1);
         const auto draw = [&](bool labels, bool raster) {
             frame.cells = labels ? &cells : nullptr;
