@@ -4,15 +4,12 @@
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <iterator>
 #include <optional>
 
 #include "chart/ChartLayout.h"
 #include "chart/DecayPalette.h"
 #include "chart/HalfLifeColour.h"
 #include "chart/RecordedSurface.h"
-#include "image/ImageSurface.h"
 
 namespace nuklorama {
 namespace {

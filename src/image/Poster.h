@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "chart/Chart.h"
-#include "chart/RecordedSurface.h"
 #include "chart/Region.h"
 #include "image/ChartFigure.h"
 
