@@ -54,7 +54,7 @@ private:
     void PaintLabels(QPainter& painter) const;
     std::string SvgLabels() const;
 
-    const Frame& frame_;
+    const Frame frame_;
     std::optional<ChartFigure> figure_;
     Viewport chart_;
     QSize size_;
