@@ -40,12 +40,12 @@ int NumberStep(int cellSize, double room) {
 
 }  // namespace
 
-ChartFigure::ChartFigure(const Viewport& chart, const Overlays& overlays, const QString& title,
-                         const Options& options)
-    : font_(kFontFamily), titleFont_(kFontFamily) {
+ChartFigure::ChartFigure(const Frame& frame) : font_(kFontFamily), titleFont_(kFontFamily) {
+    const Viewport chart = frame.view.At(0, 0);
+    const QString title = QString::fromStdString(frame.figure.title);
     const int chartWidth = chart.width, chartHeight = chart.height;
-    const int f = options.fontPixels > 0
-                      ? options.fontPixels
+    const int f = frame.figure.fontPixels > 0
+                      ? frame.figure.fontPixels
                       : std::clamp(std::min(chartWidth, chartHeight) / 45, 11, 40);
     font_.setPixelSize(f);
     titleFont_.setPixelSize(f * 4 / 3);
@@ -58,7 +58,7 @@ ChartFigure::ChartFigure(const Viewport& chart, const Overlays& overlays, const 
     chart_ = chart.At(int(std::ceil(f + fm.horizontalAdvance("Z") + f + zLabels + f / 2.0)),
                       int(std::ceil(f + titleHeight + 2 * line)));
     AddAxes();
-    AddLegend(overlays, options.colouring);
+    AddLegend(frame.overlays, frame.colours);
 
     int legendRight = 0, legendBottom = 0;
     for (const Swatch& s : swatches_)

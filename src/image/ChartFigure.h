@@ -11,17 +11,11 @@
 #include "chart/Chart.h"
 #include "chart/Colour.h"
 #include "chart/Colouring.h"
+#include "chart/Frame.h"
 #include "chart/Viewport.h"
 #include "image/Svg.h"
 
 namespace nuklorama {
-
-struct FigureOptions {
-    // Of the figure's text; 0 sizes it from the chart.
-    int fontPixels = 0;
-    // What the legend explains: the half-life shades or the decay classes.
-    Colouring colouring = Colouring::HalfLife;
-};
 
 // A chart made ready for a paper or a slide: where the chart area goes, with axis numbers along
 // its top and left edges at their rows and columns, a legend of the shades and bands at its right
@@ -29,7 +23,6 @@ struct FigureOptions {
 // for its font. In the decay-mode view the legend names the decay classes.
 class ChartFigure {
 public:
-    using Options = FigureOptions;
     struct Text {
         QPointF baseline;
         TextAnchor anchor;
@@ -41,10 +34,9 @@ public:
         Colour colour;
     };
 
-    // For the chart seen through chart, its area at the origin: the axis numbers are the real
-    // proton and neutron numbers of the cells shown.
-    ChartFigure(const Viewport& chart, const Overlays& overlays, const QString& title,
-                const Options& options = {});
+    // For the frame's chart, its area at the origin: the axis numbers are the real proton and
+    // neutron numbers of the cells shown, the legend explains the frame's colours and overlays.
+    explicit ChartFigure(const Frame& frame);
 
     QSize Size() const { return size_; }
     // The chart's cells in the figure.

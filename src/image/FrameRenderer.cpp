@@ -58,9 +58,7 @@ FrameRenderer::FrameRenderer(const Frame& frame)
       // Where labels are written, a split cell's second colour keeps clear of them.
       cornerSide_(frame.labels.lines > 0 ? frame.labels.cornerSide : INT16_MAX) {
     if (frame.figure.shown) {
-        figure_.emplace(frame.view.At(0, 0), frame.overlays,
-                        QString::fromStdString(frame.figure.title),
-                        ChartFigure::Options{frame.figure.fontPixels, frame.colours});
+        figure_.emplace(frame);
         chart_ = figure_->Chart();
         size_ = figure_->Size();
     } else {

@@ -72,9 +72,14 @@ float Poster::TwipsPerDot() const {
     return 1440.0f / kDpi;
 }
 
-ChartFigure Poster::FigureOf(std::int16_t cellSize, double fontDots) const {
-    return ChartFigure(Viewport::OfRegion(region_, cellSize), overlays_, figure_.title,
-                       {int(std::lround(fontDots)), figure_.colouring});
+Frame Poster::FrameOf(std::int16_t cellSize, int fontDots) const {
+    Frame frame;
+    frame.colours = figure_.colouring;
+    frame.overlays = overlays_;
+    frame.twipsPerPixel = TwipsPerDot();
+    frame.view = Viewport::OfRegion(region_, cellSize);
+    frame.figure = {figure_.shown, figure_.title.toStdString(), fontDots};
+    return frame;
 }
 
 Poster::Fit Poster::FitTo(bool landscape) const {
@@ -84,14 +89,13 @@ Poster::Fit Poster::FitTo(bool landscape) const {
     std::int16_t cell = RegionCellSize(region_, width, height);
     if (!figure_.shown || cell == 0) return {landscape, cell, 0};
     // Text for arm's length: larger on larger paper, never below about ten points.
-    const double font = Dots(std::max(std::min(mm.width(), mm.height()) / 75, 3.5));
-    const QSize first = FigureOf(cell, font).Size();
+    const int font = int(std::lround(Dots(std::max(std::min(mm.width(), mm.height()) / 75, 3.5))));
+    const QSize first = ChartFigure(FrameOf(cell, font)).Size();
     cell = RegionCellSize(region_, width - (first.width() - region_.Columns() * cell),
                           height - (first.height() - region_.Rows() * cell));
     for (; cell > 0; --cell) {
-        const QSize size = FigureOf(cell, font).Size();
-        if (size.width() <= width && size.height() <= height)
-            return {landscape, cell, int(std::lround(font))};
+        const QSize size = ChartFigure(FrameOf(cell, font)).Size();
+        if (size.width() <= width && size.height() <= height) return {landscape, cell, font};
     }
     return {landscape, 0, 0};
 }
@@ -99,10 +103,11 @@ Poster::Fit Poster::FitTo(bool landscape) const {
 QByteArray Poster::Pdf(const NuclideTable& table, const CellColouring& colouring,
                        bool labels) const {
     const CellIndex cells(table);
-    Frame frame = ChartFrame(table, &cells, colouring, figure_.colouring, overlays_, TwipsPerDot(),
-                             Viewport::OfRegion(region_, cellSize_));
+    Frame frame = FrameOf(cellSize_, fontDots_);
+    frame.table = &table;
+    frame.cells = &cells;
+    frame.colouring = colouring;
     if (labels) frame.labels = PaperLabels(cellSize_, Dots(1));
-    frame.figure = {figure_.shown, figure_.title.toStdString(), fontDots_};
     const FrameRenderer renderer(frame);
 
     QByteArray bytes;

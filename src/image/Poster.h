@@ -50,7 +50,9 @@ private:
         int fontDots = 0;
     };
     Fit FitTo(bool landscape) const;
-    ChartFigure FigureOf(std::int16_t cellSize, double fontDots) const;
+    // The page's frame at the cell size, its figure's text fontDots high, without the chart's
+    // table and colours.
+    Frame FrameOf(std::int16_t cellSize, int fontDots) const;
 
     Page page_;
     Region region_;
