@@ -23,6 +23,8 @@ struct LabelPlan {
     // The side of a split cell's second-colour triangle in the lower-right corner, clear of the
     // text so that the text lies on the cell's main colour only.
     int cornerSide = 0;
+
+    bool operator==(const LabelPlan&) const = default;
 };
 
 // For cells of cellSize device pixels on a screen or in a picture of ratio device pixels per

@@ -14,11 +14,10 @@ struct ChartCell {
     bool operator==(const ChartCell&) const = default;
 };
 
-// The cells a viewport shows, first to last in each direction, all included; empty when
+// The cells a viewport shows, first to last in each direction, all included; none when
 // lastZ < firstZ or lastN < firstN.
 struct CellSpan {
     std::int32_t firstZ, lastZ, firstN, lastN;
-    bool Empty() const { return lastZ < firstZ || lastN < firstN; }
 };
 
 // Where the chart's cells lie on an output of device pixels (or a page's dots): the chart drawn

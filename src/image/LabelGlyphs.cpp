@@ -9,15 +9,6 @@
 #include "image/ImageSurface.h"
 
 namespace nuklorama {
-namespace {
-
-bool SamePlan(const LabelPlan& a, const LabelPlan& b) {
-    return a.lines == b.lines && a.margin == b.margin && a.nameFont == b.nameFont &&
-           a.secondFont == b.secondFont && a.smallestFont == b.smallestFont;
-}
-
-}  // namespace
-
 const LabelGlyphs::Glyph& LabelGlyphs::Of(const LabelFont& font, QChar c) {
     const quint64 key = quint64(font.Pixels()) << 16 | c.unicode();
     const auto found = glyphs_.find(key);
@@ -72,7 +63,7 @@ void LabelGlyphs::Paint(QImage& image, const LabelPlan& plan, const NuclideTable
                         const CellIndex& cells, const CellColouring& colouring,
                         const Viewport& view, const LabelLayout::SecondLine& second) {
     if (plan.lines == 0) return;
-    if (!layout_ || !SamePlan(layout_->Plan(), plan)) layout_.emplace(plan);
+    if (!layout_ || !(layout_->Plan() == plan)) layout_.emplace(plan);
     const QRect clip = QRect(view.left, view.top, view.width, view.height) & image.rect();
     layout_->Place(table, cells, colouring, view, second,
                    [&](const PlacedText& text) { Write(image, text, clip); });
