@@ -18,7 +18,7 @@ struct TimeUnit {
     // As a table writes it, when it may: the one word, and another for the same.
     std::string_view word = {}, otherWord = {};
 };
-constexpr double kYear = 31556926;
+constexpr double kYear = kSecondsPerYear;
 // Each unit is written from one of itself up to the next one.
 constexpr TimeUnit kTimeUnits[] = {
     {"ys", 1e-24, "ys"},    {"zs", 1e-21, "zs"},     {"as", 1e-18, "as"},  {"fs", 1e-15, "fs"},
@@ -29,6 +29,9 @@ constexpr TimeUnit kTimeUnits[] = {
     {"Yy", 1e24 * kYear},
 };
 
+// Tool tips show at most what a double holds.
+constexpr int kMostDigits = 15;
+
 const TimeUnit* TableUnit(std::string_view unit) {
     for (const TimeUnit& u : kTimeUnits)
         if ((!u.word.empty() && IsUnitWord(unit, u.word)) ||
@@ -38,12 +41,23 @@ const TimeUnit* TableUnit(std::string_view unit) {
 }
 
 // A number from 1 to below 1000 in `digits` significant digits; a smaller one, which only the
-// smallest unit writes, with as many decimals as a one.
+// smallest unit writes, with as many decimals as a 1.
 std::string Fixed(double number, int digits) {
     const int whole = number < 10 ? 1 : number < 100 ? 2 : 3;
     char text[400];
     std::snprintf(text, sizeof text, "%.*f", std::max(0, digits - whole), number);
     return text;
+}
+
+// The significant digits a value was written with, at least three: 67.842 has five, 4463000000
+// four.
+int PreciseDigits(double value) {
+    if (!std::isfinite(value)) return 3;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*e", kMostDigits - 1, std::fabs(value));
+    std::string digits(text, std::strchr(text, 'e'));
+    digits.erase(1, 1);  // the decimal point
+    return std::max(3, int(digits.find_last_not_of('0') + 1));
 }
 
 std::string HalfLife(double value, std::string_view unit, int digits) {
@@ -87,14 +101,8 @@ std::string Truncated(std::string_view text, std::size_t maxBytes) {
     return std::string(text.substr(0, end)) + "…";
 }
 
-bool IsUnitWord(std::string_view unit, std::string_view lowerWord) {
-    if (unit.size() != lowerWord.size()) return false;
-    for (std::size_t i = 0; i < unit.size(); ++i) {
-        char c = unit[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != lowerWord[i]) return false;
-    }
-    return true;
+std::string RelationSign(char mark) {
+    return mark == '~' ? "≈" : mark == '<' ? "< " : mark == '>' ? "> " : "";
 }
 
 std::optional<double> HalfLifeSeconds(double value, std::string_view unit) {
@@ -115,12 +123,33 @@ std::string Duration(double seconds, int digits) {
     // 999.7 ms rounds to 1000 ms: one more unit reads 1.00 s.
     if (std::atof(number.c_str()) >= 1000 && unit + 1 < std::end(kTimeUnits))
         number = Fixed(seconds / (++unit)->seconds, digits);
-    if (std::atof(number.c_str()) >= 1000) number = PowerOfTen(seconds / unit->seconds, digits);
+    // Past the largest unit, or so far below the smallest that the digits show nothing.
+    if (const double shown = std::atof(number.c_str()); shown >= 1000 || shown == 0)
+        number = PowerOfTen(seconds / unit->seconds, digits);
     return number + " " + std::string(unit->name);
 }
 
 std::string ShortHalfLife(double value, std::string_view unit) {
     return HalfLife(value, unit, 3);
+}
+
+std::string PreciseHalfLife(double value, std::string_view unit) {
+    return HalfLife(value, unit, PreciseDigits(value));
+}
+
+std::string PreciseDuration(std::string_view text) {
+    const std::size_t space = text.find(' ');
+    if (space == std::string_view::npos) return {};
+    const std::string_view number = text.substr(0, space), unit = text.substr(space + 1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc() || end != number.data() + number.size()) return {};
+    const TimeUnit* found = TableUnit(unit);
+    for (const TimeUnit& u : kTimeUnits)
+        if (unit == u.name) found = &u;
+    const double seconds = found ? value * found->seconds : 0;
+    if (!(seconds > 0) || std::isinf(seconds)) return {};
+    return Duration(seconds, PreciseDigits(value));
 }
 
 }  // namespace nuklorama

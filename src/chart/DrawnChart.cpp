@@ -11,10 +11,13 @@
 namespace nuklorama {
 namespace {
 
-// The half-life as read, the unit word as stored; a table's odd bytes stay visible but short.
+// The half-life in the chart's notation; one whose unit the chart cannot read as read, a table's
+// odd bytes visible but short.
 std::string HalfLifeText(double value, const std::string& unit) {
     if (IsUnitWord(unit, "stable")) return kStable;
     if (IsUnitWord(unit, "un")) return std::string("半衰期") + kUnknown;
+    if (const std::string shown = PreciseHalfLife(value, unit); !shown.empty())
+        return "半衰期 " + shown;
     char number[32];
     std::snprintf(number, sizeof number, "%.15g", value);
     constexpr std::size_t kShownUnit = 24;

@@ -29,11 +29,7 @@ std::string NumberText(const DecayEntry& e) {
 
 std::string BranchText(const DecayEntry& e) {
     if (e.relation == 0) return "?";
-    const std::string relation = e.relation == '~'   ? "≈"
-                                 : e.relation == '<' ? "< "
-                                 : e.relation == '>' ? "> "
-                                                     : "";
-    return relation + NumberText(e) + " %" + (e.estimated ? kEstimated : "");
+    return RelationSign(e.relation) + NumberText(e) + " %" + (e.estimated ? kEstimated : "");
 }
 
 std::string DecayLine(const std::vector<DecayEntry>& entries) {
@@ -45,6 +41,20 @@ std::string DecayLine(const std::vector<DecayEntry>& entries) {
         line += (line.empty() ? "" : ", ") + ModeNotation(Shown(e.mode)) + " " + BranchText(e);
     }
     return line;
+}
+
+// An excited state's half-life as the evaluation gives it, a limit or an approximation first and
+// # after an estimate (">1.2# us"), in the chart's notation ("> 1.20 µs（估计）").
+std::string StateHalfLife(std::string_view text) {
+    if (text == "stable") return kStable;
+    if (text.empty()) return std::string("半衰期") + kUnknown;
+    const char mark = text.find_first_of("<>~") == 0 ? text.front() : 0;
+    std::string value(text.substr(mark ? 1 : 0));
+    const std::size_t estimate = value.find('#');
+    if (estimate != std::string::npos) value.erase(estimate, 1);
+    const std::string shown = PreciseDuration(value);
+    if (shown.empty()) return Shown(text);
+    return RelationSign(mark) + shown + (estimate != std::string::npos ? kEstimated : "");
 }
 
 // letter:energy:half-life:decay, e.g. m:142.6836:6.0066 h:IT~100;B-=0.0037.
@@ -71,9 +81,7 @@ std::string StateLine(std::string_view state, const std::string& mass, const std
         std::snprintf(text, sizeof text, " %.1f keV", keV);
         line += text + std::string(estimated ? kEstimated : "");
     }
-    line += halfLife == "stable" ? ", " + std::string(kStable)
-            : halfLife.empty()   ? ", 半衰期" + std::string(kUnknown)
-                                 : ", " + Shown(halfLife);
+    line += ", " + StateHalfLife(halfLife);
     const std::vector<DecayEntry> entries = ReadDecayEntries(decay);
     if (const DecayEntry* main = DominantEntry(entries))
         line += ", " + ModeNotation(Shown(main->mode));

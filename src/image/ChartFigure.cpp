@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 
+#include "base/Notation.h"
 #include "chart/ChartLayout.h"
 #include "chart/DecayPalette.h"
 #include "chart/HalfLifeColour.h"
@@ -18,17 +19,10 @@ namespace {
 constexpr const char* kFontFamily = "DejaVu Sans";
 constexpr Colour kSwatchOutline = 0x808080;
 
-// The grey of each decade from a nanosecond to a billion years, as the scale draws it.
-struct Decade {
-    const char* label;
-    double value;
-    const char* unit;
-};
-constexpr Decade kDecades[] = {
-    {"1 ns", 1, "ns"},  {"1 µs", 1, "us"},  {"1 ms", 1, "ms"}, {"1 s", 1, "s"},
-    {"1 h", 1, "h"},    {"1 d", 1, "d"},    {"1 y", 1, "y"},   {"1 ky", 1e3, "y"},
-    {"1 My", 1e6, "y"}, {"1 Gy", 1e9, "y"},
-};
+// Each decade from a nanosecond to a billion years, in seconds, shown in the scale's grey.
+constexpr double kYear = kSecondsPerYear;
+constexpr double kDecades[] = {1e-9,  1e-6,  1e-3,        1,           3600,
+                               86400, kYear, 1e3 * kYear, 1e6 * kYear, 1e9 * kYear};
 
 // The step between numbers along an axis: the smallest of 1, 2, 5, 10, 20, 50 ... whose numbers
 // stand room apart.
@@ -142,8 +136,8 @@ void ChartFigure::AddLegend(const Overlays& overlays, Colouring colouring) {
                 {QRect(box.x() + r.left, box.y() + r.top, r.Width(), r.Height()), colour});
     } else {
         row("half-life", std::nullopt);
-        for (const Decade& d : kDecades)
-            row(QString::fromUtf8(d.label), HalfLifeColour(d.value, d.unit));
+        for (const double seconds : kDecades)
+            row(QString::fromStdString(Duration(seconds, 1)), HalfLifeColour(seconds, "s"));
         row("stable", kWhite);
         row("unknown", kRed);
     }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/LoadFile.h"
 
+#include <algorithm>
 #include <array>
 #include <new>
 #include <optional>
+#include <ranges>
 #include <string_view>
 
 #include "base/Characters.h"
@@ -71,205 +73,191 @@ std::string Printable(std::string_view text) {
     return out;
 }
 
-class Loader {
-public:
-    Loader(const std::string& fn, NuclideTable& table, ExtraFieldTable* extras)
-        : fn_(fn), t_(table), extras_(extras) {}
+// The state of one load. After a skipped step its working values still hold the previous
+// record's.
+struct Loader {
+    const std::string& fn;
+    NuclideTable& t;
+    ExtraFieldTable* extras;
+    bool lineClean = false;
+    TextFile file{};
+    std::string line{};
+    FieldList fields{};
+    std::string halfLifeText{};
+    long long linesRead = 0;
 
-    // The failure a step will meet on a short line or past the end of the table, foreseen
-    // without running it: long runs of such failures must stay cheap.
-    std::optional<RunTimeError> ForeseenFailure(LoadStep step) const;
-    LoadStep Run(LoadStep step);
-    std::string Describe(const RunTimeError& error, LoadStep step) const;
-    // The record under way keeps no extra fields once any step has failed.
-    void Failed() { lineClean_ = false; }
-    void CloseQuietly() noexcept {
-        try {
-            file_.Close();
-        } catch (const RunTimeError&) {
-        }
-    }
-
-private:
     bool RecordInTable() const {
-        return t_.NuclideCount >= 0 && t_.NuclideCount <= NuclideTable::kMaxRecords;
+        return t.NuclideCount >= 0 && t.NuclideCount <= NuclideTable::kMaxRecords;
     }
     RunTimeError BeyondTheTable() const {
         return RunTimeError(ErrorKind::SubscriptOutOfRange,
-                            "record " + std::to_string(t_.NuclideCount) + ", the table holds " +
+                            "record " + std::to_string(t.NuclideCount) + ", the table holds " +
                                 std::to_string(NuclideTable::kMaxRecords));
     }
     template <typename Array>
     auto& Record(Array& array) const {
         if (!RecordInTable()) throw BeyondTheTable();
-        return array[static_cast<std::size_t>(t_.NuclideCount)];
+        return array[static_cast<std::size_t>(t.NuclideCount)];
     }
-    std::string_view Field(int index) const { return fields_.Get(line_, index); }
+    std::string_view Field(int index) const { return fields.Get(line, index); }
     void KeepExtraFields() {
-        if (!extras_ || !lineClean_) return;
+        if (!extras || !lineClean) return;
         const std::string_view unit = Field(6);
-        const auto end = std::size_t(unit.data() - line_.data()) + unit.size();
-        extras_->Keep(t_.NuclideCount, std::string_view(line_).substr(end));
+        const auto end = std::size_t(unit.data() - line.data()) + unit.size();
+        extras->Keep(t.NuclideCount, std::string_view(line).substr(end));
     }
-    static int FieldReadBy(LoadStep step);
-    static bool IndexesRecord(LoadStep step);
-
-    const std::string& fn_;
-    NuclideTable& t_;
-    ExtraFieldTable* extras_;
-    bool lineClean_ = false;
-    TextFile file_;
-    // Working values of one load: after a skipped step they still hold the previous record's.
-    std::string line_;
-    FieldList fields_;
-    std::string halfLifeText_;
-    long long linesRead_ = 0;
+    // The largest numbers are 16 bits wide: a failure says which number did not fit.
+    static std::int16_t Narrowed(std::int32_t number, const char* what) {
+        try {
+            return checked::Narrow<std::int16_t>(number);
+        } catch (const RunTimeError& error) {
+            throw RunTimeError(error.Kind(), what + (" " + std::to_string(number)));
+        }
+    }
+    static void ReadLine(Loader& l) {
+        l.file.ReadLine(l.line);
+        ++l.linesRead;
+    }
+    void CloseQuietly() noexcept {
+        try {
+            file.Close();
+        } catch (const RunTimeError&) {
+        }
+    }
 };
 
-LoadStep Loader::Run(LoadStep step) {
+// Where a step's failure is said to lie: in the file, on the line about to be read, or on the
+// line last read. The steps of the first two touch the file itself, the others one record.
+enum class Place { File, NextLine, LineRead };
+
+// One step of the load: where its failure lies, the field it reads and whether it indexes the
+// record under way (on which it can fail before it starts), what it does, and the step that
+// follows. A test goes on to next when it holds, else to otherwise. Retry runs a failed step
+// again; Ignore goes on to next, as if the work had been done or the test had held.
+struct Step {
+    LoadStep step;
+    Place place;
+    int field;  // none: -1
+    bool indexesRecord;
+    void (*act)(Loader&);  // none for a test
+    LoadStep next;
+    bool (*holds)(Loader&) = nullptr;  // none for an action
+    LoadStep otherwise = next;
+};
+
+const Step& StepOf(LoadStep step) {
     using enum LoadStep;
-    switch (step) {
-        case Open:
-            file_.Open(fn_);
-            return ResetCount;
-        case ResetCount:
-            if (extras_) extras_->Clear();
-            t_.NuclideCount = 0;
-            return ResetMaxZ;
-        case ResetMaxZ:
-            t_.MaxZ = 0;
-            return ResetMaxN;
-        case ResetMaxN:
-            t_.MaxN = 0;
-            return ReadHeader;
-        case ReadHeader:
-            file_.ReadLine(line_);
-            ++linesRead_;
-            return TestEnd;
-        case TestEnd:
-            return file_.AtEnd() ? Close : CountRecord;
-        case CountRecord:
-            // Raised before the line is read, so a record whose later steps fail still counts.
-            t_.NuclideCount = checked::Add<std::int16_t>(t_.NuclideCount, 1);
-            lineClean_ = true;
-            return ReadRecordLine;
-        case ReadRecordLine:
-            file_.ReadLine(line_);
-            ++linesRead_;
-            return SplitLine;
-        case SplitLine:
-            fields_.Split(line_);
-            return StoreProtonNumber;
-        case StoreProtonNumber: {
-            const std::int32_t z = ToInt32(Field(1));
-            Record(t_.ProtonNumber) = z;
-            return StoreNeutronNumber;
-        }
-        case StoreNeutronNumber: {
-            const std::int32_t n = ToInt32(Field(2));
-            Record(t_.NeutronNumber) = n;
-            return KeepHalfLifeText;
-        }
-        case KeepHalfLifeText:
-            halfLifeText_.assign(Field(5));
-            return StoreHalfLifeUnit;
-        case StoreHalfLifeUnit: {
-            const std::string_view unit = Field(6);
-            Record(t_.HalfLifeUnit).assign(unit);
-            return TestMaxZ;
-        }
-        case TestMaxZ:
-            return t_.MaxZ < Record(t_.ProtonNumber) ? RaiseMaxZ : TestMaxN;
-        case RaiseMaxZ:
-            t_.MaxZ = checked::Narrow<std::int16_t>(Record(t_.ProtonNumber));
-            return TestMaxN;
-        case TestMaxN:
-            return t_.MaxN < Record(t_.NeutronNumber) ? RaiseMaxN : TestNoValue;
-        case RaiseMaxN:
-            t_.MaxN = checked::Narrow<std::int16_t>(Record(t_.NeutronNumber));
-            return TestNoValue;
-        case TestNoValue:
-            return halfLifeText_ == "-" ? StoreNoValue : StoreValue;
-        case StoreNoValue:
-            Record(t_.HalfLife) = 0;
-            KeepExtraFields();
-            return TestEnd;
-        case StoreValue:
-            Record(t_.HalfLife) = LeadingNumber(halfLifeText_);
-            KeepExtraFields();
-            return TestEnd;
-        case Close:
-            file_.Close();
-            return Return;
-        case Return:
-            return Return;
-    }
-    return Return;
+    using enum Place;
+    constexpr int kNone = -1;
+    static constexpr Step kSteps[] = {
+        {Open, File, kNone, false, [](Loader& l) { l.file.Open(l.fn); }, ResetCount},
+        {ResetCount, LineRead, kNone, false,
+         [](Loader& l) {
+             if (l.extras) l.extras->Clear();
+             l.t.NuclideCount = 0;
+         },
+         ResetMaxZ},
+        {ResetMaxZ, LineRead, kNone, false, [](Loader& l) { l.t.MaxZ = 0; }, ResetMaxN},
+        {ResetMaxN, LineRead, kNone, false, [](Loader& l) { l.t.MaxN = 0; }, ReadHeader},
+        {ReadHeader, NextLine, kNone, false, Loader::ReadLine, TestEnd},
+        {TestEnd, NextLine, kNone, false, nullptr, CountRecord,
+         [](Loader& l) { return !l.file.AtEnd(); }, Close},
+        // Raised before the line is read, so a record whose later steps fail still counts.
+        {CountRecord, LineRead, kNone, false,
+         [](Loader& l) {
+             l.t.NuclideCount = checked::Add<std::int16_t>(l.t.NuclideCount, 1);
+             l.lineClean = true;
+         },
+         ReadRecordLine},
+        {ReadRecordLine, NextLine, kNone, false, Loader::ReadLine, SplitLine},
+        {SplitLine, LineRead, kNone, false, [](Loader& l) { l.fields.Split(l.line); },
+         StoreProtonNumber},
+        {StoreProtonNumber, LineRead, 1, true,
+         [](Loader& l) {
+             const std::int32_t z = ToInt32(l.Field(1));
+             l.Record(l.t.ProtonNumber) = z;
+         },
+         StoreNeutronNumber},
+        {StoreNeutronNumber, LineRead, 2, true,
+         [](Loader& l) {
+             const std::int32_t n = ToInt32(l.Field(2));
+             l.Record(l.t.NeutronNumber) = n;
+         },
+         KeepHalfLifeText},
+        {KeepHalfLifeText, LineRead, 5, false, [](Loader& l) { l.halfLifeText.assign(l.Field(5)); },
+         StoreHalfLifeUnit},
+        {StoreHalfLifeUnit, LineRead, 6, true,
+         [](Loader& l) {
+             const std::string_view unit = l.Field(6);
+             l.Record(l.t.HalfLifeUnit).assign(unit);
+         },
+         TestMaxZ},
+        {TestMaxZ, LineRead, kNone, true, nullptr, RaiseMaxZ,
+         [](Loader& l) { return l.t.MaxZ < l.Record(l.t.ProtonNumber); }, TestMaxN},
+        {RaiseMaxZ, LineRead, kNone, true,
+         [](Loader& l) {
+             l.t.MaxZ = Loader::Narrowed(l.Record(l.t.ProtonNumber), "proton number");
+         },
+         TestMaxN},
+        {TestMaxN, LineRead, kNone, true, nullptr, RaiseMaxN,
+         [](Loader& l) { return l.t.MaxN < l.Record(l.t.NeutronNumber); }, TestNoValue},
+        {RaiseMaxN, LineRead, kNone, true,
+         [](Loader& l) {
+             l.t.MaxN = Loader::Narrowed(l.Record(l.t.NeutronNumber), "neutron number");
+         },
+         TestNoValue},
+        {TestNoValue, LineRead, kNone, false, nullptr, StoreNoValue,
+         [](Loader& l) { return l.halfLifeText == "-"; }, StoreValue},
+        {StoreNoValue, LineRead, kNone, true,
+         [](Loader& l) {
+             l.Record(l.t.HalfLife) = 0;
+             l.KeepExtraFields();
+         },
+         TestEnd},
+        {StoreValue, LineRead, kNone, true,
+         [](Loader& l) {
+             l.Record(l.t.HalfLife) = LeadingNumber(l.halfLifeText);
+             l.KeepExtraFields();
+         },
+         TestEnd},
+        {Close, File, kNone, false, [](Loader& l) { l.file.Close(); }, Return},
+        {Return, LineRead, kNone, false, nullptr, Return},
+    };
+    static_assert(std::ranges::all_of(std::views::iota(0, int(std::size(kSteps))),
+                                      [](int i) { return kSteps[i].step == LoadStep(i); }),
+                  "each step's row stands at its place in the load");
+    return kSteps[std::size_t(step)];
 }
 
-std::optional<RunTimeError> Loader::ForeseenFailure(LoadStep step) const {
-    const int field = FieldReadBy(step);
-    if (field >= 0 && !fields_.Has(field)) return FieldList::Missing(field);
-    if (IndexesRecord(step) && !RecordInTable()) return BeyondTheTable();
-    if (step == LoadStep::CountRecord && !checked::TryAdd<std::int16_t>(t_.NuclideCount, 1))
+// Runs a step that did not fail before it started; the step that follows.
+LoadStep Run(Loader& l, const Step& s) {
+    if (s.act) s.act(l);
+    return !s.holds || s.holds(l) ? s.next : s.otherwise;
+}
+
+// The failure a step will meet on a short line or past the end of the table, foreseen without
+// running it: long runs of such failures must stay cheap.
+std::optional<RunTimeError> ForeseenFailure(const Loader& l, const Step& s) {
+    if (s.field >= 0 && !l.fields.Has(s.field)) return FieldList::Missing(s.field);
+    if (s.indexesRecord && !l.RecordInTable()) return l.BeyondTheTable();
+    if (s.step == LoadStep::CountRecord && !checked::TryAdd<std::int16_t>(l.t.NuclideCount, 1))
         return RunTimeError(ErrorKind::Overflow);
     return std::nullopt;
 }
 
-bool Loader::IndexesRecord(LoadStep step) {
-    using enum LoadStep;
-    return step == StoreProtonNumber || step == StoreNeutronNumber || step == StoreHalfLifeUnit ||
-           step == TestMaxZ || step == RaiseMaxZ || step == TestMaxN || step == RaiseMaxN ||
-           step == StoreNoValue || step == StoreValue;
-}
-
-int Loader::FieldReadBy(LoadStep step) {
-    switch (step) {
-        case LoadStep::StoreProtonNumber:
-            return 1;
-        case LoadStep::StoreNeutronNumber:
-            return 2;
-        case LoadStep::KeepHalfLifeText:
-            return 5;
-        case LoadStep::StoreHalfLifeUnit:
-            return 6;
-        default:
-            return -1;
-    }
-}
-
-std::string Loader::Describe(const RunTimeError& error, LoadStep step) const {
+std::string Describe(const Loader& l, const RunTimeError& error, LoadStep step) {
+    const Step& s = StepOf(step);
     std::string where;
     const auto add = [&where](const std::string& part) {
         if (part.empty()) return;
         where += where.empty() ? "" : ", ";
         where += part;
     };
-    switch (step) {
-        case LoadStep::Open:
-        case LoadStep::Close:
-            add(fn_);
-            break;
-        case LoadStep::ReadHeader:
-        case LoadStep::TestEnd:
-        case LoadStep::ReadRecordLine:
-            add("line " + std::to_string(linesRead_ + 1));
-            break;
-        default:
-            add("line " + std::to_string(linesRead_));
-            break;
-    }
-    const int field = FieldReadBy(step);
-    if (error.Detail().empty() && field >= 0 && fields_.Has(field))
-        add("field " + std::to_string(field) + ": \"" + Printable(Field(field)) + "\"");
-    // The largest numbers are 16 bits wide: say which number did not fit.
-    if (error.Detail().empty() && RecordInTable()) {
-        const auto record = static_cast<std::size_t>(t_.NuclideCount);
-        if (step == LoadStep::RaiseMaxZ)
-            add("proton number " + std::to_string(t_.ProtonNumber[record]));
-        if (step == LoadStep::RaiseMaxN)
-            add("neutron number " + std::to_string(t_.NeutronNumber[record]));
-    }
+    add(s.place == Place::File       ? l.fn
+        : s.place == Place::NextLine ? "line " + std::to_string(l.linesRead + 1)
+                                     : "line " + std::to_string(l.linesRead));
+    if (error.Detail().empty() && s.field >= 0 && l.fields.Has(s.field))
+        add("field " + std::to_string(s.field) + ": \"" + Printable(l.Field(s.field)) + "\"");
     add(error.Detail());
     return std::string(ErrorKindText(error.Kind())) + " (" + where + ")";
 }
@@ -285,15 +273,20 @@ void LoadFile(const std::string& fn, NuclideTable& table, UserInterface& ui,
     RunLoadSteps(fn, table, ui, extras);
 }
 
+bool IsFileAccessStep(LoadStep step) {
+    return StepOf(step).place != Place::LineRead;
+}
+
 void RunLoadSteps(const std::string& fn, NuclideTable& table, UserInterface& ui,
                   ExtraFieldTable* extras) {
-    Loader loader(fn, table, extras);
+    Loader loader{fn, table, extras};
     LoadStep step = LoadStep::Open;
     while (step != LoadStep::Return) {
-        std::optional<RunTimeError> failure = loader.ForeseenFailure(step);
+        const Step& s = StepOf(step);
+        std::optional<RunTimeError> failure = ForeseenFailure(loader, s);
         if (!failure) {
             try {
-                step = loader.Run(step);
+                step = Run(loader, s);
                 continue;
             } catch (const RunTimeError& error) {
                 failure = error;
@@ -301,13 +294,14 @@ void RunLoadSteps(const std::string& fn, NuclideTable& table, UserInterface& ui,
                 failure = RunTimeError(ErrorKind::OutOfMemory);
             }
         }
-        loader.Failed();
-        const std::string description = loader.Describe(*failure, step);
+        // The record under way keeps no extra fields once any step has failed.
+        loader.lineClean = false;
+        const std::string description = Describe(loader, *failure, step);
         switch (ui.AskAboutLoadFailure({step, description})) {
             case Answer::Retry:
                 break;
             case Answer::Ignore:
-                step = StepAfterIgnore(step);
+                step = StepOf(step).next;
                 break;
             default:
                 loader.CloseQuietly();

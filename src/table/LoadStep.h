@@ -29,64 +29,7 @@ enum class LoadStep {
     Return,
 };
 
-// Where Ignore continues: an action goes on with the step after it, a failed test enters the
-// branch its success would have entered.
-constexpr LoadStep StepAfterIgnore(LoadStep failed) {
-    using enum LoadStep;
-    switch (failed) {
-        case Open:
-            return ResetCount;
-        case ResetCount:
-            return ResetMaxZ;
-        case ResetMaxZ:
-            return ResetMaxN;
-        case ResetMaxN:
-            return ReadHeader;
-        case ReadHeader:
-            return TestEnd;
-        case TestEnd:
-            return CountRecord;
-        case CountRecord:
-            return ReadRecordLine;
-        case ReadRecordLine:
-            return SplitLine;
-        case SplitLine:
-            return StoreProtonNumber;
-        case StoreProtonNumber:
-            return StoreNeutronNumber;
-        case StoreNeutronNumber:
-            return KeepHalfLifeText;
-        case KeepHalfLifeText:
-            return StoreHalfLifeUnit;
-        case StoreHalfLifeUnit:
-            return TestMaxZ;
-        case TestMaxZ:
-            return RaiseMaxZ;
-        case RaiseMaxZ:
-            return TestMaxN;
-        case TestMaxN:
-            return RaiseMaxN;
-        case RaiseMaxN:
-            return TestNoValue;
-        case TestNoValue:
-            return StoreNoValue;
-        case StoreNoValue:
-            return TestEnd;
-        case StoreValue:
-            return TestEnd;
-        case Close:
-            return Return;
-        case Return:
-            return Return;
-    }
-    return Return;
-}
-
-// Steps that touch the file itself rather than one record.
-constexpr bool IsFileAccessStep(LoadStep step) {
-    using enum LoadStep;
-    return step == Open || step == ReadHeader || step == TestEnd || step == ReadRecordLine ||
-           step == Close;
-}
+// Whether a step touches the file itself rather than one record.
+bool IsFileAccessStep(LoadStep step);
 
 }  // namespace nuklorama

@@ -95,6 +95,17 @@ private slots:
             "left out); --size 99x99 at --dpi 96 shows them all\nnuklorama-cli: --labels: cells "
             "of 10 pixels are too small for labels, which need 35",
             2);
+        row("one cut at the edges", Table({Record(10, 20, "1", "s")}), {"--size", "205x105"}, 0,
+            "1 nuclide of the table does not fit the 205x105 picture (1 cut at its edges, 0 left "
+            "out); --size 210x110 at --dpi 96 shows them all\n");
+        row("only negative numbers left out",
+            Table({Record(10, 20, "1", "s"), Record(-1, 3, "1", "s"), Record(2, -5, "1", "s")}),
+            {"--size", "210x110"}, 0,
+            "(0 cut at its edges, 2 left out); their proton or neutron numbers are negative, "
+            "which no picture shows\n");
+        row("no size shows them all", Table({Record(1, 1, "1", "s")}), {}, 0,
+            "(0 cut at its edges, 1 left out); no --size up to 16384x16384 shows them all at "
+            "--dpi 96\n");
         row("a flood of failures", Table({"x,1,abc,,,1,s"}, 150) + Record(118, 177, "1", "s"),
             ignore, 3,
             "(line 101, field 2: \"abc\")\nnuklorama-cli: ... and 50 more load failures\n", 101);
@@ -114,7 +125,6 @@ private slots:
         row("size for a PDF", good, {"--format", "pdf", "--size", "90x90"}, 2, "--size");
         row("unknown paper", good, {"--format", "pdf", "--paper", "B5"}, 2, "--paper");
         row("reversed region", good, {"--region", "9:8,0:1"}, 2, "--region");
-        row("malformed region", good, {"--region", "1:2;3:4"}, 2, "--region");
         row("region of no nuclide", good, {"--region", "9:9,0:177"}, 1, "no nuclide");
         row("region too large for the size", good, {"--region", "0:99,0:9", "--size", "9x9"}, 1,
             "too small");
