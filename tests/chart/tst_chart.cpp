@@ -13,10 +13,12 @@
 #include "chart/DrawnChart.h"
 #include "chart/FindNuclide.h"
 #include "chart/HalfLifeColour.h"
+#include "chart/LabelPlan.h"
 #include "chart/NuclideFacts.h"
 #include "chart/RecordedSurface.h"
 #include "chart/Region.h"
-#include "image/ChartFiles.h"
+#include "chart/Viewport.h"
+#include "image/FrameRenderer.h"
 #include "image/ImageSurface.h"
 #include "image/Png.h"
 #include "support/PixelCheck.h"
@@ -27,6 +29,8 @@ using namespace nuklorama;
 Q_DECLARE_METATYPE(std::string)
 Q_DECLARE_METATYPE(nuklorama::DecayClass)
 Q_DECLARE_METATYPE(std::optional<nuklorama::DecayClass>)
+Q_DECLARE_METATYPE(nuklorama::Viewport)
+Q_DECLARE_METATYPE(nuklorama::CellSpan)
 
 namespace {
 
@@ -601,22 +605,68 @@ private slots:
         QCOMPARE(QString::fromStdString(f.reason), reason);
     }
 
-    void labelsStandOutOnEveryColourOfTheChart() {
-        QCOMPARE(ContrastRatio(kWhite, kBlack), 21.0);
-        // Grey 118 is the first on which black stands out more than white.
-        for (int g = 0; g < 256; ++g) {
-            QCOMPARE(LabelColour(Grey(g)), g >= 118 ? kBlack : kWhite);
-            QVERIFY(ContrastRatio(LabelColour(Grey(g)), Grey(g)) >= 4.5);
-        }
-        QCOMPARE(LabelColour(kRed), kBlack);
-        QVERIFY(ContrastRatio(kBlack, kRed) >= 4.5);
-        // A split cell's label lies on a plate of its main colour, never on the second one.
-        for (const Colour fill : kDecayPalette)
-            for (const Colour corner : kDecayPalette) {
-                const LabelInk ink = InkFor({fill, corner});
-                QCOMPARE(ink.plate, std::optional(fill));
-                QVERIFY(ContrastRatio(ink.text, fill) >= 4.5);
-                QCOMPARE(InkFor({fill, std::nullopt}).plate, std::nullopt);
+    void labelsOnlyWhereReadable_data() {
+        QTest::addColumn<int>("cellSize");
+        QTest::addColumn<double>("ratio");  // device pixels per logical pixel; 0: paper at 1200 dpi
+        QTest::addColumn<int>("lines");
+        constexpr int kRows[][3] = {{34, 1, 0},  {35, 1, 1},  {52, 1, 1},  {53, 1, 2},
+                                    {70, 2, 0},  {71, 2, 1},  {104, 2, 1}, {105, 2, 2},
+                                    {283, 0, 0}, {284, 0, 1}, {413, 0, 1}, {414, 0, 2}};
+        for (const auto& [s, ratio, lines] : kRows)
+            QTest::addRow("%d at %d", s, ratio) << s << double(ratio) << lines;
+    }
+
+    // Capital letters at least 7 logical pixels or 1.2 mm tall, the widest texts between the
+    // margins, a split cell's triangle kept; a smaller cell says less.
+    void labelsOnlyWhereReadable() {
+        QFETCH(int, cellSize);
+        QFETCH(double, ratio);
+        QFETCH(int, lines);
+        const double dotsPerMm = 1200 / 25.4, readable = ratio > 0 ? 7 * ratio : 1.2 * dotsPerMm;
+        const LabelPlan plan =
+            ratio > 0 ? ScreenLabels(cellSize, ratio) : PaperLabels(cellSize, dotsPerMm);
+        QCOMPARE(plan.lines, lines);
+        const int inside = cellSize - 2 * plan.margin, second = lines == 2 ? plan.secondFont : 99;
+        QVERIFY(lines == 0 ||
+                (std::min({plan.nameFont, plan.smallestFont, second}) * kCapHeightEm >= readable &&
+                 plan.nameFont * kWidestNameEm <= inside &&
+                 plan.secondFont * kWidestHalfLifeEm <= inside && plan.cornerSide >= cellSize / 6));
+    }
+
+    void viewportsTurnCellsIntoPixelsAndBack_data() {
+        QTest::addColumn<Viewport>("view");
+        QTest::addColumn<CellSpan>("visible");
+        const auto row = [](const char* name, const Viewport& view, CellSpan span) {
+            QTest::newRow(name) << view << span;
+        };
+        row("Draw's picture", Viewport::Picture(10, 200, 120), {0, 11, 0, 19});
+        row("zoomed, cut cells", Viewport::Zoomed(24, 4800, 2880, 37, 1, 1920, 1080),
+            {0, 45, 1, 81});
+        row("zoomed past the top-left", Viewport::Zoomed(31, 6200, 3720, -100, -40, 300, 200),
+            {-2, 5, -4, 6});
+        row("largest cell, far out",
+            Viewport::Zoomed(32767, 1 << 30, 1 << 30, (1 << 30) - 5, 7, 10, 10),
+            {0, 0, 32768, 32769});
+        row("region on a page", Viewport::OfRegion({80, 85, 120, 130}, 473).At(1181, 2000),
+            {80, 85, 120, 130});
+        row("picture in a figure", Viewport::Picture(6, 1200, 800).At(57, 80), {0, 133, 0, 199});
+    }
+
+    // Every visible cell's corners lie in it, its neighbours' outside, and the visible span is
+    // exactly the cells with a pixel in the area.
+    void viewportsTurnCellsIntoPixelsAndBack() {
+        QFETCH(Viewport, view);
+        QFETCH(CellSpan, visible);
+        const CellSpan span = view.Visible();
+        QCOMPARE(std::tie(span.firstZ, span.lastZ, span.firstN, span.lastN),
+                 std::tie(visible.firstZ, visible.lastZ, visible.firstN, visible.lastN));
+        const long long s = view.cellSize;
+        for (const std::int32_t Z : {span.firstZ, (span.firstZ + span.lastZ) / 2, span.lastZ})
+            for (const std::int32_t N : {span.firstN, (span.firstN + span.lastN) / 2, span.lastN}) {
+                const long long x = view.Left(N), y = view.Top(Z);
+                QCOMPARE(view.CellAt(x, y), (ChartCell{Z, N}));
+                QCOMPARE(view.CellAt(x + s - 1, y + s - 1), (ChartCell{Z, N}));
+                QCOMPARE(view.CellAt(x - 1, y + s), (ChartCell{Z + 1, N - 1}));
             }
     }
 
@@ -648,8 +698,8 @@ private slots:
         QCOMPARE(int(s), cellSize);
         ImageSurface whole((region->nMax + 1) * s, (region->zMax + 1) * s, 15);
         DrawChart(state_.table, s, {}, whole);
-        const RecordedSurface part =
-            DrawRegion(state_.table, *region, s, {}, 15, HalfLifeColouring(state_.table));
+        const RecordedSurface part = DrawWindow(state_.table, Viewport::OfRegion(*region, s), {},
+                                                15, HalfLifeColouring(state_.table));
         QImage drawn(part.WidthPixels(), part.HeightPixels(), QImage::Format_RGB32);
         QPainter painter(&drawn);
         PaintChart(painter, part, QPoint());
