@@ -51,13 +51,13 @@ std::string Fixed(double number, int digits) {
 
 // The significant digits a value was written with, at least three: 67.842 has five, 4463000000
 // four.
-int PreciseDigits(double value) {
-    if (!std::isfinite(value)) return 3;
+int PreciseDigits(double value, int least = 3) {
+    if (!std::isfinite(value)) return least;
     char text[32];
     std::snprintf(text, sizeof text, "%.*e", kMostDigits - 1, std::fabs(value));
     std::string digits(text, std::strchr(text, 'e'));
     digits.erase(1, 1);  // the decimal point
-    return std::max(3, int(digits.find_last_not_of('0') + 1));
+    return std::max(least, int(digits.find_last_not_of('0') + 1));
 }
 
 std::string HalfLife(double value, std::string_view unit, int digits) {
@@ -137,7 +137,7 @@ std::string PreciseHalfLife(double value, std::string_view unit) {
     return HalfLife(value, unit, PreciseDigits(value));
 }
 
-std::string PreciseDuration(std::string_view text) {
+std::string PreciseDuration(std::string_view text, int leastDigits) {
     const std::size_t space = text.find(' ');
     if (space == std::string_view::npos) return {};
     const std::string_view number = text.substr(0, space), unit = text.substr(space + 1);
@@ -149,7 +149,7 @@ std::string PreciseDuration(std::string_view text) {
         if (unit == u.name) found = &u;
     const double seconds = found ? value * found->seconds : 0;
     if (!(seconds > 0) || std::isinf(seconds)) return {};
-    return Duration(seconds, PreciseDigits(value));
+    return Duration(seconds, PreciseDigits(value, leastDigits));
 }
 
 }  // namespace nuklorama

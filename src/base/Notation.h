@@ -67,7 +67,7 @@ std::string PreciseHalfLife(double value, std::string_view unit);
 
 // A number and its time unit as a table or the evaluation writes them ("67.842 m", "1.2 ky"), as
 // the tool tip shows a half-life ("1.1307 h"); empty when it is not that, or not a positive span of
-// time a double holds.
-std::string PreciseDuration(std::string_view text);
+// time a double holds. A limit keeps the digits it is given ("26 ns"): leastDigits 1.
+std::string PreciseDuration(std::string_view text, int leastDigits = 3);
 
 }  // namespace nuklorama

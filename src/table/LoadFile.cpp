@@ -5,7 +5,6 @@
 #include <array>
 #include <new>
 #include <optional>
-#include <ranges>
 #include <string_view>
 
 #include "base/Characters.h"
@@ -223,9 +222,13 @@ const Step& StepOf(LoadStep step) {
         {Close, File, kNone, false, [](Loader& l) { l.file.Close(); }, Return},
         {Return, LineRead, kNone, false, nullptr, Return},
     };
-    static_assert(std::ranges::all_of(std::views::iota(0, int(std::size(kSteps))),
-                                      [](int i) { return kSteps[i].step == LoadStep(i); }),
-                  "each step's row stands at its place in the load");
+    static_assert(
+        [] {
+            for (std::size_t i = 0; i < std::size(kSteps); ++i)
+                if (kSteps[i].step != LoadStep(i)) return false;
+            return true;
+        }(),
+        "each step's row stands at its place in the load");
     return kSteps[std::size_t(step)];
 }
 
