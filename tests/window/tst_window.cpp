@@ -29,6 +29,7 @@
 #include "support/PixelCheck.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestFiles.h"
+#include "window/ChartActions.h"
 #include "window/ChartArea.h"
 #include "window/FindField.h"
 #include "window/QtUserInterface.h"
@@ -174,7 +175,7 @@ private slots:
         shown.setDevicePixelRatio(1);
         QCOMPARE(shown, drawn);
         // It saves what it shows, and as SVG the same boxes.
-        QVERIFY(window_->picEl->SavePicture("w.png") && window_->picEl->SavePicture("w.svg"));
+        QVERIFY(window_->Actions().SavePicture("w.png") && window_->Actions().SavePicture("w.svg"));
         QCOMPARE(QImage("w.png").convertToFormat(QImage::Format_RGB32), drawn);
         RecordedSurface boxes(drawn.width(), drawn.height(), twips::PerPixel(window_->picEl));
         PressDraw(kTableFileName, *state, boxes, ui_, {true, false, true});
@@ -209,7 +210,12 @@ private slots:
         QCOMPARE(area->actions().size(), 8);
         for (const QAction* action : area->actions())
             QVERIFY(!action->isEnabled());
+        // Before any press there is nothing to name, select or show.
         QCOMPARE(tipAt({1, 1}), QString());
+        area->setFocus(Qt::TabFocusReason);
+        QTest::mouseClick(area, Qt::LeftButton, {}, {1, 1});
+        QTest::keyClick(area, Qt::Key_Return);
+        QVERIFY(!area->Selected() && !QToolTip::isVisible());
 
         Draw(Table({Record(118, 177, "1", "s"), Record(2, 2, "3", "<img src=\"/dev/zero\">")}));
         const int c = window_->State().CellSize;
@@ -223,12 +229,12 @@ private slots:
 
         for (const QAction* action : area->actions())
             QVERIFY(action->isEnabled());
-        area->CopyPicture();
+        window_->Actions().CopyPicture();
         QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
                  area->Picture().AreaImage());
         // A save never replaces what is not a regular file.
         QCOMPARE(mkfifo("chart.png", 0644), 0);
-        QVERIFY(!area->SavePicture("chart.png"));
+        QVERIFY(!window_->Actions().SavePicture("chart.png"));
         QCOMPARE(ui_.boxes.back().text, std::string("chart.png: is a FIFO, not a regular file"));
         QCOMPARE(Entries(), (QStringList{"chart.png", "nuklorama.csv"}));
         QVERIFY(!QFileInfo("chart.png").isFile());
@@ -361,19 +367,18 @@ private slots:
 
     void findSelectsAndZooms() {
         ChartArea* area = DrawShipped();
+        FindField* field = window_->Actions().Finder();
         QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
-        QTRY_VERIFY(area->Finder()->isVisible() && area->Finder()->Edit()->hasFocus());
-        QTest::keyClicks(area->Finder()->Edit(), "Xx-1");
-        QTest::keyClick(area->Finder()->Edit(), Qt::Key_Return);
-        QVERIFY(area->Finder()->isVisible() && !area->Selected());
-        QTest::keyClick(area->Finder()->Edit(), Qt::Key_Escape);
-        QVERIFY(!area->Finder()->isVisible() && area->View().IsFit());
-        QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
-        area->Finder()->Edit()->setText("铀-238");
-        QTest::keyClick(area->Finder()->Edit(), Qt::Key_Return);
+        QTRY_VERIFY(field->isVisible() && field->Edit()->hasFocus());
+        QTest::keyClicks(field->Edit(), "Xx-1");
+        QTest::keyClick(field->Edit(), Qt::Key_Return);
+        QVERIFY(field->isVisible() && !area->Selected());
+        QTest::keyClick(field->Edit(), Qt::Key_Escape);
+        QVERIFY(!field->isVisible() && area->View().IsFit());
+        Find("铀-238");
         const ChartView::Cell u238{92, 146};
         QCOMPARE(area->Selected(), u238);
-        QVERIFY(!area->Finder()->isVisible() && area->hasFocus());
+        QVERIFY(!field->isVisible() && area->hasFocus());
         const ChartView& view = area->View();
         QVERIFY(view.CellSize() >= kNameLabelSize * area->devicePixelRatio());
         const QPoint middle(int(view.Left(u238) + view.CellSize() / 2) / area->devicePixelRatio(),
@@ -403,11 +408,7 @@ private slots:
         QCOMPARE(Shown(), before);
         QCOMPARE(Entries(), QStringList{kTableFileName});
         for (const bool zoomed : {false, true}) {
-            if (zoomed) {
-                QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
-                area->Finder()->Edit()->setText("Fe-56");
-                QTest::keyClick(area->Finder()->Edit(), Qt::Key_Return);
-            }
+            if (zoomed) Find("Fe-56");
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName("view.pdf");
@@ -443,7 +444,7 @@ private slots:
         WriteFile(kTableFileName, Table({Record(100, 150, "1", "s")}));
         choose("衰变方式");
         QCOMPARE(window_->picEl->Picture().AreaImage(), decay);
-        QVERIFY(window_->picEl->SavePicture("w.png"));
+        QVERIFY(window_->Actions().SavePicture("w.png"));
         QCOMPARE(QImage("w.png").convertToFormat(QImage::Format_RGB32), decay);
         // Later presses keep the choice until the other one is made.
         Draw(Table({Record(100, 150, "1", "s")}));
@@ -494,6 +495,11 @@ private:
     ChartArea* DrawShipped() {
         Draw(Contents(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv").toStdString());
         return window_->picEl;
+    }
+    void Find(const QString& text) {
+        QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
+        window_->Actions().Finder()->Edit()->setText(text);
+        QTest::keyClick(window_->Actions().Finder()->Edit(), Qt::Key_Return);
     }
     void Wheel(QPoint at, int angle, Qt::KeyboardModifiers modifiers) {
         QWheelEvent wheel(at, window_->picEl->mapToGlobal(at), {}, {0, angle}, Qt::NoButton,
