@@ -10,7 +10,8 @@ namespace nuklorama {
 
 void ChartArea::ShowFit() {
     if (!drawn_) return;
-    view_.Fit(drawn_->cellSize, drawn_->widthPixels, drawn_->heightPixels);
+    view_.Fit(drawn_->cellSize, drawn_->widthPixels, drawn_->heightPixels,
+              {drawn_->table->MaxZ, drawn_->table->MaxN});
     ViewChanged();
 }
 

@@ -20,10 +20,16 @@ int Saturated(long long value) {
     return int(std::clamp<long long>(value, INT32_MIN / 2, INT32_MAX / 2));
 }
 
-int ClampOffset(long long offset, int cell, int picture, int view) {
-    const long long low = std::min<long long>(cell - view, 0);
-    const long long high = std::max<long long>(picture - cell, 0);
-    return int(std::clamp(offset, std::min(low, high), high));
+// The offset at which the chart's box of the given length covers at least a quarter of the view,
+// or all of the box when it is shorter.
+int ClampOffset(long long offset, long long box, int view) {
+    const long long shown = std::min<long long>((view + 3) / 4, box);
+    return int(std::clamp(offset, shown - view, std::max(box - shown, shown - view)));
+}
+
+// The offset nearest the given one that shows no space beyond the box, or the whole box.
+int InsideBox(long long offset, long long box, int view) {
+    return int(std::clamp(offset, std::min(box - view, 0LL), std::max(box - view, 0LL)));
 }
 
 }  // namespace
@@ -37,11 +43,12 @@ std::vector<int> ZoomSizes(int fitSize) {
     return sizes;
 }
 
-void ChartView::Fit(int fitSize, int pictureWidth, int pictureHeight) {
+void ChartView::Fit(int fitSize, int pictureWidth, int pictureHeight, Cell last) {
     if (sizes_.empty() || sizes_.front() != fitSize) sizes_ = ZoomSizes(fitSize);
     step_ = 0;
     pictureWidth_ = pictureWidth;
     pictureHeight_ = pictureHeight;
+    last_ = last;
     offsetX_ = offsetY_ = 0;
 }
 
@@ -65,7 +72,7 @@ bool ChartView::Zoom(int steps, int x, int y, int viewWidth, int viewHeight) {
     const double fx = double(px - N * s) / s, fy = double(py - Z * s) / s;
     step_ = step;
     if (IsFit()) {
-        Fit(sizes_.front(), pictureWidth_, pictureHeight_);
+        Fit(sizes_.front(), pictureWidth_, pictureHeight_, last_);
         return true;
     }
     const int t = CellSize();
@@ -100,8 +107,8 @@ void ChartView::Reveal(Cell cell, int viewWidth, int viewHeight) {
 void ChartView::Centre(Cell cell, int viewWidth, int viewHeight) {
     if (IsFit()) return;
     const long long s = CellSize();
-    const long long dx = (viewWidth - s) / 2 - Left(cell), dy = (viewHeight - s) / 2 - Top(cell);
-    Pan(Saturated(dx), Saturated(dy), viewWidth, viewHeight);
+    offsetX_ = InsideBox(cell.N * s - (viewWidth - s) / 2, (last_.N + 1LL) * s, viewWidth);
+    offsetY_ = InsideBox(cell.Z * s - (viewHeight - s) / 2, (last_.Z + 1LL) * s, viewHeight);
 }
 
 void ChartView::ZoomToAtLeast(int size, int viewWidth, int viewHeight) {
@@ -124,8 +131,9 @@ long long ChartView::Top(Cell cell) const {
 }
 
 void ChartView::Clamp(int viewWidth, int viewHeight) {
-    offsetX_ = ClampOffset(offsetX_, CellSize(), Width(), viewWidth);
-    offsetY_ = ClampOffset(offsetY_, CellSize(), Height(), viewHeight);
+    const long long s = CellSize();
+    offsetX_ = ClampOffset(offsetX_, (last_.N + 1LL) * s, viewWidth);
+    offsetY_ = ClampOffset(offsetY_, (last_.Z + 1LL) * s, viewHeight);
 }
 
 }  // namespace nuklorama

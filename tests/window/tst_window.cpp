@@ -391,6 +391,55 @@ private slots:
         CheckViewIsTheChart(area);
     }
 
+    // Points are (x, y) in device pixels or (N, Z) in cells. A view of 1000 × 700 device pixels
+    // of a chart drawn at 5 px is zoomed, then dragged three times, then centred on a found cell.
+    void viewKeepsTheChartInSight_data() {
+        QTest::addColumn<QPoint>("last");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<QPoint>("zoomAt");
+        QTest::addColumn<QPoint>("drag");
+        QTest::addColumn<QPoint>("found");
+        QTest::addColumn<QPoint>("offset");
+        const QPoint chart(177, 118), small(2, 2), none(-1, -1), middle(500, 350);
+        // At 25 px cells the chart is 4450 × 2975 px, a quarter of the view 250 × 175.
+        QTest::newRow("drags down and right")
+            << chart << 7 << middle << QPoint(3000, 3000) << none << QPoint(-750, -525);
+        QTest::newRow("drags up and left")
+            << chart << 7 << middle << QPoint(-3000, -3000) << none << QPoint(4200, 2800);
+        QTest::newRow("find 1H") << chart << 7 << middle << QPoint() << QPoint(0, 1)
+                                 << QPoint(0, 0);
+        QTest::newRow("find the far corner")
+            << chart << 7 << middle << QPoint() << chart << QPoint(3450, 2275);
+        // At 149 px cells, zoomed at the chart's corner and at the picture's corner beyond it.
+        QTest::newRow("zoom at Z = N = 0")
+            << chart << 20 << QPoint(0, 0) << QPoint() << none << QPoint(0, 0);
+        QTest::newRow("zoom beyond the chart")
+            << chart << 20 << QPoint(999, 699) << QPoint() << none << QPoint(26272, 17556);
+        // A chart of 3 × 3 cells, 75 px at 25 px cells, shows whole.
+        QTest::newRow("small, dragged down")
+            << small << 7 << middle << QPoint(3000, 3000) << none << QPoint(-925, -625);
+        QTest::newRow("small, dragged up")
+            << small << 7 << middle << QPoint(-3000, -3000) << none << QPoint(0, 0);
+        QTest::newRow("small, found")
+            << small << 7 << middle << QPoint() << QPoint(1, 1) << QPoint(-462, -312);
+    }
+
+    void viewKeepsTheChartInSight() {
+        QFETCH(QPoint, last);
+        QFETCH(int, steps);
+        QFETCH(QPoint, zoomAt);
+        QFETCH(QPoint, drag);
+        QFETCH(QPoint, found);
+        QFETCH(QPoint, offset);
+        ChartView view;
+        view.Fit(5, 1000, 700, {last.y(), last.x()});
+        view.Zoom(steps, zoomAt.x(), zoomAt.y(), 1000, 700);
+        for (int i = 0; i < 3; ++i)
+            view.Pan(drag.x(), drag.y(), 1000, 700);
+        if (found != QPoint(-1, -1)) view.Centre({found.y(), found.x()}, 1000, 700);
+        QCOMPARE(QPoint(view.OffsetX(), view.OffsetY()), offset);
+    }
+
     // Ctrl+P previews; closing the preview changes nothing. Printed is the view as shown, in
     // text and filled rectangles, with its legend: labels only when zoomed.
     void printsWhatTheAreaShows() {
