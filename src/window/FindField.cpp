@@ -42,6 +42,8 @@ void FindField::SayNotFound(const QString& reason) {
 }
 
 void FindField::keyPressEvent(QKeyEvent* event) {
+    // The line edit passes Enter on; the chart beneath would name its selected cell.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return event->accept();
     if (event->key() != Qt::Key_Escape) return QFrame::keyPressEvent(event);
     hide();
     emit Closed();

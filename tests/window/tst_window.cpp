@@ -391,6 +391,35 @@ private slots:
         CheckViewIsTheChart(area);
     }
 
+    // A name not found is said in the field, and nothing else happens: no tool tip, no move.
+    void failedFindMovesNothing_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("unknown") << "xyz";
+        QTest::newRow("empty") << "";
+        QTest::newRow("beyond the table") << "Z=99999";
+        QTest::newRow("a pasted page") << QString(2000, 'x');
+        QTest::newRow("an isomer") << "Tc-99m";
+    }
+
+    void failedFindMovesNothing() {
+        QFETCH(QString, text);
+        ChartArea* area = DrawShipped();
+        Find("Fe");
+        const ChartView before = area->View();
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        Find(text);
+        const QList<QLabel*> said = window_->Actions().Finder()->findChildren<QLabel*>();
+        QCOMPARE(
+            std::count_if(said.begin(), said.end(), [](QLabel* l) { return !l->text().isEmpty(); }),
+            2);
+        QVERIFY(window_->Actions().Finder()->isVisible() && !QToolTip::isVisible());
+        QCOMPARE(area->Selected(), (ChartView::Cell{26, 30}));
+        QVERIFY(area->View().CellSize() == before.CellSize() &&
+                area->View().OffsetX() == before.OffsetX() &&
+                area->View().OffsetY() == before.OffsetY());
+    }
+
     // Points are (x, y) in device pixels or (N, Z) in cells. A view of 1000 × 700 device pixels
     // of a chart drawn at 5 px is zoomed, then dragged three times, then centred on a found cell.
     void viewKeepsTheChartInSight_data() {
