@@ -27,6 +27,7 @@
 #include "chart/HalfLifeColour.h"
 #include "chart/RecordedSurface.h"
 #include "chart/Region.h"
+#include "chart/Viewport.h"
 #include "image/CellLabelPainter.h"
 #include "image/ImageSurface.h"
 #include "image/Png.h"
@@ -215,7 +216,8 @@ void BM_RenderShipped(benchmark::State& state) {
         const Poster poster({*PaperNamed("A0"), std::nullopt}, region, {},
                             {true, "NUBASE2020 ground states"});
         const RecordedSurface boxes =
-            DrawRegion(chart->table, region, poster.CellSize(), {}, poster.TwipsPerDot(), colours);
+            DrawWindow(chart->table, Viewport::OfRegion(region, poster.CellSize()), {},
+                       poster.TwipsPerDot(), colours);
         bytes = std::size_t(poster.Pdf(boxes, chart->table, colours, true).size());
     }
     state.counters["bytes"] = double(bytes);
@@ -238,10 +240,11 @@ void BM_ViewFrame(benchmark::State& state) {
     int frame = 0;
     for (auto _ : state) {
         const int offsetX = 40 * s + (frame * 7) % (8 * s), offsetY = 50 * s;
-        ViewSurface surface(view, width, height, 15, offsetX, offsetY);
+        const Viewport shown = Viewport::Zoomed(s, width, height, offsetX, offsetY, 1920, 1080);
+        ViewSurface surface(view, shown, 15);
         surface.Cls();
         DrawChart(*table, s, {}, surface, colours);
-        labels.Paint(view, *table, cells, colours, s, 1, offsetX, offsetY);
+        labels.Paint(view, *table, cells, colours, shown, 1);
         ++frame;
     }
 }

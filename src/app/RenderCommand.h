@@ -10,7 +10,4 @@ namespace nuklorama::cli {
 // With --legend or --title it needs a QGuiApplication, for the fonts.
 int RenderCommand(const QStringList& arguments);
 
-// Whether these command-line arguments ask for a figure with text, and so for fonts.
-bool NeedsFonts(int argc, char* argv[]);
-
 }  // namespace nuklorama::cli

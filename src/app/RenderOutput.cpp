@@ -17,15 +17,13 @@ namespace {
 
 // The labels as the window writes them at this cell size, into the image of the chart.
 void PaintLabels(QImage& image, const DrawnPicture& d) {
-    CellLabelPainter().Paint(image, d.table, CellIndex(d.table), d.colouring, d.cellSize, 1,
-                             d.offsetX, d.offsetY);
+    CellLabelPainter().Paint(image, d.table, CellIndex(d.table), d.colouring, d.view, 1);
 }
 
 std::string SvgLabels(const DrawnPicture& d, QPoint origin) {
-    const QRectF area(origin, QSizeF(d.chart.WidthPixels(), d.chart.HeightPixels()));
-    return CellLabelText(d.cellSize, d.cellSize >= kHalfLifeLabelSize, 2)
-        .Svg(d.table, CellIndex(d.table), d.colouring,
-             {area, double(d.cellSize), double(d.offsetX), double(d.offsetY)});
+    const int s = d.view.cellSize;
+    return CellLabelText(s, s >= kHalfLifeLabelSize, 2)
+        .Svg(d.table, CellIndex(d.table), d.colouring, d.view.At(origin.x(), origin.y()));
 }
 
 }  // namespace
@@ -33,7 +31,7 @@ std::string SvgLabels(const DrawnPicture& d, QPoint origin) {
 QByteArray PictureBytes(const PictureOptions& o, const DrawnPicture& d) {
     const RecordedSurface& chart = d.chart;
     const int width = chart.WidthPixels(), height = chart.HeightPixels();
-    const bool labels = o.labels && d.cellSize >= kNameLabelSize;
+    const bool labels = o.labels && d.view.cellSize >= kNameLabelSize;
     if (!o.legend) {
         if (o.svg)
             return QByteArray::fromStdString(SvgDocument(
@@ -47,8 +45,7 @@ QByteArray PictureBytes(const PictureOptions& o, const DrawnPicture& d) {
         PaintLabels(image, d);
         return PngBytes(image);
     }
-    const ChartFigure figure(width, height, d.cellSize, o.overlays, o.title,
-                             {0, d.offsetX, d.offsetY, o.colouring});
+    const ChartFigure figure(d.view, o.overlays, o.title, {0, o.colouring});
     if (o.svg)
         return QByteArray::fromStdString(
             SvgDocument(figure.Size().width(), figure.Size().height(),

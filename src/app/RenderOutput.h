@@ -8,6 +8,7 @@
 #include "chart/Chart.h"
 #include "chart/Colouring.h"
 #include "chart/RecordedSurface.h"
+#include "chart/Viewport.h"
 #include "table/NuclideTable.h"
 
 namespace nuklorama::cli {
@@ -22,14 +23,12 @@ struct PictureOptions {
     Colouring colouring = Colouring::HalfLife;
 };
 
-// A chart as drawn for a PNG or SVG: all of it, or a region's window onto the larger picture
-// whose pixel (offsetX, offsetY) lies at its top-left.
+// A chart as drawn for a PNG or SVG: all of it, or a region's window onto the larger picture.
 struct DrawnPicture {
     const NuclideTable& table;
     const RecordedSurface& chart;
     const CellColouring& colouring;
-    std::int16_t cellSize;
-    int offsetX = 0, offsetY = 0;
+    Viewport view;
 };
 
 // The file's bytes: the chart alone, or the figure around it when a legend is asked for, with the

@@ -14,6 +14,7 @@
 #include "app/CliCommon.h"
 #include "app/ImportCommand.h"
 #include "app/RenderCommand.h"
+#include "app/RenderOptions.h"
 
 using namespace nuklorama::cli;
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/Notation.h"
 #include "chart/Chart.h"
 #include "chart/Colour.h"
 
@@ -21,15 +22,8 @@ inline constexpr double kNameOnlyFontShare = 0.38, kNameFontShare = 0.3, kHalfLi
 inline constexpr std::u32string_view kWidestName = U"²⁸⁸Mm", kWidestHalfLife = U"8.88 min";
 inline constexpr int kCellsPerMargin = 12;
 
-// A number as superscript digits, as a mass number stands before a symbol.
-std::string Superscript(long long number);
-
 // The mass number and the element symbol, e.g. "⁵⁶Fe"; the proton number where no symbol is.
 std::string NuclideName(std::int32_t Z, std::int32_t N);
-
-// The half-life in three significant digits and the unit that keeps the number small,
-// e.g. "4.46 Gy", "6.01 h"; "稳定" when stable, "未知" when unknown, empty when unreadable.
-std::string ShortHalfLife(double value, std::string_view unit);
 
 // The WCAG contrast ratio of two colours, from 1 to 21.
 double ContrastRatio(Colour a, Colour b);

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "base/Notation.h"
 #include "chart/ChartLayout.h"
-#include "chart/HalfLifeColour.h"
 
 namespace nuklorama {
 namespace {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/Colouring.h"
 
+#include "base/Notation.h"
 #include "chart/DecayPalette.h"
-#include "chart/HalfLifeColour.h"
 
 namespace nuklorama {
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "base/Characters.h"
+#include "base/Notation.h"
 
 namespace nuklorama {
 namespace {
@@ -201,7 +202,6 @@ std::string DecayClassName(DecayClass decayClass) {
 }
 
 std::string ModeNotation(std::string_view mode) {
-    static constexpr const char* kDigits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
     std::string text;
     // Mass numbers stand as superscripts before a symbol: 24Ne+26Ne is ²⁴Ne+²⁶Ne.
     const bool known = std::any_of(kModes.begin(), kModes.end(),
@@ -213,7 +213,7 @@ std::string ModeNotation(std::string_view mode) {
         const char c = mode[i];
         const char next = i + 1 < mode.size() ? mode[i + 1] : 0;
         if (nuclei && IsDigit(c)) {
-            text += kDigits[c - '0'];
+            text += Superscript(std::string_view(&c, 1));
         } else if (!nuclei && c == 'B' && (next == '-' || next == '+')) {
             text += next == '-' ? "β⁻" : "β⁺";
             ++i;

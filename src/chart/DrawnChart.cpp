@@ -3,23 +3,22 @@
 
 #include <cstdio>
 
-#include "chart/CellLabel.h"
+#include "base/Notation.h"
 #include "chart/Elements.h"
-#include "chart/HalfLifeColour.h"
 #include "chart/NuclideFacts.h"
+#include "chart/Viewport.h"
 
 namespace nuklorama {
 namespace {
 
 // The half-life as read, the unit word as stored; a table's odd bytes stay visible but short.
 std::string HalfLifeText(double value, const std::string& unit) {
-    if (IsUnitWord(unit, "stable")) return "稳定";
-    if (IsUnitWord(unit, "un")) return "半衰期未知";
+    if (IsUnitWord(unit, "stable")) return kStable;
+    if (IsUnitWord(unit, "un")) return std::string("半衰期") + kUnknown;
     char number[32];
     std::snprintf(number, sizeof number, "%.15g", value);
     constexpr std::size_t kShownUnit = 24;
-    const std::string shown = unit.size() > kShownUnit ? unit.substr(0, kShownUnit) + "…" : unit;
-    return std::string("半衰期 ") + number + " " + shown;
+    return std::string("半衰期 ") + number + " " + Truncated(unit, kShownUnit);
 }
 
 }  // namespace
@@ -34,11 +33,10 @@ void DrawAgain(const DrawnChart& chart, Surface& picEl) {
 }
 
 std::optional<CellAt> FindCell(const DrawnChart& chart, int xPixel, int yPixel) {
-    const int c = chart.cellSize;
-    if (!chart.table || c <= 0 || xPixel < 0 || yPixel < 0 || xPixel >= chart.widthPixels ||
-        yPixel >= chart.heightPixels)
-        return std::nullopt;
-    CellAt cell{yPixel / c, xPixel / c, 0};
+    const auto shown = Viewport::Picture(chart.cellSize, chart.widthPixels, chart.heightPixels)
+                           .ShownCellAt(xPixel, yPixel);
+    if (!chart.table || !shown) return std::nullopt;
+    CellAt cell{shown->Z, shown->N, 0};
     cell.record =
         chart.cells ? chart.cells->At(cell.Z, cell.N) : CellIndex(*chart.table).At(cell.Z, cell.N);
     return cell;

@@ -4,10 +4,10 @@
 #include <limits>
 #include <regex>
 
+#include "base/Notation.h"
 #include "chart/CellLabel.h"
 #include "chart/DecayModes.h"
 #include "chart/Elements.h"
-#include "chart/HalfLifeColour.h"
 
 namespace nuklorama {
 namespace {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "base/Notation.h"
 #include "chart/DecayModes.h"
 
 namespace nuklorama {
@@ -17,28 +18,13 @@ constexpr std::size_t kShownStates = 6;
 constexpr const char* kEstimated = "（估计）";
 
 std::string Shown(std::string_view text) {
-    return text.size() > kShownText ? std::string(text.substr(0, kShownText)) + "…"
-                                    : std::string(text);
-}
-
-std::string Superscript(std::string_view digits) {
-    static constexpr const char* kDigits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-    std::string text;
-    for (const char c : digits)
-        text += c == '-' ? "⁻" : c >= '0' && c <= '9' ? kDigits[c - '0'] : std::string(1, c);
-    return text;
+    return Truncated(text, kShownText);
 }
 
 // A number as the evaluation writes it, powers of ten as people do: 5.44e-5 is 5.4 × 10⁻⁵.
 std::string NumberText(const DecayEntry& e) {
     if (e.number.find_first_of("eE") == std::string_view::npos) return std::string(e.number);
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1e", e.value);
-    const std::string_view s = text;
-    const std::size_t mark = s.find('e');
-    int exponent = 0;
-    std::from_chars(s.data() + mark + (s[mark + 1] == '+' ? 2 : 1), s.data() + s.size(), exponent);
-    return std::string(s.substr(0, mark)) + " × 10" + Superscript(std::to_string(exponent));
+    return PowerOfTen(e.value, 2);
 }
 
 std::string BranchText(const DecayEntry& e) {
@@ -85,8 +71,8 @@ std::string StateLine(std::string_view state, const std::string& mass, const std
         std::snprintf(text, sizeof text, " %.1f keV", keV);
         line += text + std::string(estimated ? kEstimated : "");
     }
-    line += halfLife == "stable" ? ", 稳定"
-            : halfLife.empty()   ? ", 半衰期未知"
+    line += halfLife == "stable" ? ", " + std::string(kStable)
+            : halfLife.empty()   ? ", 半衰期" + std::string(kUnknown)
                                  : ", " + Shown(halfLife);
     const std::vector<DecayEntry> entries = ReadDecayEntries(decay);
     if (const DecayEntry* main = DominantEntry(entries))

@@ -169,20 +169,15 @@ void CellLabelPainter::DrawLine(QImage& image, const Line& line, const QRect& bo
 }
 
 void CellLabelPainter::Paint(QImage& image, const NuclideTable& table, const CellIndex& cells,
-                             const CellColouring& colouring, int cellSize, double ratio,
-                             int offsetX, int offsetY) {
-    if (cellSize < kNameLabelSize * ratio) return;
-    UseCellSize(cellSize, ratio);
-    const int s = cellSize;
-    const auto firstN = std::int32_t(std::floor(double(offsetX) / s));
-    const auto lastN = std::int32_t(std::floor(double(offsetX + image.width() - 1) / s));
-    const auto firstZ = std::int32_t(std::floor(double(offsetY) / s));
-    const auto lastZ = std::int32_t(std::floor(double(offsetY + image.height() - 1) / s));
-    for (std::int32_t Z = firstZ; Z <= lastZ; ++Z) {
-        for (const CellIndex::Cell& e : cells.RowBetween(Z, firstN, lastN)) {
+                             const CellColouring& colouring, const Viewport& view, double ratio) {
+    const int s = view.cellSize;
+    if (s < kNameLabelSize * ratio) return;
+    UseCellSize(s, ratio);
+    const CellSpan shown = view.Visible();
+    for (std::int32_t Z = shown.firstZ; Z <= shown.lastZ; ++Z) {
+        for (const CellIndex::Cell& e : cells.RowBetween(Z, shown.firstN, shown.lastN)) {
             const auto r = static_cast<std::size_t>(e.record);
-            const int left = int((long long)e.N * s - offsetX);
-            const int top = int((long long)Z * s - offsetY);
+            const int left = int(view.Left(e.N)), top = int(view.Top(Z));
             const QRect inside(left + margin_, top + margin_, s - 2 * margin_, s - 2 * margin_);
             const LabelInk colour = InkFor(colouring(e.record));
             const std::string name = NuclideName(Z, e.N);

@@ -10,6 +10,7 @@
 #include "chart/CellLabel.h"
 #include "chart/Chart.h"
 #include "chart/Colour.h"
+#include "chart/Viewport.h"
 #include "table/NuclideTable.h"
 
 namespace nuklorama {
@@ -25,12 +26,11 @@ public:
     CellLabelPainter();
     ~CellLabelPainter();
 
-    // image shows the chart at cellSize device pixels from (offsetX, offsetY); the labels follow
-    // the cell's size in logical pixels, device pixels over ratio; the text stands out from the
+    // image shows the chart through view; the labels follow the cell's size in logical pixels,
+    // device pixels over ratio; the text stands out from the
     // cell's colours.
     void Paint(QImage& image, const NuclideTable& table, const CellIndex& cells,
-               const CellColouring& colouring, int cellSize, double ratio, int offsetX,
-               int offsetY);
+               const CellColouring& colouring, const Viewport& view, double ratio);
 
 private:
     struct Line {

@@ -138,20 +138,14 @@ CellLabelText::Placed CellLabelText::Place(const Line& line, const QRectF& box, 
 
 template <typename Use>
 void CellLabelText::ForEachLine(const NuclideTable& table, const CellIndex& cells,
-                                const CellColouring& colouring, const LabelledArea& where,
+                                const CellColouring& colouring, const Viewport& where,
                                 const Use& use) const {
     const double s = where.cellSize;
-    const QRectF& area = where.area;
-    const auto first = [s](double offset) { return std::int32_t(std::floor(offset / s)); };
-    const auto last = [s](double offset, double length) {
-        return std::int32_t(std::ceil((offset + length) / s) - 1);
-    };
-    const std::int32_t lastN = last(where.offsetX, area.width());
-    for (std::int32_t Z = first(where.offsetY); Z <= last(where.offsetY, area.height()); ++Z) {
-        for (const CellIndex::Cell& e : cells.RowBetween(Z, first(where.offsetX), lastN)) {
+    const CellSpan shown = where.Visible();
+    for (std::int32_t Z = shown.firstZ; Z <= shown.lastZ; ++Z) {
+        for (const CellIndex::Cell& e : cells.RowBetween(Z, shown.firstN, shown.lastN)) {
             const auto r = static_cast<std::size_t>(e.record);
-            const QRectF inside = QRectF(area.left() + e.N * s - where.offsetX,
-                                         area.top() + Z * s - where.offsetY, s, s)
+            const QRectF inside = QRectF(double(where.Left(e.N)), double(where.Top(Z)), s, s)
                                       .adjusted(margin_, margin_, -margin_, -margin_);
             const LabelInk colour = InkFor(colouring(e.record));
             const QString name = QString::fromStdString(NuclideName(Z, e.N));
@@ -173,7 +167,7 @@ void CellLabelText::ForEachLine(const NuclideTable& table, const CellIndex& cell
 }
 
 void CellLabelText::Paint(QPainter& painter, const NuclideTable& table, const CellIndex& cells,
-                          const CellColouring& colouring, const LabelledArea& where) const {
+                          const CellColouring& colouring, const Viewport& where) const {
     // All labels of one font and colour are one run of glyphs: a page of thousands of labels
     // is a few text objects, not thousands.
     struct Run {
@@ -182,7 +176,7 @@ void CellLabelText::Paint(QPainter& painter, const NuclideTable& table, const Ce
     };
     std::map<std::pair<const Measured*, QRgb>, Run> runs;
     painter.save();
-    painter.setClipRect(where.area, Qt::IntersectClip);
+    painter.setClipRect(QRect(where.left, where.top, where.width, where.height), Qt::IntersectClip);
     ForEachLine(table, cells, colouring, where, [&](const Placed& p) {
         if (p.plate) painter.fillRect(*p.plate, p.plateColour);
         Run& run = runs[{&p.font, p.colour.rgb()}];
@@ -204,8 +198,8 @@ void CellLabelText::Paint(QPainter& painter, const NuclideTable& table, const Ce
 }
 
 std::string CellLabelText::Svg(const NuclideTable& table, const CellIndex& cells,
-                               const CellColouring& colouring, const LabelledArea& where) const {
-    const QRectF& a = where.area;
+                               const CellColouring& colouring, const Viewport& where) const {
+    const QRectF a(where.left, where.top, where.width, where.height);
     std::string svg = "<clipPath id=\"labels\"><rect x=\"" + Number(a.x()) + "\" y=\"" +
                       Number(a.y()) + "\" width=\"" + Number(a.width()) + "\" height=\"" +
                       Number(a.height()) + "\"/></clipPath>\n<g clip-path=\"url(#labels)\" " +

@@ -11,17 +11,10 @@
 #include "chart/CellIndex.h"
 #include "chart/CellLabel.h"
 #include "chart/Chart.h"
+#include "chart/Viewport.h"
 #include "table/NuclideTable.h"
 
 namespace nuklorama {
-
-// Where labels go: an area of the output that shows the chart at cellSize units from the
-// picture's point (offsetX, offsetY), the picture's origin being at the chart's top-left.
-struct LabelledArea {
-    QRectF area;
-    double cellSize;
-    double offsetX = 0, offsetY = 0;
-};
 
 // The cells' labels as text, for the outputs that keep text as text (SVG, PDF, print): the same
 // words, colours and proportions as the window's labels, in DejaVu Sans. Needs a
@@ -33,10 +26,10 @@ public:
     CellLabelText(double cellSize, bool halfLives, double minMargin);
 
     void Paint(QPainter& painter, const NuclideTable& table, const CellIndex& cells,
-               const CellColouring& colouring, const LabelledArea& where) const;
+               const CellColouring& colouring, const Viewport& where) const;
     // SVG text elements, clipped to the area.
     std::string Svg(const NuclideTable& table, const CellIndex& cells,
-                    const CellColouring& colouring, const LabelledArea& where) const;
+                    const CellColouring& colouring, const Viewport& where) const;
 
 private:
     // A font with the glyph and advance of each character it has met: labels are short runs of
@@ -80,8 +73,7 @@ private:
     static Line LineOf(int pixels);
     template <typename Use>
     void ForEachLine(const NuclideTable& table, const CellIndex& cells,
-                     const CellColouring& colouring, const LabelledArea& where,
-                     const Use& use) const;
+                     const CellColouring& colouring, const Viewport& where, const Use& use) const;
     Placed Place(const Line& line, const QRectF& box, const QString& text,
                  const LabelInk& ink) const;
 

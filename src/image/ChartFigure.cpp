@@ -84,9 +84,10 @@ std::string Number(double v) {
 
 }  // namespace
 
-ChartFigure::ChartFigure(int chartWidth, int chartHeight, int cellSize, const Overlays& overlays,
-                         const QString& title, const Options& options)
+ChartFigure::ChartFigure(const Viewport& chart, const Overlays& overlays, const QString& title,
+                         const Options& options)
     : font_(kFontFamily), titleFont_(kFontFamily) {
+    const int chartWidth = chart.width, chartHeight = chart.height;
     const int f = options.fontPixels > 0
                       ? options.fontPixels
                       : std::clamp(std::min(chartWidth, chartHeight) / 45, 11, 40);
@@ -96,12 +97,12 @@ ChartFigure::ChartFigure(int chartWidth, int chartHeight, int cellSize, const Ov
     const QFontMetricsF fm(font_), tm(titleFont_);
     const double line = std::ceil(fm.height() * 1.3);
 
-    const double zLabels = fm.horizontalAdvance(
-        QString::number((options.offsetY + chartHeight) / std::max(cellSize, 1)));
+    const double zLabels = fm.horizontalAdvance(QString::number(chart.Visible().lastZ + 1));
     const double titleHeight = title.isEmpty() ? 0 : std::ceil(tm.height() * 1.5);
     origin_ = QPoint(int(std::ceil(f + fm.horizontalAdvance("Z") + f + zLabels + f / 2.0)),
                      int(std::ceil(f + titleHeight + 2 * line)));
-    AddAxes(chartWidth, chartHeight, cellSize, options);
+    chart_ = chart.At(origin_.x(), origin_.y());
+    AddAxes();
     AddLegend(chartWidth, overlays, options.colouring);
 
     int legendRight = 0, legendBottom = 0;
@@ -123,26 +124,28 @@ ChartFigure::ChartFigure(int chartWidth, int chartHeight, int cellSize, const Ov
     }
 }
 
-void ChartFigure::AddAxes(int chartWidth, int chartHeight, int cellSize, const Options& options) {
+void ChartFigure::AddAxes() {
     const QFontMetricsF fm(font_);
     const double gap = font_.pixelSize() / 2.0, middle = (fm.ascent() - fm.descent()) / 2;
-    const double x0 = origin_.x() - options.offsetX, y0 = origin_.y() - options.offsetY;
-    const int c = std::max(cellSize, 1);
+    const Viewport& v = chart_;
+    const int c = std::max(v.cellSize, 1), chartWidth = v.width, chartHeight = v.height;
+    const CellSpan shown = v.Visible();
     // Every step-th number whose cell's middle lies on the chart.
-    const auto numbers = [c](int offset, int length, int step, const auto& add) {
-        for (int k = (offset / c + step - 1) / step * step; double(k) * c < offset + length;
-             k += step)
-            if (k * c + c / 2.0 >= offset) add(k);
+    const auto numbers = [c](std::int32_t first, std::int32_t last, int step, long long start,
+                             const auto& position, const auto& add) {
+        for (std::int32_t k = (std::max(first, 0) + step - 1) / step * step; k <= last; k += step)
+            if (position(k) + c / 2.0 >= start) add(k);
     };
-    const int nStep = LabelStep(
-        c, fm.horizontalAdvance(QString::number((options.offsetX + chartWidth) / c)) + gap);
-    numbers(options.offsetX, chartWidth, nStep, [&](int n) {
-        labels_.push_back({QPointF(x0 + n * c + c / 2.0, y0 + options.offsetY - gap),
-                           Anchor::Middle, QString::number(n)});
+    const int nStep = LabelStep(c, fm.horizontalAdvance(QString::number(shown.lastN + 1)) + gap);
+    const auto left = [&v](std::int32_t n) { return v.Left(n); };
+    const auto top = [&v](std::int32_t z) { return v.Top(z); };
+    numbers(shown.firstN, shown.lastN, nStep, v.left, left, [&](int n) {
+        labels_.push_back({QPointF(double(v.Left(n)) + c / 2.0, v.top - gap), Anchor::Middle,
+                           QString::number(n)});
     });
-    numbers(options.offsetY, chartHeight, LabelStep(c, fm.height()), [&](int z) {
-        labels_.push_back({QPointF(x0 + options.offsetX - gap, y0 + z * c + c / 2.0 + middle),
-                           Anchor::End, QString::number(z)});
+    numbers(shown.firstZ, shown.lastZ, LabelStep(c, fm.height()), v.top, top, [&](int z) {
+        labels_.push_back({QPointF(v.left - gap, double(v.Top(z)) + c / 2.0 + middle), Anchor::End,
+                           QString::number(z)});
     });
     labels_.push_back(
         {QPointF(origin_.x() + chartWidth / 2.0, origin_.y() - gap - std::ceil(fm.height() * 1.3)),

@@ -12,6 +12,7 @@
 #include "chart/Colour.h"
 #include "chart/Colouring.h"
 #include "chart/RecordedSurface.h"
+#include "chart/Viewport.h"
 
 namespace nuklorama {
 
@@ -19,9 +20,6 @@ namespace nuklorama {
 struct FigureOptions {
     // Of the figure's text; 0 sizes it from the chart.
     int fontPixels = 0;
-    // The picture's pixel at the chart's top-left corner, when the chart shows a part of it: the
-    // axis numbers stay the real proton and neutron numbers.
-    int offsetX = 0, offsetY = 0;
     // What the legend explains: the half-life shades or the decay classes.
     Colouring colouring = Colouring::HalfLife;
 };
@@ -34,12 +32,16 @@ class ChartFigure {
 public:
     using Options = FigureOptions;
 
-    ChartFigure(int chartWidth, int chartHeight, int cellSize, const Overlays& overlays,
-                const QString& title, const Options& options = {});
+    // For the chart seen through chart, its area at the origin: the axis numbers are the real
+    // proton and neutron numbers of the cells shown.
+    ChartFigure(const Viewport& chart, const Overlays& overlays, const QString& title,
+                const Options& options = {});
 
     QSize Size() const { return size_; }
     // Where the chart's top-left pixel lies in the figure.
     QPoint ChartOrigin() const { return origin_; }
+    // The chart's cells in the figure.
+    Viewport Chart() const { return chart_; }
 
     // Paints the figure, the chart's boxes included, in figure coordinates.
     void Paint(QPainter& painter, const RecordedSurface& chart) const;
@@ -59,12 +61,13 @@ private:
         Colour colour;
     };
 
-    void AddAxes(int chartWidth, int chartHeight, int cellSize, const Options& options);
+    void AddAxes();
     void AddLegend(int chartWidth, const Overlays& overlays, Colouring colouring);
 
     QFont font_, titleFont_;
     QSize size_;
     QPoint origin_;
+    Viewport chart_;
     std::vector<Label> labels_;
     std::vector<Swatch> swatches_;
 };

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "chart/CellIndex.h"
+#include "chart/Viewport.h"
 #include "image/CellLabelText.h"
 #include "image/ChartFiles.h"
 
@@ -73,10 +74,8 @@ float Poster::TwipsPerDot() const {
 }
 
 ChartFigure Poster::FigureOf(std::int16_t cellSize, double fontDots) const {
-    return ChartFigure(region_.Columns() * cellSize, region_.Rows() * cellSize, cellSize, overlays_,
-                       figure_.title,
-                       {int(std::lround(fontDots)), region_.nMin * cellSize,
-                        region_.zMin * cellSize, figure_.colouring});
+    return ChartFigure(Viewport::OfRegion(region_, cellSize), overlays_, figure_.title,
+                       {int(std::lround(fontDots)), figure_.colouring});
 }
 
 Poster::Fit Poster::FitTo(bool landscape) const {
@@ -125,11 +124,9 @@ QByteArray Poster::Pdf(const RecordedSurface& chart, const NuclideTable& table,
         PaintChart(painter, chart, QPoint());
     const double s = cellSize_;
     if (labels && s >= Dots(kNameLabelMm)) {
-        const QPoint origin = chartFigure_ ? chartFigure_->ChartOrigin() : QPoint();
         CellLabelText(s, s >= Dots(kHalfLifeLabelMm), 0)
             .Paint(painter, table, CellIndex(table), colouring,
-                   {QRectF(origin, QSizeF(chart.WidthPixels(), chart.HeightPixels())), s,
-                    region_.nMin * s, region_.zMin * s});
+                   chartFigure_ ? chartFigure_->Chart() : Viewport::OfRegion(region_, cellSize_));
     }
     painter.end();
     return bytes;

@@ -5,15 +5,14 @@
 #include <QRectF>
 
 #include "chart/DrawnChart.h"
-#include "chart/Region.h"
+#include "chart/Viewport.h"
 
 namespace nuklorama {
 
 // What the chart area shows: the drawn chart at cellSize through a window, and when zoomed the
 // labels its cells are large enough for at the screen's device pixel ratio.
 struct ShownView {
-    std::int16_t cellSize;
-    VisiblePart window;
+    Viewport window;
     bool zoomed = false;
     double ratio = 1;
 };

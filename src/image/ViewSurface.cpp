@@ -7,12 +7,11 @@
 
 namespace nuklorama {
 
-ViewSurface::ViewSurface(QImage& image, int pictureWidth, int pictureHeight, float twipsPerPixel,
-                         int offsetX, int offsetY)
-    : PixelSurface(pictureWidth, pictureHeight, twipsPerPixel),
+ViewSurface::ViewSurface(QImage& image, const Viewport& view, float twipsPerPixel)
+    : PixelSurface(view.pictureWidth, view.pictureHeight, twipsPerPixel),
       image_(image),
-      offsetX_(offsetX),
-      offsetY_(offsetY) {}
+      offsetX_(view.offsetX - view.left),
+      offsetY_(view.offsetY - view.top) {}
 
 void ViewSurface::Cls() {
     image_.fill(ToQRgb(kBackground));

@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include "chart/PixelSurface.h"
+#include "chart/Viewport.h"
 
 namespace nuklorama {
 
@@ -12,9 +13,8 @@ namespace nuklorama {
 // The chart code draws into it as into any chart area.
 class ViewSurface : public PixelSurface {
 public:
-    // image is the window; (offsetX, offsetY) the picture's pixel at its top-left corner.
-    ViewSurface(QImage& image, int pictureWidth, int pictureHeight, float twipsPerPixel,
-                int offsetX, int offsetY);
+    // image is the window, view says which part of the picture it shows.
+    ViewSurface(QImage& image, const Viewport& view, float twipsPerPixel);
 
     // Clears the window only.
     void Cls() override;

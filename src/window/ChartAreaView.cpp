@@ -30,14 +30,14 @@ const QImage& ChartArea::ZoomedImage() {
     const QSize size(ViewWidth(), ViewHeight());
     if (!zoomedStale_ && zoomed_.size() == size) return zoomed_;
     if (zoomed_.size() != size) zoomed_ = QImage(size, QImage::Format_RGB32);
-    ViewSurface surface(zoomed_, view_.Width(), view_.Height(), drawn_->twipsPerPixel,
-                        view_.OffsetX(), view_.OffsetY());
+    const Viewport shown =
+        Viewport::Zoomed(view_.CellSize(), view_.Width(), view_.Height(), view_.OffsetX(),
+                         view_.OffsetY(), ViewWidth(), ViewHeight());
+    ViewSurface surface(zoomed_, shown, drawn_->twipsPerPixel);
     surface.Cls();
-    const auto s = std::int16_t(view_.CellSize());
     const CellColouring colouring = ColoursOf(*drawn_);
-    DrawChart(*drawn_->table, s, drawn_->overlays, surface, colouring);
-    labels_.Paint(zoomed_, *drawn_->table, *drawn_->cells, colouring, s, devicePixelRatioF(),
-                  view_.OffsetX(), view_.OffsetY());
+    DrawChart(*drawn_->table, std::int16_t(shown.cellSize), drawn_->overlays, surface, colouring);
+    labels_.Paint(zoomed_, *drawn_->table, *drawn_->cells, colouring, shown, devicePixelRatioF());
     zoomedStale_ = false;
     return zoomed_;
 }
@@ -72,15 +72,13 @@ void ChartArea::PrintTo(QPrinter& printer) {
     QPainter painter(&printer);
     if (!painter.isActive()) return;
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const ShownView shown = view_.IsFit()
-                                ? ShownView{drawn_->cellSize,
-                                            {drawn_->widthPixels, drawn_->heightPixels, 0, 0,
-                                             drawn_->widthPixels, drawn_->heightPixels}}
-                                : ShownView{std::int16_t(view_.CellSize()),
-                                            {view_.Width(), view_.Height(), view_.OffsetX(),
-                                             view_.OffsetY(), ViewWidth(), ViewHeight()},
-                                            true,
-                                            devicePixelRatioF()};
+    const ShownView shown =
+        view_.IsFit() ? ShownView{Viewport::Picture(drawn_->cellSize, drawn_->widthPixels,
+                                                    drawn_->heightPixels)}
+                      : ShownView{Viewport::Zoomed(view_.CellSize(), view_.Width(), view_.Height(),
+                                                   view_.OffsetX(), view_.OffsetY(), ViewWidth(),
+                                                   ViewHeight()),
+                                  true, devicePixelRatioF()};
     PaintViewOnPage(painter, QRectF(QPointF(), page.size()), *drawn_, shown);
 }
 

@@ -14,6 +14,7 @@
 #include "chart/NuclideFacts.h"
 #include "chart/RecordedSurface.h"
 #include "chart/Region.h"
+#include "chart/Viewport.h"
 #include "image/ChartFiles.h"
 #include "image/ImageSurface.h"
 #include "image/Png.h"
@@ -23,6 +24,8 @@
 using namespace nuklorama;
 
 Q_DECLARE_METATYPE(std::string)
+Q_DECLARE_METATYPE(nuklorama::Viewport)
+Q_DECLARE_METATYPE(nuklorama::CellSpan)
 
 namespace {
 
@@ -496,7 +499,7 @@ private slots:
         row("183 d", 0.5, "y");
         row("850 µs", 850, "us");
         row("0.10 ys", 1e-25, "s");
-        row("1.00e+06 Yy", 1e30, "y");
+        row("1.00 × 10⁶ Yy", 1e30, "y");
         row("稳定", 0, "Stable");
         row("未知", 0, "UN");
         row("", 1, "weeks");
@@ -530,6 +533,57 @@ private slots:
             }
     }
 
+    void viewportsTurnCellsIntoPixelsAndBack_data() {
+        QTest::addColumn<Viewport>("view");
+        QTest::addColumn<CellSpan>("visible");
+        QTest::newRow("Draw's picture")
+            << Viewport::Picture(10, 200, 120) << CellSpan{0, 11, 0, 19};
+        QTest::newRow("one-pixel cells") << Viewport::Picture(1, 7, 3) << CellSpan{0, 2, 0, 6};
+        QTest::newRow("zoomed, cut cells")
+            << Viewport::Zoomed(24, 4800, 2880, 37, 1, 1920, 1080) << CellSpan{0, 45, 1, 81};
+        QTest::newRow("zoomed past the top-left")
+            << Viewport::Zoomed(31, 6200, 3720, -100, -40, 300, 200) << CellSpan{-2, 5, -4, 6};
+        QTest::newRow("largest cell, far out")
+            << Viewport::Zoomed(32767, 1 << 30, 1 << 30, (1 << 30) - 5, 7, 10, 10)
+            << CellSpan{0, 0, 32768, 32769};
+        const Region region{80, 85, 120, 130};
+        QTest::newRow("region") << Viewport::OfRegion(region, 81) << CellSpan{80, 85, 120, 130};
+        QTest::newRow("region on a page")
+            << Viewport::OfRegion(region, 473).At(1181, 2000) << CellSpan{80, 85, 120, 130};
+        QTest::newRow("picture in a figure")
+            << Viewport::Picture(6, 1200, 800).At(57, 80) << CellSpan{0, 133, 0, 199};
+    }
+
+    // Every visible cell's corners lie in it, its neighbours' outside, and the visible span is
+    // exactly the cells with a pixel in the area.
+    void viewportsTurnCellsIntoPixelsAndBack() {
+        QFETCH(Viewport, view);
+        QFETCH(CellSpan, visible);
+        const CellSpan span = view.Visible();
+        QCOMPARE(std::tie(span.firstZ, span.lastZ, span.firstN, span.lastN),
+                 std::tie(visible.firstZ, visible.lastZ, visible.firstN, visible.lastN));
+        const long long s = view.cellSize, right = view.left + view.width,
+                        bottom = view.top + view.height;
+        QVERIFY(view.Left(span.firstN) <= view.left && view.Left(span.firstN) + s > view.left);
+        QVERIFY(view.Left(span.lastN) < right && view.Left(span.lastN) + s >= right);
+        QVERIFY(view.Top(span.firstZ) <= view.top && view.Top(span.lastZ) + s >= bottom);
+        for (const std::int32_t Z : {span.firstZ, (span.firstZ + span.lastZ) / 2, span.lastZ})
+            for (const std::int32_t N : {span.firstN, (span.firstN + span.lastN) / 2, span.lastN}) {
+                const long long x = view.Left(N), y = view.Top(Z);
+                QCOMPARE(view.CellAt(x, y), (ChartCell{Z, N}));
+                QCOMPARE(view.CellAt(x + s - 1, y + s - 1), (ChartCell{Z, N}));
+                QCOMPARE(view.CellAt(x - 1, y + s), (ChartCell{Z + 1, N - 1}));
+                const bool inPicture =
+                    Z >= 0 && N >= 0 && x + view.offsetX - view.left < view.pictureWidth;
+                QCOMPARE(view.ShownCellAt(std::max<long long>(x, view.left),
+                                          std::max<long long>(y, view.top))
+                             .has_value(),
+                         inPicture);
+            }
+        QCOMPARE(view.ShownCellAt(right, view.top), std::nullopt);
+        QCOMPARE(view.ShownCellAt(view.left, view.top - 1), std::nullopt);
+    }
+
     void regionsAreTheChartSeenThroughAWindow_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("cellSize");  // fitting 200 × 120 pixels; -1 when refused
@@ -558,8 +612,8 @@ private slots:
         QCOMPARE(int(s), cellSize);
         ImageSurface whole((region->nMax + 1) * s, (region->zMax + 1) * s, 15);
         DrawChart(state_.table, s, {}, whole);
-        const RecordedSurface part =
-            DrawRegion(state_.table, *region, s, {}, 15, HalfLifeColouring(state_.table));
+        const RecordedSurface part = DrawWindow(state_.table, Viewport::OfRegion(*region, s), {},
+                                                15, HalfLifeColouring(state_.table));
         QImage drawn(part.WidthPixels(), part.HeightPixels(), QImage::Format_RGB32);
         QPainter painter(&drawn);
         PaintChart(painter, part, QPoint());
