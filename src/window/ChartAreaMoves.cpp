@@ -94,8 +94,9 @@ void ChartArea::ShowSelectedDescription() {
 QString ChartArea::Description(ChartView::Cell cell) const {
     if (!drawn_) return {};
     // The cell's top-left pixel on the picture Draw made.
-    const long long x = (long long)cell.N * drawn_->cellSize;
-    const long long y = (long long)cell.Z * drawn_->cellSize;
+    const Viewport picture =
+        Viewport::Picture(drawn_->cellSize, drawn_->widthPixels, drawn_->heightPixels);
+    const long long x = picture.Left(cell.N), y = picture.Top(cell.Z);
     if (x < 0 || y < 0 || x >= drawn_->widthPixels || y >= drawn_->heightPixels) return {};
     return QString::fromStdString(DescribeCell(*drawn_, int(x), int(y)));
 }
