@@ -129,6 +129,7 @@ void ChartArea::FitSurface() {
 
 void ChartArea::resizeEvent(QResizeEvent*) {
     FitSurface();
+    view_.Pan(0, 0, ViewWidth(), ViewHeight());  // a larger view may leave the chart too little
     zoomedStale_ = true;
 }
 
