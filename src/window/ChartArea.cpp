@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The chart area's input: pointer, wheel, pinch and keys, turned into moves of the view.
+// The chart area: what a press of Draw hands it, and its input: pointer, wheel, pinch and keys.
 #include "window/ChartArea.h"
 
 #include <QAction>
