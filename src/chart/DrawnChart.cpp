@@ -32,6 +32,18 @@ void DrawAgain(const DrawnChart& chart, Surface& picEl) {
     DrawChart(*chart.table, chart.cellSize, chart.overlays, picEl, ColoursOf(chart));
 }
 
+Frame FrameOf(const DrawnChart& chart, const Viewport& view) {
+    Frame frame;
+    frame.table = chart.table.get();
+    frame.cells = chart.cells.get();
+    frame.colouring = ColoursOf(chart);
+    frame.colours = chart.colouring;
+    frame.overlays = chart.overlays;
+    frame.twipsPerPixel = chart.twipsPerPixel;
+    frame.view = view;
+    return frame;
+}
+
 std::optional<CellAt> FindCell(const DrawnChart& chart, int xPixel, int yPixel) {
     const auto shown = Viewport::Picture(chart.cellSize, chart.widthPixels, chart.heightPixels)
                            .ShownCellAt(xPixel, yPixel);

@@ -92,11 +92,11 @@ std::int16_t RegionCellSize(const Region& region, double width, double height) {
 
 RecordedSurface DrawWindow(const NuclideTable& table, const Viewport& window,
                            const Overlays& overlays, float twipsPerPixel,
-                           const CellColouring& colouring) {
+                           const CellColouring& colouring, int cornerSide) {
     RecordedSurface shown(window.width, window.height, twipsPerPixel);
     PictureWindow picture(shown, window.pictureWidth, window.pictureHeight, twipsPerPixel,
                           window.offsetX, window.offsetY);
-    DrawChart(table, std::int16_t(window.cellSize), overlays, picture, colouring);
+    DrawChart(table, std::int16_t(window.cellSize), overlays, picture, colouring, cornerSide);
     return shown;
 }
 

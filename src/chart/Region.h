@@ -38,6 +38,6 @@ struct Viewport;
 // area: only what lies in the area, moved to the recording's origin.
 RecordedSurface DrawWindow(const NuclideTable& table, const Viewport& window,
                            const Overlays& overlays, float twipsPerPixel,
-                           const CellColouring& colouring);
+                           const CellColouring& colouring, int cornerSide = INT16_MAX);
 
 }  // namespace nuklorama

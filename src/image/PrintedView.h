@@ -9,8 +9,8 @@
 
 namespace nuklorama {
 
-// What the chart area shows: the drawn chart at cellSize through a window, and when zoomed the
-// labels its cells are large enough for at the screen's device pixel ratio.
+// What the chart area shows: the drawn chart through a window, and when zoomed the labels its
+// cells are large enough for at the screen's device pixel ratio.
 struct ShownView {
     Viewport window;
     bool zoomed = false;

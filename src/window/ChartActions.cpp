@@ -12,7 +12,7 @@
 
 #include "base/FileWriter.h"
 #include "chart/FindNuclide.h"
-#include "image/ChartFiles.h"
+#include "image/FrameRenderer.h"
 #include "image/Png.h"
 #include "window/ChartArea.h"
 #include "window/FindField.h"
@@ -87,9 +87,14 @@ void ChartActions::AskWhereToSave() {
 bool ChartActions::SavePicture(const QString& path) {
     const DrawnChart* drawn = area_.Drawn();
     if (!drawn) return false;
-    const QByteArray bytes = path.endsWith(".svg", Qt::CaseInsensitive)
-                                 ? QByteArray::fromStdString(SvgOfDrawnChart(*drawn))
-                                 : PngBytes(area_.Picture().AreaImage());
+    const QByteArray bytes =
+        path.endsWith(".svg", Qt::CaseInsensitive)
+            ? QByteArray::fromStdString(
+                  FrameRenderer(
+                      FrameOf(*drawn, Viewport::Picture(drawn->cellSize, drawn->widthPixels,
+                                                        drawn->heightPixels)))
+                      .Svg())
+            : PngBytes(area_.Picture().AreaImage());
     const WriteFailure failure = WriteFileAtomically(
         QFile::encodeName(path).toStdString(), {bytes.constData(), std::size_t(bytes.size())});
     if (!failure) return true;

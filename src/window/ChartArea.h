@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "chart/DrawnChart.h"
-#include "image/CellLabelPainter.h"
 #include "image/ImageSurface.h"
+#include "image/LabelGlyphs.h"
 #include "window/ChartView.h"
 
 class QAction;
@@ -94,7 +94,7 @@ private:
     std::optional<ChartView::Cell> selected_;
     QImage zoomed_;
     bool zoomedStale_ = true;
-    CellLabelPainter labels_;
+    LabelGlyphs labels_;
     QList<QAction*> viewActions_;
     std::optional<QPoint> dragFrom_;
     bool dragged_ = false;

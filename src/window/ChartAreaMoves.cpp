@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How the chart area's view moves: the fit, zoom and scroll, the selected cell and what it reads.
 #include <QKeyEvent>
-#include <cmath>
+#include <algorithm>
 
-#include "chart/CellLabel.h"
+#include "chart/LabelPlan.h"
 #include "window/ChartArea.h"
 
 namespace nuklorama {
@@ -23,8 +23,7 @@ void ChartArea::ResetView() {
 }
 
 void ChartArea::ShowFound(ChartView::Cell cell) {
-    view_.ZoomToAtLeast(int(std::ceil(kNameLabelSize * devicePixelRatioF())), ViewWidth(),
-                        ViewHeight());
+    view_.ZoomToAtLeast(SmallestNamedCell(devicePixelRatioF()), ViewWidth(), ViewHeight());
     view_.Centre(cell, ViewWidth(), ViewHeight());
     Select(cell);
     setFocus(Qt::OtherFocusReason);

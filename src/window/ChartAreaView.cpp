@@ -5,8 +5,9 @@
 #include <QPrinter>
 #include <cmath>
 
+#include "chart/LabelPlan.h"
+#include "image/FrameRenderer.h"
 #include "image/PrintedView.h"
-#include "image/ViewSurface.h"
 #include "window/ChartArea.h"
 
 namespace nuklorama {
@@ -33,11 +34,9 @@ const QImage& ChartArea::ZoomedImage() {
     const Viewport shown =
         Viewport::Zoomed(view_.CellSize(), view_.Width(), view_.Height(), view_.OffsetX(),
                          view_.OffsetY(), ViewWidth(), ViewHeight());
-    ViewSurface surface(zoomed_, shown, drawn_->twipsPerPixel);
-    surface.Cls();
-    const CellColouring colouring = ColoursOf(*drawn_);
-    DrawChart(*drawn_->table, std::int16_t(shown.cellSize), drawn_->overlays, surface, colouring);
-    labels_.Paint(zoomed_, *drawn_->table, *drawn_->cells, colouring, shown, devicePixelRatioF());
+    Frame frame = FrameOf(*drawn_, shown);
+    frame.labels = ScreenLabels(shown.cellSize, devicePixelRatioF());
+    FrameRenderer(frame).Draw(zoomed_, labels_);
     zoomedStale_ = false;
     return zoomed_;
 }

