@@ -40,7 +40,7 @@ public:
     void ShowFit();
     // What a press of Draw does to the view: the fit, nothing selected.
     void ResetView();
-    // Zooms in until the cell carries its label, puts it in the middle and selects it.
+    // Zooms in until the cell carries its label, puts it in the middle, selects and names it.
     void ShowFound(ChartView::Cell cell);
     // The view's size in device pixels.
     int ViewWidth() const;

@@ -27,6 +27,7 @@ void ChartArea::ShowFound(ChartView::Cell cell) {
     view_.Centre(cell, ViewWidth(), ViewHeight());
     Select(cell);
     setFocus(Qt::OtherFocusReason);
+    ShowSelectedDescription();
 }
 
 void ChartArea::ZoomAt(int steps, QPoint device) {
