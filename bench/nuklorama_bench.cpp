@@ -155,19 +155,23 @@ void BM_FirstPressOfANewWindow(benchmark::State& state) {
 
 // A press of Draw as PressDraw makes it on the shipped table, into a 1200 × 800 image: fields 7
 // to 9 left unread (0) or read (1), and the cells by half-life or, with them read, by decay
-// mode (2).
+// mode (2) or by a quantity of the masses (3: S_n, worked out as a press works it out).
 void BM_PressReadingExtraFields(benchmark::State& state) {
     UseTable(false);
     const bool read = state.range(0) > 0;
-    const Colouring colouring = state.range(0) == 2 ? Colouring::Decay : Colouring::HalfLife;
+    const Colouring colouring = state.range(0) == 2   ? Colouring::Decay
+                                : state.range(0) == 3 ? Colouring::Sn
+                                                      : Colouring::HalfLife;
     ImageSurface area(1200, 800, 15);
     auto chart = std::make_unique<ChartState>();
     NoPrompts ui;
     for (auto _ : state) {
         LoadFile(kTableFileName, chart->table, ui, read ? &chart->extras : nullptr);
         chart->CellSize = ComputeCellSize(area, chart->table.MaxZ, chart->table.MaxN);
+        chart->quantities = QuantitiesFor(colouring, chart->table, chart->extras, nullptr);
         area.Cls();
-        DrawChartAs(colouring, chart->table, chart->extras, chart->CellSize, {}, area);
+        DrawChartAs(colouring, chart->table, chart->extras, chart->CellSize, {}, area,
+                    chart->quantities);
     }
 }
 
@@ -240,19 +244,24 @@ void BM_RenderShipped(benchmark::State& state) {
 
 // One frame of the zoomed view at 1920 × 1080 device pixels: the renderer draws the visible part
 // at the cell size, then the labels; each frame is panned by a few pixels. At 35 pixels per cell,
-// the smallest with labels, the labels are the most there can be.
+// the smallest with labels, the labels are the most there can be. Second argument 1: in the S_n
+// view, its values under the names.
 void BM_ViewFrame(benchmark::State& state) {
     UseTable(false);
     auto table = std::make_unique<NuclideTable>();
+    auto extras = std::make_unique<ExtraFieldTable>();
     NoPrompts ui;
-    LoadFile(kTableFileName, *table, ui);
+    LoadFile(kTableFileName, *table, ui, extras.get());
     const CellIndex cells(*table);
-    const CellColouring colours = HalfLifeColouring(*table);
+    const Colouring shownBy = state.range(1) != 0 ? Colouring::Sn : Colouring::HalfLife;
+    const auto quantities = QuantitiesFor(shownBy, *table, *extras, nullptr);
+    const CellColouring colours = ColouringOf(shownBy, *table, *extras, quantities);
     const auto s = std::int16_t(state.range(0));
     QImage view(1920, 1080, QImage::Format_RGB32);
     LabelGlyphs labels;
     const int width = 1920 * s / 10, height = 1080 * s / 10;  // the fit's cell is 10 pixels
-    Frame shown = ChartFrame(*table, &cells, colours, Colouring::HalfLife, {}, 15, {});
+    Frame shown = ChartFrame(*table, &cells, colours, shownBy, {}, 15, {});
+    shown.quantities = quantities.get();
     shown.labels = ScreenLabels(s, 1);
     int frame = 0;
     for (auto _ : state) {
@@ -290,13 +299,24 @@ BENCHMARK(BM_Load)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Colours)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Press)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PressAndRepaint)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PressReadingExtraFields)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PressReadingExtraFields)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(3)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MassQuantities)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderPng)->Arg(800)->Arg(3200)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderShipped)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstPressOfANewWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_CellIndex)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ViewFrame)->Arg(24)->Arg(35)->Arg(48)->Arg(128)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ViewFrame)
+    ->Args({24, 0})
+    ->Args({35, 0})
+    ->Args({48, 0})
+    ->Args({128, 0})
+    ->Args({35, 1})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WindowZoomStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 long PeakKiB() {

@@ -27,10 +27,11 @@ namespace {
 // The PNG's or SVG's bytes of the chart seen through view: alone, or in the figure when a legend
 // is asked for, with the cells' labels when asked; empty when there is not enough memory for them.
 QByteArray Output(const RenderOptions& o, const NuclideTable& table, const CellColouring& colouring,
-                  const Viewport& view) {
+                  const MassQuantities* quantities, const Viewport& view) {
     const CellIndex cells(table);
     Frame frame =
         ChartFrame(table, &cells, colouring, o.colouring, o.overlays, 1440.0f / float(o.dpi), view);
+    frame.quantities = quantities;
     if (o.labels) frame.labels = ScreenLabels(view.cellSize, 1);
     frame.figure = {o.legend, o.title.toStdString(), 0};
     const FrameRenderer renderer(frame);
@@ -77,12 +78,17 @@ void PointOutWhatIsNotShown(const RenderOptions& o, const NuclideTable& table,
     }
 }
 
-// Unit words drawn black, or in the decay-mode view a table without decay modes.
+// Unit words drawn black, or in another view a table without the fields it reads.
 void PointOutUnshaded(const RenderOptions& o, const ChartState& state) {
     if (o.colouring == Colouring::Decay) {
         if (!state.extras.Any())
             Complain(o.table +
                      ": no record has decay modes (field 7): every cell is drawn unknown");
+        return;
+    }
+    if (o.colouring != Colouring::HalfLife) {
+        if (!state.extras.Any())
+            Complain(o.table + ": no record has fields after 6: every cell is drawn n/a");
         return;
     }
     for (const UnknownUnit& unit : UnknownUnits(state.table)) {
@@ -137,11 +143,12 @@ int RenderFit(const RenderOptions& o, ConsoleUserInterface& ui) {
     PointOutWhatIsNotShown(o, state->table, state->CellSize, chart);
     PointOutUnshaded(o, *state);
     PointOutSmallLabels(o, state->CellSize);
-    const CellColouring colouring = ColouringOf(o.colouring, state->table, state->extras);
-    return Write(
-        o,
-        Output(o, state->table, colouring, Viewport::Picture(state->CellSize, o.width, o.height)),
-        QString("a %1x%2 picture").arg(o.width).arg(o.height));
+    const CellColouring colouring =
+        ColouringOf(o.colouring, state->table, state->extras, state->quantities);
+    return Write(o,
+                 Output(o, state->table, colouring, state->quantities.get(),
+                        Viewport::Picture(state->CellSize, o.width, o.height)),
+                 QString("a %1x%2 picture").arg(o.width).arg(o.height));
 }
 
 // A region, or the whole chart on paper: each cell as large as the output allows.
@@ -164,9 +171,12 @@ int RenderPart(const RenderOptions& o, ConsoleUserInterface& ui) {
         return kFailed;
     }
     PointOutUnshaded(o, *state);
-    const CellColouring colouring = ColouringOf(o.colouring, state->table, state->extras);
+    const auto quantities = QuantitiesFor(o.colouring, state->table, state->extras, nullptr);
+    const CellColouring colouring =
+        ColouringOf(o.colouring, state->table, state->extras, quantities);
     if (o.format == "pdf") {
-        const Poster poster(o.page, region, o.overlays, {o.legend, o.title, o.colouring});
+        const Poster poster(o.page, region, o.overlays,
+                            {o.legend, o.title, o.colouring, quantities.get()});
         if (poster.CellSize() == 0) {
             Complain("the chart does not fit the paper");
             return kFailed;
@@ -189,7 +199,7 @@ int RenderPart(const RenderOptions& o, ConsoleUserInterface& ui) {
     }
     PointOutSmallLabels(o, cellSize);
     const Viewport view = Viewport::OfRegion(region, cellSize);
-    return Write(o, Output(o, *table, colouring, view),
+    return Write(o, Output(o, *table, colouring, quantities.get(), view),
                  QString("a %1x%2 picture").arg(view.width).arg(view.height));
 }
 

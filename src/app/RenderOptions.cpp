@@ -120,8 +120,19 @@ QString ApplyRegion(const QString& value, RenderOptions& o) {
 }
 
 QString ApplyColour(const QString& value, RenderOptions& o) {
-    o.colouring = value == "decay" ? Colouring::Decay : Colouring::HalfLife;
+    o.colouring = ColouringNamed(value.toStdString()).value_or(Colouring::HalfLife);
     return {};
+}
+
+// halflife|decay|binding-energy|…, every view --colour names.
+const char* ColourNames() {
+    static const std::string names = [] {
+        std::string all = "halflife|decay";
+        for (const MassQuantity q : AllMassQuantities())
+            all += "|" + std::string(InfoOf(q).name);
+        return all;
+    }();
+    return names.c_str();
 }
 
 // In the order --help lists them.
@@ -150,8 +161,10 @@ const std::vector<Option>& Options() {
          nullptr, nullptr, ApplyLabels, Output::Any, true},
         {"region", "Draw only rows ZMIN to ZMAX and columns NMIN to NMAX, fitted to the output.",
          "ZMIN:ZMAX,NMIN:NMAX", nullptr, ApplyRegion},
-        {"colour", "Colour the cells by halflife (default) or decay mode.", "halflife|decay",
-         "halflife", ApplyColour},
+        {"colour",
+         "Colour the cells by halflife (default), decay mode or a quantity of the masses; "
+         "estimated values are marked with a dot.",
+         ColourNames(), "halflife", ApplyColour},
     };
     return kOptions;
 }

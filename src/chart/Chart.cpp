@@ -48,6 +48,9 @@ void DrawChart(const NuclideTable& table, std::int16_t cellSize, const Overlays&
         if (colours.corner)
             DrawCellCorner(picEl, c, table.ProtonNumber[r], table.NeutronNumber[r], *colours.corner,
                            cornerSide);
+        if (colours.estimated)
+            DrawEstimateMark(picEl, c, table.ProtonNumber[r], table.NeutronNumber[r], colours.fill,
+                             cornerSide);
     }
 }
 

@@ -27,10 +27,12 @@ inline constexpr std::int32_t kMagicNumbers[] = {2, 8, 20, 28, 50, 82, 126, 184}
 void DrawChart(const NuclideTable& table, std::int16_t cellSize, const Overlays& overlays,
                Surface& picEl);
 
-// What a record's cell is filled with: one colour, and another in its lower-right half.
+// What a record's cell is filled with: one colour, and another in its lower-right half; or a mark
+// there when its value rests on estimated masses.
 struct CellColours {
     Colour fill;
     std::optional<Colour> corner;
+    bool estimated = false;
 };
 using CellColouring = std::function<CellColours(int record)>;
 

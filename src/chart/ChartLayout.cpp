@@ -21,6 +21,16 @@ std::optional<Span> PixelSpan(std::int32_t n, std::int16_t cellSize) {
     return Span{*first, *next};
 }
 
+// Black or white, whichever stands out more, as LabelColour picks it but with the sRGB curve
+// taken as a square: thousands of marks are drawn per press.
+Colour MarkColour(Colour fill) {
+    const auto linear = [](int channel) { return channel * channel / (255.0 * 255.0); };
+    const double luminance = 0.2126 * linear(RedOf(fill)) + 0.7152 * linear(GreenOf(fill)) +
+                             0.0722 * linear(BlueOf(fill));
+    // Where the contrast ratios against black and white are equal.
+    return luminance >= 0.1791 ? kBlack : kWhite;
+}
+
 }  // namespace
 
 // The quotient is rounded a half to even, the division by the twips per pixel truncates.
@@ -85,6 +95,21 @@ void DrawCellCorner(Surface& picEl, std::int16_t cellSize, std::int32_t Z, std::
     for (double j = c - k + 1; j < c; ++j)
         picEl.FillBox(float((x + 2 * c - k - j) * tppX), float((y + j) * tppY),
                       float((c + x - 1) * tppX), float((y + j) * tppY), colour);
+}
+
+void DrawEstimateMark(Surface& picEl, std::int16_t cellSize, std::int32_t Z, std::int32_t N,
+                      Colour fill, int side) {
+    const auto row = PixelSpan(Z, cellSize);
+    const auto column = PixelSpan(N, cellSize);
+    if (!row || !column || cellSize < kSmallestMarkedCell) return;
+    const int c = cellSize, k = std::min(side, c);
+    // A quarter of the cell, set off from its edges, and all of it within the triangle.
+    int inset = c / 10, dot = std::min(c / 4, k / 2 - inset);
+    if (dot < 1) inset = 0, dot = std::max(1, k / 2);
+    const double right = double(column->next) - 1 - inset, bottom = double(row->next) - 1 - inset;
+    const double tppX = picEl.TwipsPerPixelX(), tppY = picEl.TwipsPerPixelY();
+    picEl.FillBox(float((right - dot + 1) * tppX), float((bottom - dot + 1) * tppY),
+                  float(right * tppX), float(bottom * tppY), MarkColour(fill));
 }
 
 }  // namespace nuklorama

@@ -33,4 +33,11 @@ inline constexpr std::int16_t kSmallestSplitCell = 6;
 void DrawCellCorner(Surface& picEl, std::int16_t cellSize, std::int32_t Z, std::int32_t N,
                     Colour colour, int side = INT16_MAX);
 
+// The mark of a value that rests on estimated masses: a square dot near the cell's lower-right
+// corner, black or white, whichever stands out from the cell's fill, inside the triangle of side
+// pixels there. Cells under kSmallestMarkedCell pixels have no room for it.
+inline constexpr std::int16_t kSmallestMarkedCell = 4;
+void DrawEstimateMark(Surface& picEl, std::int16_t cellSize, std::int32_t Z, std::int32_t N,
+                      Colour fill, int side = INT16_MAX);
+
 }  // namespace nuklorama

@@ -29,8 +29,10 @@ DrawResult PressDraw(const std::string& fn, ChartState& state, Surface& picEl, U
         return Finish(ui, DrawResult::AreaTooSmall);
     }
 
+    state.quantities = QuantitiesFor(colouring, state.table, state.extras, nullptr);
     picEl.Cls();
-    DrawChartAs(colouring, state.table, state.extras, state.CellSize, overlays, picEl);
+    DrawChartAs(colouring, state.table, state.extras, state.CellSize, overlays, picEl,
+                state.quantities);
     return Finish(ui, DrawResult::Drawn);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "base/UserInterface.h"
@@ -17,6 +18,8 @@ struct ChartState {
     NuclideTable table;
     ExtraFieldTable extras;
     std::int16_t CellSize = 0;
+    // What the mass view of the last press worked out from the table.
+    std::shared_ptr<const MassQuantities> quantities;
 };
 
 enum class DrawResult { Drawn, NothingToDraw, AreaTooSmall };

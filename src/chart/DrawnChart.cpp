@@ -28,7 +28,8 @@ std::string HalfLifeText(double value, const std::string& unit) {
 
 CellColouring ColoursOf(const DrawnChart& chart) {
     static const ExtraFieldTable kNone;
-    return ColouringOf(chart.colouring, *chart.table, chart.extras ? *chart.extras : kNone);
+    return ColouringOf(chart.colouring, *chart.table, chart.extras ? *chart.extras : kNone,
+                       chart.quantities);
 }
 
 void DrawAgain(const DrawnChart& chart, Surface& picEl) {
@@ -36,8 +37,10 @@ void DrawAgain(const DrawnChart& chart, Surface& picEl) {
 }
 
 Frame FrameOf(const DrawnChart& chart, const Viewport& view) {
-    return ChartFrame(*chart.table, chart.cells.get(), ColoursOf(chart), chart.colouring,
-                      chart.overlays, chart.twipsPerPixel, view);
+    Frame frame = ChartFrame(*chart.table, chart.cells.get(), ColoursOf(chart), chart.colouring,
+                             chart.overlays, chart.twipsPerPixel, view);
+    frame.quantities = chart.quantities.get();
+    return frame;
 }
 
 std::optional<CellAt> FindCell(const DrawnChart& chart, int xPixel, int yPixel) {
@@ -68,7 +71,10 @@ std::string DescribeCell(const DrawnChart& chart, int xPixel, int yPixel) {
     const ExtraFields fields = chart.extras ? chart.extras->Of(cell->record) : ExtraFields{};
     // The half-life as the evaluation gives it says its limits; without it, fields 5 and 6 speak.
     const std::string given = HalfLifeFact(fields.halfLife);
-    return name + numbers + ", A = " + std::to_string(A) + "\n" +
+    const std::string value =
+        chart.quantities ? ValueFact(chart.colouring, *chart.quantities, cell->record) : "";
+    return (value.empty() ? "" : value + "\n") + name + numbers + ", A = " + std::to_string(A) +
+           "\n" +
            (given.empty() ? HalfLifeText(chart.table->HalfLife[r], chart.table->HalfLifeUnit[r])
                           : given) +
            DescribeExtraFields(fields, A, symbol);

@@ -28,6 +28,8 @@ struct DrawnChart {
     // The records' fields after 6, read from the same load, and how the cells were coloured.
     std::shared_ptr<const ExtraFieldTable> extras = nullptr;
     Colouring colouring = Colouring::HalfLife;
+    // What a mass view shows, worked out once per load and view.
+    std::shared_ptr<const MassQuantities> quantities = nullptr;
 };
 
 // The cells' colours as they were drawn.
@@ -50,8 +52,8 @@ std::optional<CellAt> FindCell(const DrawnChart& chart, int xPixel, int yPixel);
 std::string ElementSymbol(std::int32_t Z);
 
 // What the pointer reads at a pixel of the drawn area, as plain UTF-8 text, e.g. "⁵⁶Fe" over
-// "Z = 26, N = 30, A = 56" over the half-life, then what the extra fields add; empty outside
-// every cell.
+// "Z = 26, N = 30, A = 56" over the half-life, then what the extra fields add; in a mass view
+// the value first; empty outside every cell.
 std::string DescribeCell(const DrawnChart& chart, int xPixel, int yPixel);
 
 }  // namespace nuklorama

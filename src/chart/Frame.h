@@ -24,13 +24,16 @@ struct Frame {
     CellColouring colouring;
     // What the colours say, for the legend.
     Colouring colours = Colouring::HalfLife;
+    // The values a mass view shows, for its legend and labels.
+    const MassQuantities* quantities = nullptr;
     Overlays overlays;
     float twipsPerPixel = 15;
     // The chart's cells on the output; a figure moves the chart's area to its place in it.
     Viewport view;
     // No lines: no labels.
     LabelPlan labels;
-    // The text under a name when the plan has two lines; the half-life when empty.
+    // The text under a name when the plan has two lines; the half-life when empty, the value in
+    // a mass view.
     std::function<std::string(int record)> secondLine;
     struct Figure {
         bool shown = false;

@@ -219,11 +219,16 @@ ValueRange MassQuantities::RangeOf(MassQuantity quantity) const {
     range = ValueRange{};
     if (values.empty()) return *range;
     range = ValueRange{Percentile(values, 0.01), Percentile(values, 0.99)};
-    if (scale == Logarithmic) range = ValueRange{std::log10(range->low), std::log10(range->high)};
     if (scale == Diverging) {
         const double reach = std::max(std::abs(range->low), std::abs(range->high));
         range = ValueRange{-reach, reach};
     }
+    const auto [least, most] = std::minmax_element(values.begin(), values.end());
+    range->below = *least < range->low;
+    range->above = *most > range->high;
+    if (scale == Logarithmic)
+        range =
+            ValueRange{std::log10(range->low), std::log10(range->high), range->below, range->above};
     return *range;
 }
 

@@ -60,8 +60,10 @@ std::optional<MassQuantity> QuantityNamed(std::string_view name);
 
 // The range a colour map spans: the values' 1st to 99th percentile, symmetric about 0 for a
 // diverging map and taken over the logarithms for a logarithmic one (log10 of the bounds then).
+// Whether values lie beyond either end, which the legend shows.
 struct ValueRange {
     double low = 0, high = 0;
+    bool below = false, above = false;
 };
 
 // The quantities of every record, worked out in one pass over a loaded table, so that views and
@@ -77,6 +79,8 @@ public:
     // The record's value; nothing where it is not available (a nuclide it needs has no mass
     // excess in the table, or the evaluation gives nothing).
     const std::optional<Measured>& Of(int record, MassQuantity quantity) const;
+    // Whether the quantity was asked for.
+    bool Holds(MassQuantity quantity) const { return !columns_[std::size_t(quantity)].empty(); }
     // Worked out on first use, as only the view in use needs one.
     ValueRange RangeOf(MassQuantity quantity) const;
 

@@ -10,6 +10,7 @@
 #include "chart/ChartLayout.h"
 #include "chart/DecayPalette.h"
 #include "chart/HalfLifeColour.h"
+#include "chart/MassColours.h"
 #include "chart/RecordedSurface.h"
 
 namespace nuklorama {
@@ -52,7 +53,7 @@ ChartFigure::ChartFigure(const Frame& frame) : font_(kFontFamily), titleFont_(kF
     chart_ = chart.At(int(std::ceil(f + fm.horizontalAdvance("Z") + f + zLabels + f / 2.0)),
                       int(std::ceil(f + titleHeight + 2 * line)));
     AddAxes();
-    AddLegend(frame.overlays, frame.colours);
+    AddLegend(frame);
 
     int legendRight = 0, legendBottom = 0;
     for (const Swatch& s : swatches_)
@@ -106,7 +107,8 @@ void ChartFigure::AddAxes() {
         {QPointF(font_.pixelSize(), v.top + v.height / 2.0 + middle), TextAnchor::Start, "Z"});
 }
 
-void ChartFigure::AddLegend(const Overlays& overlays, Colouring colouring) {
+void ChartFigure::AddLegend(const Frame& frame) {
+    const Overlays& overlays = frame.overlays;
     const QFontMetricsF fm(font_);
     const int f = font_.pixelSize(), side = int(std::round(fm.ascent()));
     const double line = std::ceil(fm.height() * 1.3), middle = (fm.ascent() - fm.descent()) / 2;
@@ -122,7 +124,11 @@ void ChartFigure::AddLegend(const Overlays& overlays, Colouring colouring) {
                           TextAnchor::Start, text});
         top += line;
     };
-    if (colouring == Colouring::Decay) {
+    const auto quantity = QuantityShown(frame.colours);
+    if (quantity && frame.quantities) {
+        // The estimated mark's row follows the heading and the map's nine.
+        AddMassLegend(*quantity, *frame.quantities, row, QPointF(x, top + line * 10));
+    } else if (frame.colours == Colouring::Decay) {
         row("decay mode", std::nullopt);
         for (int c = 0; c < kDecayClassCount; ++c)
             row(QString::fromStdString(DecayClassName(DecayClass(c))), DecayColour(DecayClass(c)));
@@ -148,6 +154,37 @@ void ChartFigure::AddLegend(const Overlays& overlays, Colouring colouring) {
     if (overlays.grid) row(QString::fromUtf8("N, Z = 10, 20, …"), kGreen);
     if (overlays.periods) row("closed periods", kYellow);
     if (overlays.magic) row("magic numbers", kBlue);
+}
+
+void ChartFigure::AddMassLegend(
+    MassQuantity quantity, const MassQuantities& quantities,
+    const std::function<void(const QString&, std::optional<Colour>)>& row, QPointF marked) {
+    const Scale scale = InfoOf(quantity).scale;
+    const ValueRange range = quantities.RangeOf(quantity);
+    const ColourMap& map = scale == Scale::Diverging ? kDivergingMap : kSequentialMap;
+    row(QString::fromStdString(QuantityHeading(quantity)), std::nullopt);
+    // The map's nine colours from high to low, each with its value; arrows where values lie
+    // beyond the ends and take the end colour.
+    for (int i = int(map.size()) - 1; i >= 0; --i) {
+        const double t = double(i) / double(map.size() - 1);
+        double value = range.low + t * (range.high - range.low);
+        if (scale == Scale::Logarithmic) value = std::pow(10.0, value);
+        QString text = QString::fromStdString(QuantityNumber(quantity, value));
+        if (i == int(map.size()) - 1 && range.above) text = QString::fromUtf8("▲ ") + text;
+        if (i == 0 && range.below) text = QString::fromUtf8("▼ ") + text;
+        row(text, map[std::size_t(i)]);
+    }
+    // The estimated mark on the map's middle, as the chart draws it.
+    const int side = int(std::round(QFontMetricsF(font_).ascent()));
+    const double line = std::ceil(QFontMetricsF(font_).height() * 1.3);
+    const QRect box(int(marked.x()), int(marked.y() + (line - side) / 2), side, side);
+    row("estimated", map[map.size() / 2]);
+    RecordedSurface mark(side, side, 15);
+    DrawEstimateMark(mark, std::int16_t(side), 0, 0, map[map.size() / 2]);
+    for (const auto& [r, colour] : mark.Boxes())
+        swatches_.push_back(
+            {QRect(box.x() + r.left, box.y() + r.top, r.Width(), r.Height()), colour});
+    row("n/a", DecayColour(DecayClass::Unknown));
 }
 
 }  // namespace nuklorama

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "chart/Chart.h"
@@ -20,7 +22,8 @@ namespace nuklorama {
 // A chart made ready for a paper or a slide: where the chart area goes, with axis numbers along
 // its top and left edges at their rows and columns, a legend of the shades and bands at its right
 // and an optional title above. The renderer draws it on every surface. Needs a QGuiApplication
-// for its font. In the decay-mode view the legend names the decay classes.
+// for its font. In the decay-mode view the legend names the decay classes, in a mass view it spans
+// the quantity's map.
 class ChartFigure {
 public:
     struct Text {
@@ -47,7 +50,11 @@ public:
 
 private:
     void AddAxes();
-    void AddLegend(const Overlays& overlays, Colouring colouring);
+    void AddLegend(const Frame& frame);
+    // A mass view's map over its range, the estimated mark and the grey of n/a.
+    void AddMassLegend(MassQuantity quantity, const MassQuantities& quantities,
+                       const std::function<void(const QString&, std::optional<Colour>)>& row,
+                       QPointF marked);
 
     QFont font_, titleFont_;
     QSize size_;

@@ -19,6 +19,15 @@ QColor QColour(Colour c) {
     return QColor(ToQRgb(c));
 }
 
+// In a mass view the cells' second lines say the value.
+Frame WithValues(Frame frame) {
+    if (!frame.secondLine && frame.quantities && QuantityShown(frame.colours))
+        frame.secondLine = [q = frame.quantities, c = frame.colours](int record) {
+            return ValueInCell(c, *q, record);
+        };
+    return frame;
+}
+
 }  // namespace
 
 void PaintChart(QPainter& painter, const RecordedSurface& chart, QPoint origin) {
@@ -53,7 +62,7 @@ void PaintSelectionMark(QPainter& painter, const Viewport& view, ChartCell cell,
 }
 
 FrameRenderer::FrameRenderer(const Frame& frame)
-    : frame_(frame),
+    : frame_(WithValues(frame)),
       chart_(frame.view),
       // Where labels are written, a split cell's second colour keeps clear of them.
       cornerSide_(frame.labels.lines > 0 ? frame.labels.cornerSide : INT16_MAX) {

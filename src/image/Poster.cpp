@@ -75,6 +75,7 @@ float Poster::TwipsPerDot() const {
 Frame Poster::FrameOf(std::int16_t cellSize, int fontDots) const {
     Frame frame;
     frame.colours = figure_.colouring;
+    frame.quantities = figure_.quantities;
     frame.overlays = overlays_;
     frame.twipsPerPixel = TwipsPerDot();
     frame.view = Viewport::OfRegion(region_, cellSize);

@@ -28,6 +28,8 @@ public:
         bool shown = false;
         QString title;
         Colouring colouring = Colouring::HalfLife;
+        // A mass view's values, for its legend and labels.
+        const MassQuantities* quantities = nullptr;
     };
 
     Poster(const Page& page, const Region& region, const Overlays& overlays, const Figure& figure);

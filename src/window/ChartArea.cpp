@@ -70,6 +70,8 @@ void ChartArea::Recolour(Colouring colouring) {
     // The picture as the last press left it, only coloured the other way, on today's area.
     DrawnChart& d = *drawn_;
     d.colouring = colouring;
+    static const ExtraFieldTable kNone;
+    d.quantities = QuantitiesFor(colouring, *d.table, d.extras ? *d.extras : kNone, d.quantities);
     d.widthPixels = picture_.WidthPixels();
     d.heightPixels = picture_.HeightPixels();
     d.twipsPerPixel = picture_.TwipsPerPixelX();

@@ -117,10 +117,11 @@ void frmMain::cmdDraw_Click() {
         DrawResult::Drawn) {
         const ImageSurface& area = picEl->Picture();
         // The extra fields move to the picture that shows them; the next load fills them again.
-        picEl->SetDrawn(
-            {std::make_shared<const NuclideTable>(state_->table), state_->CellSize, overlays,
-             area.WidthPixels(), area.HeightPixels(), area.TwipsPerPixelX(), nullptr,
-             std::make_shared<const ExtraFieldTable>(std::move(state_->extras)), colouring});
+        picEl->SetDrawn({std::make_shared<const NuclideTable>(state_->table), state_->CellSize,
+                         overlays, area.WidthPixels(), area.HeightPixels(), area.TwipsPerPixelX(),
+                         nullptr,
+                         std::make_shared<const ExtraFieldTable>(std::move(state_->extras)),
+                         colouring, state_->quantities});
     }
     picEl->update();
 }

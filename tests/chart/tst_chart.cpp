@@ -222,6 +222,58 @@ private slots:
         if (InfoOf(q).scale == Scale::Diverging) QCOMPARE(range.low, -range.high);
     }
 
+    // A press in a mass view: the cell in its map's colour, the estimated mark in its lower-right
+    // corner, n/a in the decay view's grey, and the tool tip saying the value first.
+    void massViews_data() {
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<int>("z");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<Colour>("fill");  // -1: the map's colour for the value
+        QTest::addColumn<bool>("marked");
+        QTest::addColumn<QString>("fact");
+        const Colour grey = DecayColour(DecayClass::Unknown);
+        QTest::newRow("208Pb") << "sn" << 82 << 126 << -1 << false << "S_n = 7.368 ± 0.002 MeV";
+        QTest::newRow("from 3Li's estimate")
+            << "sn" << 3 << 1 << -1 << true << "S_n = 11.421 ± 2.011 MeV（估计）";
+        QTest::newRow("no 1H with N -1") << "sn" << 1 << 0 << grey << false << "S_n 无数据";
+        QTest::newRow("62Ni beyond the range")
+            << "binding-energy" << 28 << 34 << kSequentialMap.back() << false
+            << "B/A = 8.795 ± 0.000 MeV";
+        QTest::newRow("not in nature")
+            << "abundance" << 82 << 127 << grey << false << "天然丰度 无数据";
+    }
+
+    void massViews() {
+        QFETCH(QString, view);
+        QFETCH(int, z);
+        QFETCH(int, n);
+        QFETCH(Colour, fill);
+        QFETCH(bool, marked);
+        QFETCH(QString, fact);
+        const Colouring colouring = ColouringNamed(view.toStdString()).value();
+        area_ = ImageSurface(2600, 1800, 15);
+        PressDraw(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", state_, area_, s_->ui, {}, colouring);
+        const int c = state_.CellSize, record = CellIndex(state_.table).At(z, n);
+        if (fill == -1) fill = MassColour(*state_.quantities, record, *QuantityShown(colouring));
+        const QImage image = area_.AreaImage();
+        QCOMPARE(image.pixel(n * c + 1, z * c + 1), ToQRgb(fill));
+        const int mark = c - 1 - c / 10;
+        QCOMPARE(image.pixel(n * c + mark, z * c + mark) != ToQRgb(fill), marked);
+        const DrawnChart drawn{std::make_shared<const NuclideTable>(state_.table),
+                               state_.CellSize,
+                               {},
+                               area_.WidthPixels(),
+                               area_.HeightPixels(),
+                               15,
+                               nullptr,
+                               std::make_shared<const ExtraFieldTable>(state_.extras),
+                               colouring,
+                               state_.quantities};
+        QCOMPARE(
+            QString::fromStdString(DescribeCell(drawn, n * c + 1, z * c + 1)).section('\n', 0, 0),
+            fact);
+    }
+
     void decayView() {
         using enum DecayClass;
         struct Case {
