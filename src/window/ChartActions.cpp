@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <array>
 
 #include "base/FileWriter.h"
 #include "chart/FindNuclide.h"
@@ -18,6 +19,39 @@
 #include "window/FindField.h"
 
 namespace nuklorama {
+namespace {
+
+struct View {
+    const char* name;
+    Colouring colouring;
+};
+struct ViewGroup {
+    const char* name;
+    std::array<View, 4> views;  // up to the first without a name
+};
+// The 着色 menu's views, grouped by what they tell.
+constexpr ViewGroup kViewGroups[] = {
+    {"寿命与衰变", {{{"半衰期", Colouring::HalfLife}, {"衰变方式", Colouring::Decay}}}},
+    {"质量",
+     {{{"每核子结合能", Colouring::BindingEnergy}, {"质量不确定度", Colouring::MassUncertainty}}}},
+    {"分离能",
+     {{{"中子分离能", Colouring::Sn},
+       {"质子分离能", Colouring::Sp},
+       {"双中子分离能", Colouring::S2n},
+       {"双质子分离能", Colouring::S2p}}}},
+    {"Q 值",
+     {{{"α 衰变 Q 值", Colouring::QAlpha},
+       {"β⁻ 衰变 Q 值", Colouring::QBetaMinus},
+       {"电子俘获 Q 值", Colouring::QEc}}}},
+    {"壳与配对",
+     {{{"中子壳隙", Colouring::ShellGapN},
+       {"质子壳隙", Colouring::ShellGapP},
+       {"中子对能隙", Colouring::PairingN},
+       {"质子对能隙", Colouring::PairingP}}}},
+    {"历史与丰度", {{{"发现年份", Colouring::DiscoveryYear}, {"天然丰度", Colouring::Abundance}}}},
+};
+
+}  // namespace
 
 ChartActions::ChartActions(ChartArea& area, UserInterface& ui, QObject* parent)
     : QObject(parent), area_(area), ui_(ui), menu_(new QMenu(&area)), find_(new FindField(&area)) {
@@ -27,14 +61,17 @@ ChartActions::ChartActions(ChartArea& area, UserInterface& ui, QObject* parent)
     Add(QStringLiteral("图片另存为…"), {}, &ChartActions::AskWhereToSave);
     auto* colours = menu_->addMenu(QStringLiteral("着色"));
     auto* choice = new QActionGroup(colours);
-    for (const auto& [name, colouring] :
-         {std::pair{QStringLiteral("半衰期"), Colouring::HalfLife},
-          std::pair{QStringLiteral("衰变方式"), Colouring::Decay}}) {
-        QAction* action = colours->addAction(name);
-        action->setCheckable(true);
-        action->setChecked(colouring == colouring_);
-        choice->addAction(action);
-        connect(action, &QAction::triggered, this, [this, c = colouring] { ChooseColouring(c); });
+    for (const auto& [group, views] : kViewGroups) {
+        colours->addSection(QString::fromUtf8(group));
+        for (const auto& [name, colouring] : views) {
+            if (!name) break;
+            QAction* action = colours->addAction(QString::fromUtf8(name));
+            action->setCheckable(true);
+            action->setChecked(colouring == colouring_);
+            choice->addAction(action);
+            connect(action, &QAction::triggered, this,
+                    [this, c = colouring] { ChooseColouring(c); });
+        }
     }
     Add(QStringLiteral("查找核素…"), {QKeySequence::Find}, &ChartActions::OpenFind);
     Add(QStringLiteral("复制当前视图"), {}, &ChartActions::CopyView);

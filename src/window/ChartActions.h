@@ -15,7 +15,7 @@ class ChartArea;
 class FindField;
 
 // What the chart area's context menu offers, with their shortcuts: copy and save the picture
-// Draw made, colour it the other way, find a nuclide, copy the view as shown and print it. All
+// Draw made, colour it by any view, find a nuclide, copy the view as shown and print it. All
 // but the colouring wait for the first press that draws.
 class ChartActions : public QObject {
     Q_OBJECT

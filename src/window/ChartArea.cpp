@@ -34,7 +34,7 @@ ChartArea::ChartArea(QWidget* parent) : QWidget(parent), picture_(0, 0, 15) {
     setAccessibleDescription(
         QStringLiteral("核素图：横向中子数 N，纵向质子数 "
                        "Z，灰度表示半衰期。指针停在格子上显示核素；右键菜单可复制或保存图片，或改按"
-                       "衰变方式着色。"));
+                       "衰变方式、质量等着色。"));
     chartDescription_ = accessibleDescription();
     AddViewActions();
 }
