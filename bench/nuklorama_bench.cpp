@@ -168,7 +168,7 @@ void BM_PressReadingExtraFields(benchmark::State& state) {
     for (auto _ : state) {
         LoadFile(kTableFileName, chart->table, ui, read ? &chart->extras : nullptr);
         chart->CellSize = ComputeCellSize(area, chart->table.MaxZ, chart->table.MaxN);
-        chart->quantities = QuantitiesFor(colouring, chart->table, chart->extras, nullptr);
+        chart->quantities = QuantitiesFor(colouring, {}, chart->table, chart->extras, nullptr);
         area.Cls();
         DrawChartAs(colouring, chart->table, chart->extras, chart->CellSize, {}, area,
                     chart->quantities);
@@ -254,7 +254,7 @@ void BM_ViewFrame(benchmark::State& state) {
     LoadFile(kTableFileName, *table, ui, extras.get());
     const CellIndex cells(*table);
     const Colouring shownBy = state.range(1) != 0 ? Colouring::Sn : Colouring::HalfLife;
-    const auto quantities = QuantitiesFor(shownBy, *table, *extras, nullptr);
+    const auto quantities = QuantitiesFor(shownBy, {}, *table, *extras, nullptr);
     const CellColouring colours = ColouringOf(shownBy, *table, *extras, quantities);
     const auto s = std::int16_t(state.range(0));
     QImage view(1920, 1080, QImage::Format_RGB32);

@@ -12,6 +12,7 @@
 #include "chart/CellIndex.h"
 #include "chart/ChartNotes.h"
 #include "chart/DrawCommand.h"
+#include "chart/DripLines.h"
 #include "chart/Frame.h"
 #include "chart/LabelPlan.h"
 #include "chart/RecordedSurface.h"
@@ -27,10 +28,11 @@ namespace {
 // The PNG's or SVG's bytes of the chart seen through view: alone, or in the figure when a legend
 // is asked for, with the cells' labels when asked; empty when there is not enough memory for them.
 QByteArray Output(const RenderOptions& o, const NuclideTable& table, const CellColouring& colouring,
-                  const MassQuantities* quantities, const Viewport& view) {
+                  const MassQuantities* quantities, const Overlays& overlays,
+                  const Viewport& view) {
     const CellIndex cells(table);
     Frame frame =
-        ChartFrame(table, &cells, colouring, o.colouring, o.overlays, 1440.0f / float(o.dpi), view);
+        ChartFrame(table, &cells, colouring, o.colouring, overlays, 1440.0f / float(o.dpi), view);
     frame.quantities = quantities;
     if (o.labels) frame.labels = ScreenLabels(view.cellSize, 1);
     frame.figure = {o.legend, o.title.toStdString(), 0};
@@ -146,7 +148,7 @@ int RenderFit(const RenderOptions& o, ConsoleUserInterface& ui) {
     const CellColouring colouring =
         ColouringOf(o.colouring, state->table, state->extras, state->quantities);
     return Write(o,
-                 Output(o, state->table, colouring, state->quantities.get(),
+                 Output(o, state->table, colouring, state->quantities.get(), state->overlays,
                         Viewport::Picture(state->CellSize, o.width, o.height)),
                  QString("a %1x%2 picture").arg(o.width).arg(o.height));
 }
@@ -171,11 +173,13 @@ int RenderPart(const RenderOptions& o, ConsoleUserInterface& ui) {
         return kFailed;
     }
     PointOutUnshaded(o, *state);
-    const auto quantities = QuantitiesFor(o.colouring, state->table, state->extras, nullptr);
+    const auto quantities =
+        QuantitiesFor(o.colouring, o.overlays, state->table, state->extras, nullptr);
+    const Overlays overlays = WithDripLines(o.overlays, state->table, quantities.get());
     const CellColouring colouring =
         ColouringOf(o.colouring, state->table, state->extras, quantities);
     if (o.format == "pdf") {
-        const Poster poster(o.page, region, o.overlays,
+        const Poster poster(o.page, region, overlays,
                             {o.legend, o.title, o.colouring, quantities.get()});
         if (poster.CellSize() == 0) {
             Complain("the chart does not fit the paper");
@@ -199,7 +203,7 @@ int RenderPart(const RenderOptions& o, ConsoleUserInterface& ui) {
     }
     PointOutSmallLabels(o, cellSize);
     const Viewport view = Viewport::OfRegion(region, cellSize);
-    return Write(o, Output(o, *table, colouring, quantities.get(), view),
+    return Write(o, Output(o, *table, colouring, quantities.get(), overlays, view),
                  QString("a %1x%2 picture").arg(view.width).arg(view.height));
 }
 

@@ -64,8 +64,10 @@ QString ApplyOverlays(const QString& value, RenderOptions& o) {
             o.overlays.periods = true;
         } else if (name == "magic") {
             o.overlays.magic = true;
+        } else if (name == "drip") {
+            o.overlays.drip = true;
         } else if (name != "none") {
-            return "--overlays takes grid, periods, magic or none, not \"" + name + "\"";
+            return "--overlays takes grid, periods, magic, drip or none, not \"" + name + "\"";
         }
     }
     return {};
@@ -142,8 +144,10 @@ const std::vector<Option>& Options() {
          QString("Chart area in pixels, each side 1 to %1 (default 1200x800).").arg(kMaxSide),
          "WxH", "1200x800", ApplySize, Output::Picture},
         {"dpi", "Dots per inch of the chart area (default 96).", "N", "96", ApplyDpi},
-        {"overlays", "Comma-separated grid, periods, magic, or none (default all).", "LIST",
-         "grid,periods,magic", ApplyOverlays},
+        {"overlays",
+         "Comma-separated grid, periods, magic, drip (the drip lines), or none (default "
+         "grid,periods,magic).",
+         "LIST", "grid,periods,magic", ApplyOverlays},
         {"on-error", "Answer to a failed record: abort (default) or ignore.", "abort|ignore",
          "abort", ApplyOnError},
         {"legend", "Add axis numbers and a legend around the chart.", nullptr, nullptr, ApplyLegend,

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "chart/ChartLayout.h"
+#include "chart/DripLines.h"
 #include "chart/HalfLifeColour.h"
 
 namespace nuklorama {
@@ -52,6 +53,7 @@ void DrawChart(const NuclideTable& table, std::int16_t cellSize, const Overlays&
             DrawEstimateMark(picEl, c, table.ProtonNumber[r], table.NeutronNumber[r], colours.fill,
                              cornerSide);
     }
+    if (overlays.drip && overlays.dripLines) DrawDripLines(picEl, c, *overlays.dripLines);
 }
 
 }  // namespace nuklorama

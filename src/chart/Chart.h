@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "chart/Colour.h"
@@ -11,11 +12,16 @@
 
 namespace nuklorama {
 
+struct DripLines;
+
 // The bands a chart shows under its cells.
 struct Overlays {
     bool grid = true;     // every tenth row and column, green
     bool periods = true;  // the rows that close the periods, yellow
     bool magic = true;    // the magic numbers as rows and columns, blue
+    // The drip lines over the cells, as worked out from the masses once per load.
+    bool drip = false;
+    std::shared_ptr<const DripLines> dripLines = nullptr;
 };
 
 inline constexpr std::int32_t kPeriodEnds[] = {2, 10, 18, 36, 54, 86, 118};
@@ -23,7 +29,7 @@ inline constexpr std::int32_t kMagicNumbers[] = {2, 8, 20, 28, 50, 82, 126, 184}
 
 // Draws the overlays that are on and then every record's cell, cellSize pixels square, over
 // what picEl holds. Later drawing covers earlier: grid, period rows, magic rows, magic columns,
-// cells.
+// cells, drip lines.
 void DrawChart(const NuclideTable& table, std::int16_t cellSize, const Overlays& overlays,
                Surface& picEl);
 

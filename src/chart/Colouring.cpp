@@ -85,11 +85,16 @@ CellColouring DecayColouring(const NuclideTable& table, const ExtraFieldTable& e
     };
 }
 
-std::shared_ptr<const MassQuantities> QuantitiesFor(Colouring colouring, const NuclideTable& table,
+std::shared_ptr<const MassQuantities> QuantitiesFor(Colouring colouring, const Overlays& overlays,
+                                                    const NuclideTable& table,
                                                     const ExtraFieldTable& extras,
                                                     std::shared_ptr<const MassQuantities> have) {
     std::vector<MassQuantity> needed;
     if (const auto q = QuantityShown(colouring)) needed.push_back(*q);
+    if (overlays.drip)
+        for (const MassQuantity q :
+             {MassQuantity::Sn, MassQuantity::S2n, MassQuantity::Sp, MassQuantity::S2p})
+            needed.push_back(q);
     if (needed.empty()) return nullptr;
     const auto held = [&have](MassQuantity q) { return have && have->Holds(q); };
     if (std::all_of(needed.begin(), needed.end(), held)) return have;
@@ -103,7 +108,7 @@ CellColouring ColouringOf(Colouring colouring, const NuclideTable& table,
     if (!q)
         return colouring == Colouring::Decay ? DecayColouring(table, extras)
                                              : HalfLifeColouring(table);
-    quantities = QuantitiesFor(colouring, table, extras, std::move(quantities));
+    quantities = QuantitiesFor(colouring, {}, table, extras, std::move(quantities));
     return [quantities, q = *q](int record) {
         const auto& value = quantities->Of(record, q);
         return CellColours{MassColour(*quantities, record, q), std::nullopt,

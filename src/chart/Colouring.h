@@ -45,9 +45,10 @@ std::optional<Colouring> ColouringNamed(std::string_view name);
 // lower-right half; a record without extra fields is unknown unless its unit word says stable.
 CellColouring DecayColouring(const NuclideTable& table, const ExtraFieldTable& extras);
 
-// The quantities a view needs, worked out once per load: have, when it already
-// holds them all; nothing for a view that needs none.
-std::shared_ptr<const MassQuantities> QuantitiesFor(Colouring colouring, const NuclideTable& table,
+// The quantities a view and the drip lines need, worked out once per load: have, when it already
+// holds them all; nothing when none are needed.
+std::shared_ptr<const MassQuantities> QuantitiesFor(Colouring colouring, const Overlays& overlays,
+                                                    const NuclideTable& table,
                                                     const ExtraFieldTable& extras,
                                                     std::shared_ptr<const MassQuantities> have);
 

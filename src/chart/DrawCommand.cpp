@@ -2,6 +2,7 @@
 #include "chart/DrawCommand.h"
 
 #include "chart/ChartLayout.h"
+#include "chart/DripLines.h"
 #include "table/LoadFile.h"
 
 namespace nuklorama {
@@ -29,9 +30,10 @@ DrawResult PressDraw(const std::string& fn, ChartState& state, Surface& picEl, U
         return Finish(ui, DrawResult::AreaTooSmall);
     }
 
-    state.quantities = QuantitiesFor(colouring, state.table, state.extras, nullptr);
+    state.quantities = QuantitiesFor(colouring, overlays, state.table, state.extras, nullptr);
+    state.overlays = WithDripLines(overlays, state.table, state.quantities.get());
     picEl.Cls();
-    DrawChartAs(colouring, state.table, state.extras, state.CellSize, overlays, picEl,
+    DrawChartAs(colouring, state.table, state.extras, state.CellSize, state.overlays, picEl,
                 state.quantities);
     return Finish(ui, DrawResult::Drawn);
 }

@@ -18,8 +18,10 @@ struct ChartState {
     NuclideTable table;
     ExtraFieldTable extras;
     std::int16_t CellSize = 0;
-    // What the mass view of the last press worked out from the table.
+    // What the mass view and drip lines of the last press worked out from the table, and the
+    // overlays as drawn.
     std::shared_ptr<const MassQuantities> quantities;
+    Overlays overlays;
 };
 
 enum class DrawResult { Drawn, NothingToDraw, AreaTooSmall };

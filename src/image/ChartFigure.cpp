@@ -147,13 +147,14 @@ void ChartFigure::AddLegend(const Frame& frame) {
         row("stable", kWhite);
         row("unknown", kRed);
     }
-    if (overlays.grid || overlays.periods || overlays.magic) {
+    if (overlays.grid || overlays.periods || overlays.magic || overlays.drip) {
         top += line / 2;
         row("bands", std::nullopt);
     }
     if (overlays.grid) row(QString::fromUtf8("N, Z = 10, 20, …"), kGreen);
     if (overlays.periods) row("closed periods", kYellow);
     if (overlays.magic) row("magic numbers", kBlue);
+    if (overlays.drip) row("drip lines (dashed: estimated)", kBlack);
 }
 
 void ChartFigure::AddMassLegend(

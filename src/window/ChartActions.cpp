@@ -73,6 +73,12 @@ ChartActions::ChartActions(ChartArea& area, UserInterface& ui, QObject* parent)
                     [this, c = colouring] { ChooseColouring(c); });
         }
     }
+    QAction* drip = menu_->addAction(QStringLiteral("滴线"));
+    drip->setCheckable(true);
+    connect(drip, &QAction::toggled, this, [this](bool on) {
+        drip_ = on;
+        area_.ShowDripLines(on);
+    });
     Add(QStringLiteral("查找核素…"), {QKeySequence::Find}, &ChartActions::OpenFind);
     Add(QStringLiteral("复制当前视图"), {}, &ChartActions::CopyView);
     Add(QStringLiteral("打印…"), {QKeySequence::Print}, &ChartActions::Print);

@@ -30,6 +30,8 @@ public:
     // How the cells are coloured: by the 着色 menu, for this chart and every later press.
     Colouring ChosenColouring() const { return colouring_; }
     void ChooseColouring(Colouring colouring);
+    // Whether the drip lines are shown: by the menu, for this chart and every later press.
+    bool DripShown() const { return drip_; }
     FindField* Finder() const { return find_; }
 
 private:
@@ -46,6 +48,7 @@ private:
     QList<QAction*> actions_;
     FindField* find_;
     Colouring colouring_ = Colouring::HalfLife;
+    bool drip_ = false;
 };
 
 }  // namespace nuklorama

@@ -11,6 +11,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "chart/DripLines.h"
 #include "window/Twips.h"
 
 namespace nuklorama {
@@ -66,12 +67,25 @@ void ChartArea::SetDrawn(DrawnChart drawn) {
 }
 
 void ChartArea::Recolour(Colouring colouring) {
-    if (!drawn_ || drawn_->colouring == colouring) return;
-    // The picture as the last press left it, only coloured the other way, on today's area.
+    if (drawn_ && drawn_->colouring != colouring) Redraw(colouring, drawn_->overlays);
+}
+
+void ChartArea::ShowDripLines(bool on) {
+    if (!drawn_ || drawn_->overlays.drip == on) return;
+    Overlays overlays = drawn_->overlays;
+    overlays.drip = on;
+    Redraw(drawn_->colouring, overlays);
+}
+
+void ChartArea::Redraw(Colouring colouring, const Overlays& overlays) {
+    // The picture as the last press left it, only shown the other way, on today's area.
     DrawnChart& d = *drawn_;
     d.colouring = colouring;
     static const ExtraFieldTable kNone;
-    d.quantities = QuantitiesFor(colouring, *d.table, d.extras ? *d.extras : kNone, d.quantities);
+    d.quantities =
+        QuantitiesFor(colouring, overlays, *d.table, d.extras ? *d.extras : kNone, d.quantities);
+    d.overlays =
+        overlays.dripLines ? overlays : WithDripLines(overlays, *d.table, d.quantities.get());
     d.widthPixels = picture_.WidthPixels();
     d.heightPixels = picture_.HeightPixels();
     d.twipsPerPixel = picture_.TwipsPerPixelX();

@@ -33,6 +33,8 @@ public:
     const DrawnChart* Drawn() const { return drawn_.get(); }
     // Redraws the drawn chart from memory in the given colouring, on today's area.
     void Recolour(Colouring colouring);
+    // Redraws the drawn chart from memory with or without the drip lines.
+    void ShowDripLines(bool on);
 
     const ChartView& View() const { return view_; }
     std::optional<ChartView::Cell> Selected() const { return selected_; }
@@ -69,6 +71,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    // The drawn chart in this colouring and with these overlays, from memory on today's area.
+    void Redraw(Colouring colouring, const Overlays& overlays);
     void FitSurface();
     void AddViewActions();
     QPoint DevicePoint(QPointF logical) const;

@@ -111,15 +111,15 @@ void frmMain::cmdDraw_Click() {
     picEl->ResetView();
     // Nothing else runs during a press, so the boxes read now are the boxes at each overlay.
     const Overlays overlays{chkGrid[0]->isChecked(), chkGrid[1]->isChecked(),
-                            chkGrid[2]->isChecked()};
+                            chkGrid[2]->isChecked(), actions_->DripShown()};
     const Colouring colouring = actions_->ChosenColouring();
     if (PressDraw(kTableFileName, *state_, picEl->Picture(), *ui_, overlays, colouring) ==
         DrawResult::Drawn) {
         const ImageSurface& area = picEl->Picture();
         // The extra fields move to the picture that shows them; the next load fills them again.
         picEl->SetDrawn({std::make_shared<const NuclideTable>(state_->table), state_->CellSize,
-                         overlays, area.WidthPixels(), area.HeightPixels(), area.TwipsPerPixelX(),
-                         nullptr,
+                         state_->overlays, area.WidthPixels(), area.HeightPixels(),
+                         area.TwipsPerPixelX(), nullptr,
                          std::make_shared<const ExtraFieldTable>(std::move(state_->extras)),
                          colouring, state_->quantities});
     }

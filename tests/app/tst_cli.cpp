@@ -134,6 +134,7 @@ private slots:
         row("bad colour", good, {"--colour", "grey"}, 2, "--colour");
         row("decay modes without field 7", good, {"--colour", "decay"}, 0,
             "t.csv: no record has decay modes", 1);
+        row("drip lines without masses", good, {"--overlays", "grid,drip"}, 0, "", 0);
         row("a mass view without masses", good, {"--colour", "q-alpha", "--legend"}, 0,
             "t.csv: no record has fields after 6: every cell is drawn n/a", 1);
     }

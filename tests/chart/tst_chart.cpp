@@ -11,6 +11,7 @@
 #include "chart/DecayPalette.h"
 #include "chart/DrawCommand.h"
 #include "chart/DrawnChart.h"
+#include "chart/DripLines.h"
 #include "chart/FindNuclide.h"
 #include "chart/HalfLifeColour.h"
 #include "chart/LabelPlan.h"
@@ -259,19 +260,50 @@ private slots:
         QCOMPARE(image.pixel(n * c + 1, z * c + 1), ToQRgb(fill));
         const int mark = c - 1 - c / 10;
         QCOMPARE(image.pixel(n * c + mark, z * c + mark) != ToQRgb(fill), marked);
-        const DrawnChart drawn{std::make_shared<const NuclideTable>(state_.table),
-                               state_.CellSize,
-                               {},
-                               area_.WidthPixels(),
-                               area_.HeightPixels(),
-                               15,
-                               nullptr,
-                               std::make_shared<const ExtraFieldTable>(state_.extras),
-                               colouring,
-                               state_.quantities};
+        DrawnChart drawn;
+        drawn.table = std::make_shared<const NuclideTable>(state_.table);
+        drawn.cellSize = state_.CellSize;
+        drawn.widthPixels = area_.WidthPixels();
+        drawn.heightPixels = area_.HeightPixels();
+        drawn.extras = std::make_shared<const ExtraFieldTable>(state_.extras);
+        drawn.colouring = colouring;
+        drawn.quantities = state_.quantities;
         QCOMPARE(
             QString::fromStdString(DescribeCell(drawn, n * c + 1, z * c + 1)).section('\n', 0, 0),
             fact);
+    }
+
+    // From the shipped table's masses: oxygen's neutrons drip after ²⁴O, the eighth neutron's
+    // protons after ¹⁸Ne; drawn over the cells along the edge after them.
+    void dripLines_data() {
+        QTest::addColumn<bool>("neutronSide");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("after");
+        QTest::addColumn<bool>("estimated");
+        QTest::newRow("oxygen") << true << 8 << 16 << false;
+        QTest::newRow("helium, before 5He") << true << 2 << 2 << false;
+        QTest::newRow("N = 8, before 19Na") << false << 8 << 10 << false;
+    }
+
+    void dripLines() {
+        QFETCH(bool, neutronSide);
+        QFETCH(int, row);
+        QFETCH(int, after);
+        QFETCH(bool, estimated);
+        area_ = ImageSurface(2600, 1800, 15);
+        PressDraw(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", state_, area_, s_->ui,
+                  {false, false, false, true});
+        const DripLines& lines = *state_.overlays.dripLines;
+        const auto& steps = neutronSide ? lines.neutron : lines.proton;
+        const auto step = std::find_if(steps.begin(), steps.end(),
+                                       [row](const DripStep& s) { return s.row == row; });
+        QVERIFY(step != steps.end());
+        QCOMPARE(step->after, after);
+        QCOMPARE(step->estimated, estimated);
+        const int c = state_.CellSize, edge = (after + 1) * c, middle = row * c + c / 2;
+        const QImage image = area_.AreaImage();
+        QCOMPARE(neutronSide ? image.pixel(edge, middle) : image.pixel(middle, edge),
+                 ToQRgb(kBlack));
     }
 
     void decayView() {

@@ -520,11 +520,13 @@ private slots:
         Draw(Table({Record(82, 125, "-", "stable") + ",,,,,,-22452.0,1.1,1927",
                     Record(82, 126, "-", "stable") + ",,,,,,-21748.5,1.1,1927"}));
         for (QAction* action : area->findChildren<QAction*>())
-            if (action->text() == QString::fromUtf8("中子分离能")) action->trigger();
+            if (action->text() == QString::fromUtf8("中子分离能") ||
+                action->text() == QString::fromUtf8("滴线"))
+                action->trigger();
         const QSize size = area->Picture().AreaImage().size();
         ImageSurface expected(size.width(), size.height(), twips::PerPixel(area));
         PressDraw(kTableFileName, *std::make_unique<ChartState>(), expected, ui_,
-                  {true, true, true}, Colouring::Sn);
+                  {true, true, true, true}, Colouring::Sn);
         QCOMPARE(area->Picture().AreaImage(), expected.AreaImage());
         const int c = area->Drawn()->cellSize;
         QVERIFY(QString::fromStdString(DescribeCell(*area->Drawn(), 126 * c, 82 * c))
