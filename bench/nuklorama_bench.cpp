@@ -310,6 +310,7 @@ BENCHMARK(BM_ViewFrame)
     ->Args({35, 0})
     ->Args({48, 0})
     ->Args({128, 0})
+    ->Args({24, 1})
     ->Args({35, 1})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WindowZoomStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
