@@ -58,4 +58,7 @@ std::string PreciseHalfLife(double value, std::string_view unit);
 // time a double holds.
 std::string PreciseDuration(std::string_view text);
 
+// The same in seconds, 0 and up; nothing when it is not that.
+std::optional<double> DurationSeconds(std::string_view text);
+
 }  // namespace nuklorama
