@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "Version.h"
+#include "app/ChainCommand.h"
 #include "app/CliCommon.h"
 #include "app/ImportCommand.h"
 #include "app/RenderCommand.h"
@@ -24,6 +25,8 @@ constexpr const char* kCommands =
     "Commands:\n"
     "  render         Draw a table's chart to a PNG, SVG or PDF file.\n"
     "  import-nubase  Make a table from a NUBASE evaluation.\n"
+    "  chain          Follow a nuclide's decays to their ends, with probabilities and "
+    "activities.\n"
     "Run nuklorama-cli COMMAND --help for a command's options.";
 
 // Outside a desktop session Qt's start-up warns that it has no runtime folder, which a renderer
@@ -66,7 +69,7 @@ int main(int argc, char* argv[]) {
         QString("Nuklorama's chart of nuclides without a window.\n\n") + kCommands);
     AddHelpOption(parser);
     parser.addVersionOption();
-    parser.addPositionalArgument("command", "render or import-nubase");
+    parser.addPositionalArgument("command", "render, import-nubase or chain");
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     if (!parser.parse(QCoreApplication::arguments())) {
         Complain(parser.errorText());
@@ -84,6 +87,7 @@ int main(int argc, char* argv[]) {
     arguments.first() = "nuklorama-cli " + rest.first();
     if (rest.first() == "import-nubase") return ImportCommand(arguments);
     if (rest.first() == "render") return RenderCommand(arguments);
+    if (rest.first() == "chain") return ChainCommand(arguments);
     Complain("unknown command \"" + rest.first() + "\".\n" + kCommands);
     return kUsage;
 }
