@@ -4,8 +4,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "base/Notation.h"
 #include "chart/DecayModes.h"
@@ -73,17 +75,35 @@ const char* KindWord(ChainBranch::Kind kind) {
 std::string Activity(const ChainReport& r, std::size_t i) {
     const MemberActivity& a = r.activities[i];
     if (a.known) return Number(a.activity, 10);
+    if (a.after < 0)
+        return "none: more than " + std::to_string(kMostActiveMembers) + " members in the chain";
     const ChainMember& first = r.chain.members[std::size_t(a.after)];
     const std::string why = first.record == 0 ? " is not in the table" : "'s half-life is unknown";
     return "none: " + Name(first) + why;
 }
 
-// Pads to a width in characters, every raised digit or letter taking one.
-std::string Padded(std::string text, std::size_t width) {
+// Characters, every raised digit or letter taking one.
+std::size_t Width(const std::string& text) {
     std::size_t characters = 0;
     for (const char c : text)
         characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    if (characters < width) text.append(width - characters, ' ');
+    return characters;
+}
+
+// Rows of cells in columns as wide as their widest cell, two blanks apart.
+std::string Columns(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows)
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            widths.resize(std::max(widths.size(), row.size()));
+            widths[i] = std::max(widths[i], Width(row[i]));
+        }
+    std::string text;
+    for (const auto& row : rows) {
+        for (std::size_t i = 0; i < row.size(); ++i)
+            text += row[i] +
+                    (i + 1 < row.size() ? std::string(widths[i] - Width(row[i]) + 2, ' ') : "\n");
+    }
     return text;
 }
 
@@ -91,25 +111,28 @@ std::string Padded(std::string text, std::size_t width) {
 
 QByteArray ChainText(const ChainReport& r) {
     const DecayChain& c = r.chain;
-    std::string text = Name(c.members[std::size_t(c.start)]) + ": " +
-                       std::to_string(c.members.size()) +
-                       " members in order of decay (every path goes to the daughter's ground "
-                       "state)\n";
-    text += Padded("member", 10) + Padded("half-life", 12) + Padded("probability", 18) +
-            (r.seconds ? "activity at " + r.timeText.toStdString() + " / start's at 0   " : "") +
-            "from\n";
+    const std::string start = Name(c.members[std::size_t(c.start)]);
+    std::string text = start + ": " + std::to_string(c.members.size()) +
+                       " members in order of decay; every path goes to the daughter's ground "
+                       "state.\n";
+    if (r.seconds)
+        text +=
+            "Activities at " + r.timeText.toStdString() + " as ratios to " + start + "'s at 0.\n";
+    std::vector<std::vector<std::string>> rows{{"member", "half-life", "probability"}};
+    if (r.seconds) rows[0].push_back("activity");
+    rows[0].push_back("from");
     for (std::size_t i = 0; i < c.members.size(); ++i) {
         std::string from;
         for (const ChainBranch& b : c.branches)
             if (b.to == int(i))
                 from += (from.empty() ? "" : ", ") + ModeNotation(b.mode) + " " +
                         Name(c.members[std::size_t(b.from)]) + (b.estimated ? " (estimated)" : "");
-        text += Padded(Name(c.members[i]), 10) + Padded(HalfLife(c.members[i]), 12) +
-                Padded(Percent(c.members[i].probability), 18) +
-                (r.seconds ? Padded(Activity(r, i), 38) : "") + (from.empty() ? "start" : from) +
-                "\n";
+        rows.push_back(
+            {Name(c.members[i]), HalfLife(c.members[i]), Percent(c.members[i].probability)});
+        if (r.seconds) rows.back().push_back(Activity(r, i));
+        rows.back().push_back(from.empty() ? "start" : from);
     }
-    text += "Ends:";
+    text += Columns(rows) + "Ends:";
     for (const ChainMember& m : c.members)
         if (m.end != ChainEnd::None)
             text += " " + Name(m) + " " + Percent(m.probability) + " (" + EndWord(m.end) + ");";
@@ -120,10 +143,11 @@ QByteArray ChainText(const ChainReport& r) {
             text += "Possible, not followed: " + ModeNotation(b.mode) + " of " +
                     Name(c.members[std::size_t(b.from)]) + "\n";
     if (c.leftOut > 0)
-        text += std::to_string(c.leftOut) + " paths below " + Number(r.minBranch) + " left out\n";
+        text += std::to_string(c.leftOut) + (c.leftOut == 1 ? " path" : " paths") + " below " +
+                Number(r.minBranch) + " left out\n";
     if (c.loopsCut > 0)
-        text += std::to_string(c.loopsCut) +
-                " branches back to a member already on the path cut (the table loops)\n";
+        text += std::to_string(c.loopsCut) + (c.loopsCut == 1 ? " branch" : " branches") +
+                " back to a member already on the path cut: the table loops\n";
     return QByteArray::fromStdString(text);
 }
 

@@ -62,6 +62,7 @@ Triangle TaylorExponential(const Triangle& m) {
 std::vector<MemberActivity> ChainActivities(const DecayChain& chain, double seconds) {
     const std::size_t count = chain.members.size();
     std::vector<MemberActivity> result(count);
+    if (count > kMostActiveMembers) return result;
     // The members by rank, parents first: those whose every way in is known.
     std::vector<int> byRank(count);
     for (std::size_t i = 0; i < count; ++i)

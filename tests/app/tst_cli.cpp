@@ -361,6 +361,39 @@ private slots:
         QCOMPARE(n120.captured(1).toDouble(), chartX.toInt() + 81 / 2.0);
     }
 
+    void chainsFromTheCommandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");  // standard output, or what standard error says
+        QTest::newRow("csv")
+            << QStringList{"Bi-212", "--format", "csv", "--time", "1 h"} << 0
+            << "z,n,a,symbol,state,half_life_s,probability,parents,activity_ratio\n"
+               "83,129,212,Bi,,3633,1,,0.5031579985\n"
+               "84,128,212,Po,,2.944e-07,0.64046,83-129:0.64046,0.3222525717\n"
+               "81,127,208,Tl,,183.18,0.3594,83-129:0.3594,0.1904365779\n"
+               "82,126,208,Pb,,,1,83-129:0.00014;84-128:0.64046;81-127:0.3594,0\n";
+        QTest::newRow("stable") << QStringList{"Pb-208"} << 1
+                                << "²⁰⁸Pb is stable: there is no chain to follow";
+        QTest::newRow("unknown name") << QStringList{"Xx-1"} << 1 << "Xx-1: 认不出这个核素名";
+        QTest::newRow("format") << QStringList{"U-238", "--format", "xml"} << 2 << "--format";
+        QTest::newRow("threshold")
+            << QStringList{"U-238", "--min-branch", "1"} << 2 << "--min-branch";
+        QTest::newRow("time") << QStringList{"U-238", "--time", "5 parsec"} << 2 << "--time";
+        QTest::newRow("no table") << QStringList{"U-238", "t.csv", "more"} << 2 << "TABLE";
+    }
+
+    void chainsFromTheCommandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        const Run run = Cli(QStringList{"chain", arguments.takeFirst(),
+                                        NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv"} +
+                            arguments);
+        QCOMPARE(run.status, status);
+        if (status == 0) QCOMPARE(QString::fromUtf8(run.output), output);
+        QVERIFY2(status == 0 || run.errors.contains(output), qPrintable(run.errors));
+    }
+
 private:
     std::unique_ptr<TemporaryCurrentDir> dir_;
 };
