@@ -100,9 +100,11 @@ std::vector<MemberActivity> ChainActivities(const DecayChain& chain, double seco
     }
     const double fastest = *std::max_element(lambda.begin(), lambda.end());
     // A step short enough that no member decays by more than a quarter of its e-folding.
-    int squarings = 0;
-    if (seconds > 0) std::frexp(4 * fastest * seconds, &squarings);
-    squarings = std::max(squarings, 0);
+    // Read by their exponents, which no time can make overflow.
+    int fastestExponent = 0, secondsExponent = 0;
+    std::frexp(fastest, &fastestExponent);
+    std::frexp(seconds, &secondsExponent);
+    const int squarings = seconds > 0 ? std::max(fastestExponent + secondsExponent + 2, 0) : 0;
     const double step = std::ldexp(seconds, -squarings);
 
     Triangle rates(n);

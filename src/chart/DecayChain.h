@@ -73,7 +73,7 @@ DecayChain BuildDecayChain(const ChainStart& start, const NuclideTable& table,
                            const CellIndex& cells, const ExtraFieldTable& extras,
                            double minBranch = kDefaultMinBranch);
 
-// The evaluation's letter of an excited state the record lists, or nothing.
+// Whether the record lists an excited state with the evaluation's letter ('m', 'n' …).
 bool HasExcitedState(const ExtraFieldTable& extras, int record, char state);
 
 }  // namespace nuklorama
