@@ -99,6 +99,9 @@ int ChainCommand(const QStringList& arguments) {
     }
     ChainReport report{chain, minBranch, seconds, parser.value("time").toUtf8(), {}};
     if (seconds) report.activities = ChainActivities(chain, *seconds);
+    // The table has no room for them: said beside it.
+    if (format == "csv" && !LeftOut(report).empty())
+        Complain(QString::fromStdString(LeftOut(report)).trimmed().replace("\n", "; "));
     const QByteArray bytes = format == "csv"    ? ChainCsv(report)
                              : format == "json" ? ChainJson(report)
                                                 : ChainText(report);

@@ -109,6 +109,18 @@ std::string Columns(const std::vector<std::vector<std::string>>& rows) {
 
 }  // namespace
 
+std::string LeftOut(const ChainReport& r) {
+    const DecayChain& c = r.chain;
+    std::string text;
+    if (c.leftOut > 0)
+        text += std::to_string(c.leftOut) + (c.leftOut == 1 ? " path" : " paths") + " below " +
+                Number(r.minBranch) + " left out\n";
+    if (c.loopsCut > 0)
+        text += std::to_string(c.loopsCut) + (c.loopsCut == 1 ? " branch" : " branches") +
+                " back to a member already on the path cut: the table loops\n";
+    return text;
+}
+
 QByteArray ChainText(const ChainReport& r) {
     const DecayChain& c = r.chain;
     const std::string start = Name(c.members[std::size_t(c.start)]);
@@ -137,17 +149,15 @@ QByteArray ChainText(const ChainReport& r) {
         if (m.end != ChainEnd::None)
             text += " " + Name(m) + " " + Percent(m.probability) + " (" + EndWord(m.end) + ");";
     if (c.fission > 0) text += " fission " + Percent(c.fission) + ";";
-    text.back() = '\n';
+    if (text.back() == ';')
+        text.back() = '\n';
+    else
+        text += " none reached\n";
     for (const ChainBranch& b : c.branches)
         if (b.kind == ChainBranch::Possible)
             text += "Possible, not followed: " + ModeNotation(b.mode) + " of " +
                     Name(c.members[std::size_t(b.from)]) + "\n";
-    if (c.leftOut > 0)
-        text += std::to_string(c.leftOut) + (c.leftOut == 1 ? " path" : " paths") + " below " +
-                Number(r.minBranch) + " left out\n";
-    if (c.loopsCut > 0)
-        text += std::to_string(c.loopsCut) + (c.loopsCut == 1 ? " branch" : " branches") +
-                " back to a member already on the path cut: the table loops\n";
+    text += LeftOut(r);
     return QByteArray::fromStdString(text);
 }
 

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "chart/ChainActivity.h"
@@ -20,6 +21,8 @@ struct ChainReport {
 };
 
 QByteArray ChainText(const ChainReport& report);
+// The paths left out below the threshold and the loops cut, a line each; empty for neither.
+std::string LeftOut(const ChainReport& report);
 // The header z,n,a,symbol,state,half_life_s,probability,parents,activity_ratio, then one row per
 // member in the chain's order.
 QByteArray ChainCsv(const ChainReport& report);
