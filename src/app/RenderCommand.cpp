@@ -8,24 +8,33 @@
 #include "app/CliCommon.h"
 #include "app/ConsoleUserInterface.h"
 #include "app/RenderOptions.h"
-#include "app/RenderOutput.h"
 #include "base/Characters.h"
-#include "chart/CellLabel.h"
+#include "chart/CellIndex.h"
 #include "chart/ChartNotes.h"
 #include "chart/DrawCommand.h"
+#include "chart/Frame.h"
+#include "chart/LabelPlan.h"
 #include "chart/RecordedSurface.h"
 #include "chart/Region.h"
+#include "chart/Viewport.h"
+#include "image/FrameRenderer.h"
 #include "image/Poster.h"
 #include "table/LoadFile.h"
 
 namespace nuklorama::cli {
 namespace {
 
-// The PNG's or SVG's bytes: the chart alone, or the figure around it when a legend is asked for;
-// empty when there is not enough memory for them.
-QByteArray Output(const RenderOptions& o, const DrawnPicture& drawn) {
-    return PictureBytes({o.format == "svg", o.legend, o.labels, o.overlays, o.title, o.colouring},
-                        drawn);
+// The PNG's or SVG's bytes of the chart seen through view: alone, or in the figure when a legend
+// is asked for, with the cells' labels when asked; empty when there is not enough memory for them.
+QByteArray Output(const RenderOptions& o, const NuclideTable& table, const CellColouring& colouring,
+                  const Viewport& view) {
+    const CellIndex cells(table);
+    Frame frame =
+        ChartFrame(table, &cells, colouring, o.colouring, o.overlays, 1440.0f / float(o.dpi), view);
+    if (o.labels) frame.labels = ScreenLabels(view.cellSize, 1);
+    frame.figure = {o.legend, o.title.toStdString(), 0};
+    const FrameRenderer renderer(frame);
+    return o.format == "svg" ? QByteArray::fromStdString(renderer.Svg()) : renderer.Png();
 }
 
 QString Nuclides(int count) {
@@ -88,10 +97,10 @@ void PointOutUnshaded(const RenderOptions& o, const ChartState& state) {
 
 // Labels asked for that no cell has room for.
 void PointOutSmallLabels(const RenderOptions& o, std::int16_t cellSize) {
-    if (o.labels && cellSize < kNameLabelSize)
+    if (o.labels && ScreenLabels(cellSize, 1).lines == 0)
         Complain(QString("--labels: cells of %1 pixels are too small for labels, which need %2")
                      .arg(cellSize)
-                     .arg(kNameLabelSize));
+                     .arg(SmallestNamedCell(1)));
 }
 
 QString NothingToDraw(const RenderOptions& o) {
@@ -129,8 +138,10 @@ int RenderFit(const RenderOptions& o, ConsoleUserInterface& ui) {
     PointOutUnshaded(o, *state);
     PointOutSmallLabels(o, state->CellSize);
     const CellColouring colouring = ColouringOf(o.colouring, state->table, state->extras);
-    return Write(o, Output(o, DrawnPicture{state->table, chart, colouring, state->CellSize}),
-                 QString("a %1x%2 picture").arg(o.width).arg(o.height));
+    return Write(
+        o,
+        Output(o, state->table, colouring, Viewport::Picture(state->CellSize, o.width, o.height)),
+        QString("a %1x%2 picture").arg(o.width).arg(o.height));
 }
 
 // A region, or the whole chart on paper: each cell as large as the output allows.
@@ -161,12 +172,11 @@ int RenderPart(const RenderOptions& o, ConsoleUserInterface& ui) {
             return kFailed;
         }
         if (o.labels && !poster.FitsLabels())
-            Complain(QString("--labels: cells of %1 mm are too small for labels, which need 4 mm; "
+            Complain(QString("--labels: cells of %1 mm are too small for labels, which need %2 mm; "
                              "a larger --paper or a --region makes them larger")
-                         .arg(poster.CellMm(), 0, 'f', 1));
-        const RecordedSurface chart = DrawRegion(*table, region, poster.CellSize(), o.overlays,
-                                                 poster.TwipsPerDot(), colouring);
-        return Write(o, poster.Pdf(chart, *table, colouring, o.labels), "the PDF");
+                         .arg(poster.CellMm(), 0, 'f', 1)
+                         .arg(SmallestNamedCellMm(), 0, 'f', 1));
+        return Write(o, poster.Pdf(*table, colouring, o.labels), "the PDF");
     }
     const std::int16_t cellSize = RegionCellSize(region, o.width, o.height);
     if (cellSize == 0) {
@@ -178,12 +188,9 @@ int RenderPart(const RenderOptions& o, ConsoleUserInterface& ui) {
         return kFailed;
     }
     PointOutSmallLabels(o, cellSize);
-    const RecordedSurface chart =
-        DrawRegion(*table, region, cellSize, o.overlays, 1440.0f / float(o.dpi), colouring);
-    return Write(o,
-                 Output(o, DrawnPicture{*table, chart, colouring, cellSize, region.nMin * cellSize,
-                                        region.zMin * cellSize}),
-                 QString("a %1x%2 picture").arg(chart.WidthPixels()).arg(chart.HeightPixels()));
+    const Viewport view = Viewport::OfRegion(region, cellSize);
+    return Write(o, Output(o, *table, colouring, view),
+                 QString("a %1x%2 picture").arg(view.width).arg(view.height));
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ enum class Output { Any, Picture, Pdf };
 
 // One option of render: what --help says of it, its default, which outputs it is for, whether it
 // asks for fonts, and how its value is read into the options (the complaint when it does not
-// read, else empty).
+// read, else empty). A value named as choices, a|b|c, must be one of them.
 struct Option {
     const char* name;
     QString help;
@@ -72,7 +72,6 @@ QString ApplyOverlays(const QString& value, RenderOptions& o) {
 }
 
 QString ApplyOnError(const QString& value, RenderOptions& o) {
-    if (value != "abort" && value != "ignore") return "--on-error takes abort or ignore";
     o.ignoreRecordFailures = value == "ignore";
     return {};
 }
@@ -94,7 +93,6 @@ QString ApplyLabels(const QString&, RenderOptions& o) {
 }
 
 QString ApplyFormat(const QString& value, RenderOptions& o) {
-    if (value != "png" && value != "svg" && value != "pdf") return "--format takes png, svg or pdf";
     o.format = value;
     return {};
 }
@@ -107,8 +105,6 @@ QString ApplyPaper(const QString& value, RenderOptions& o) {
 }
 
 QString ApplyOrientation(const QString& value, RenderOptions& o) {
-    if (value != "landscape" && value != "portrait")
-        return "--orientation takes landscape or portrait";
     o.page.landscape = value == "landscape";
     return {};
 }
@@ -124,7 +120,6 @@ QString ApplyRegion(const QString& value, RenderOptions& o) {
 }
 
 QString ApplyColour(const QString& value, RenderOptions& o) {
-    if (value != "halflife" && value != "decay") return "--colour takes halflife or decay";
     o.colouring = value == "decay" ? Colouring::Decay : Colouring::HalfLife;
     return {};
 }
@@ -159,6 +154,14 @@ const std::vector<Option>& Options() {
          "halflife", ApplyColour},
     };
     return kOptions;
+}
+
+// A value named as a choice, a|b|c, is one of them; else what the option takes.
+QString NotAChoice(const Option& option, const QString& value) {
+    const QStringList choices = QString(option.valueName).split('|');
+    if (choices.size() < 2 || choices.contains(value)) return {};
+    return QString("--%1 takes %2 or %3")
+        .arg(option.name, choices.mid(0, choices.size() - 1).join(", "), choices.last());
 }
 
 // The format named by --format, else by OUTPUT's ending.
@@ -196,7 +199,9 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
     RenderOptions o;
     for (const Option& option : Options()) {
         if (!parser.isSet(option.name) && !option.byDefault) continue;
-        error = option.apply(parser.value(option.name), o);
+        const QString value = parser.value(option.name);
+        error = NotAChoice(option, value);
+        if (error.isEmpty()) error = option.apply(value, o);
         if (!error.isEmpty()) return std::nullopt;
     }
     if (parser.positionalArguments().size() != 2) {

@@ -18,7 +18,7 @@ struct TimeUnit {
     // As a table writes it, when it may: the one word, and another for the same.
     std::string_view word = {}, otherWord = {};
 };
-constexpr double kYear = 31556926;
+constexpr double kYear = kSecondsPerYear;
 // Each unit is written from one of itself up to the next one.
 constexpr TimeUnit kTimeUnits[] = {
     {"ys", 1e-24, "ys"},    {"zs", 1e-21, "zs"},     {"as", 1e-18, "as"},  {"fs", 1e-15, "fs"},
@@ -69,12 +69,13 @@ std::string Fixed(double number, int digits) {
 
 // The significant digits a value was written with, at least three: 67.842 has five, 4463000000
 // four.
-int PreciseDigits(double value) {
+int PreciseDigits(double value, int least = 3) {
+    if (!std::isfinite(value)) return least;
     char text[32];
     std::snprintf(text, sizeof text, "%.*e", kMostDigits - 1, std::fabs(value));
     std::string digits(text, std::strchr(text, 'e'));
     digits.erase(1, 1);  // the decimal point
-    return std::max(3, int(digits.find_last_not_of('0') + 1));
+    return std::max(least, int(digits.find_last_not_of('0') + 1));
 }
 
 std::string HalfLife(double value, std::string_view unit, int digits) {
@@ -122,16 +123,6 @@ std::string RelationSign(char mark) {
     return mark == '~' ? "≈" : mark == '<' ? "< " : mark == '>' ? "> " : "";
 }
 
-bool IsUnitWord(std::string_view unit, std::string_view lowerWord) {
-    if (unit.size() != lowerWord.size()) return false;
-    for (std::size_t i = 0; i < unit.size(); ++i) {
-        char c = unit[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != lowerWord[i]) return false;
-    }
-    return true;
-}
-
 std::optional<double> HalfLifeSeconds(double value, std::string_view unit) {
     const TimeUnit* found = TableUnit(unit);
     if (found == nullptr) return std::nullopt;
@@ -171,10 +162,10 @@ std::optional<double> DurationSeconds(std::string_view text) {
     return seconds;
 }
 
-std::string PreciseDuration(std::string_view text) {
+std::string PreciseDuration(std::string_view text, int leastDigits) {
     const auto seconds = DurationSeconds(text);
     if (!seconds || !(*seconds > 0)) return {};
-    return Duration(*seconds, PreciseDigits(ReadDuration(text).value));
+    return Duration(*seconds, PreciseDigits(ReadDuration(text).value, leastDigits));
 }
 
 }  // namespace nuklorama

@@ -11,6 +11,9 @@
 // words for stable and unknown, and text cut short.
 namespace nuklorama {
 
+// The year of the time units: 365.2422 days.
+inline constexpr double kSecondsPerYear = 31556926;
+
 // A half-life without a number: stable, or not known.
 inline constexpr const char* kStable = "稳定";
 inline constexpr const char* kUnknown = "未知";
@@ -20,7 +23,8 @@ inline constexpr const char* kUnknown = "未知";
 std::string Superscript(std::string_view text);
 std::string Superscript(long long number);
 
-// A number in `digits` significant digits times a power of ten: 5.44e-5 in two is "5.4 × 10⁻⁵".
+// A finite number in `digits` significant digits times a power of ten: 5.44e-5 in two is
+// "5.4 × 10⁻⁵".
 std::string PowerOfTen(double value, int digits);
 
 // What stands before a limit or an approximation: "< ", "> ", "≈" for <, >, ~; else nothing.
@@ -31,7 +35,15 @@ std::string Truncated(std::string_view text, std::size_t maxBytes);
 
 // Whether unit is the lower-case word, compared without regard to case and without trimming.
 // Only ASCII letters can match a known word, so folding ASCII is enough.
-bool IsUnitWord(std::string_view unit, std::string_view lowerWord);
+inline bool IsUnitWord(std::string_view unit, std::string_view lowerWord) {
+    if (unit.size() != lowerWord.size()) return false;
+    for (std::size_t i = 0; i < unit.size(); ++i) {
+        char c = unit[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != lowerWord[i]) return false;
+    }
+    return true;
+}
 
 // A table's half-life in seconds when its unit word is one a table writes: ys to s ("us" for
 // µs), "m" or "min", h, d, and "y" or "a" for years of 31556926 s; else nothing.
@@ -55,8 +67,8 @@ std::string PreciseHalfLife(double value, std::string_view unit);
 
 // A number and its time unit as a table or the evaluation writes them ("67.842 m", "1.2 ky"), as
 // the tool tip shows a half-life ("1.1307 h"); empty when it is not that, or not a positive span of
-// time a double holds.
-std::string PreciseDuration(std::string_view text);
+// time a double holds. A limit keeps the digits it is given ("26 ns"): leastDigits 1.
+std::string PreciseDuration(std::string_view text, int leastDigits = 3);
 
 // The same in seconds, 0 and up; nothing when it is not that.
 std::optional<double> DurationSeconds(std::string_view text);

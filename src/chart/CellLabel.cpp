@@ -35,8 +35,4 @@ Colour LabelColour(Colour background) {
     return ContrastRatio(background, kBlack) >= ContrastRatio(background, kWhite) ? kBlack : kWhite;
 }
 
-LabelInk InkFor(const CellColours& cell) {
-    return {LabelColour(cell.fill), cell.corner ? std::optional(cell.fill) : std::nullopt};
-}
-
 }  // namespace nuklorama

@@ -21,7 +21,7 @@ void DrawChart(const NuclideTable& table, std::int16_t cellSize, const Overlays&
 }
 
 void DrawChart(const NuclideTable& table, std::int16_t cellSize, const Overlays& overlays,
-               Surface& picEl, const CellColouring& colouring) {
+               Surface& picEl, const CellColouring& colouring, int cornerSide) {
     const std::int16_t c = cellSize;
     if (overlays.grid) {
         // Bounded by the record count, not by the largest numbers.
@@ -46,8 +46,8 @@ void DrawChart(const NuclideTable& table, std::int16_t cellSize, const Overlays&
         const CellColours colours = colouring(i);
         DrawCell(picEl, c, table.ProtonNumber[r], table.NeutronNumber[r], colours.fill);
         if (colours.corner)
-            DrawCellCorner(picEl, c, table.ProtonNumber[r], table.NeutronNumber[r],
-                           *colours.corner);
+            DrawCellCorner(picEl, c, table.ProtonNumber[r], table.NeutronNumber[r], *colours.corner,
+                           cornerSide);
     }
 }
 

@@ -37,8 +37,9 @@ using CellColouring = std::function<CellColours(int record)>;
 // Each record's cell grey by its half-life, as a press of Draw colours it.
 CellColouring HalfLifeColouring(const NuclideTable& table);
 
-// The same chart with the cells coloured by colouring instead of by half-life.
+// The same chart with the cells coloured by colouring instead of by half-life; a split cell's
+// second colour in a triangle of cornerSide pixels, at most its lower-right half.
 void DrawChart(const NuclideTable& table, std::int16_t cellSize, const Overlays& overlays,
-               Surface& picEl, const CellColouring& colouring);
+               Surface& picEl, const CellColouring& colouring, int cornerSide = INT16_MAX);
 
 }  // namespace nuklorama

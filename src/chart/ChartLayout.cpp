@@ -74,16 +74,17 @@ void DrawCell(Surface& picEl, std::int16_t cellSize, std::int32_t Z, std::int32_
 }
 
 void DrawCellCorner(Surface& picEl, std::int16_t cellSize, std::int32_t Z, std::int32_t N,
-                    Colour colour) {
+                    Colour colour, int side) {
     const auto row = PixelSpan(Z, cellSize);
     const auto column = PixelSpan(N, cellSize);
     if (!row || !column || cellSize < kSmallestSplitCell) return;
     const double x = column->first, y = row->first, c = cellSize;
     const double tppX = picEl.TwipsPerPixelX(), tppY = picEl.TwipsPerPixelY();
-    // Row j of the cell holds the pixels from column c - j to its right edge.
-    for (double j = 1; j < c; ++j)
-        picEl.FillBox(float((x + c - j) * tppX), float((y + j) * tppY), float((c + x - 1) * tppX),
-                      float((y + j) * tppY), colour);
+    const double k = std::min<double>(side, c);
+    // Row j of the cell holds the pixels from column 2c - k - j to its right edge.
+    for (double j = c - k + 1; j < c; ++j)
+        picEl.FillBox(float((x + 2 * c - k - j) * tppX), float((y + j) * tppY),
+                      float((c + x - 1) * tppX), float((y + j) * tppY), colour);
 }
 
 }  // namespace nuklorama

@@ -27,9 +27,10 @@ void DrawV(Surface& picEl, std::int16_t cellSize, std::int32_t N, Colour colour)
 void DrawCell(Surface& picEl, std::int16_t cellSize, std::int32_t Z, std::int32_t N, Colour colour);
 
 // The lower-right half of that cell: the pixels whose column and row inside it add up to the
-// cell size or more. Cells under kSmallestSplitCell pixels are too small to show it.
+// cell size or more; or, given a smaller side, the triangle of that side in the same corner.
+// Cells under kSmallestSplitCell pixels are too small to show it.
 inline constexpr std::int16_t kSmallestSplitCell = 6;
 void DrawCellCorner(Surface& picEl, std::int16_t cellSize, std::int32_t Z, std::int32_t N,
-                    Colour colour);
+                    Colour colour, int side = INT16_MAX);
 
 }  // namespace nuklorama

@@ -6,6 +6,7 @@
 #include "base/Notation.h"
 #include "chart/Elements.h"
 #include "chart/NuclideFacts.h"
+#include "chart/Viewport.h"
 
 namespace nuklorama {
 namespace {
@@ -34,12 +35,16 @@ void DrawAgain(const DrawnChart& chart, Surface& picEl) {
     DrawChart(*chart.table, chart.cellSize, chart.overlays, picEl, ColoursOf(chart));
 }
 
+Frame FrameOf(const DrawnChart& chart, const Viewport& view) {
+    return ChartFrame(*chart.table, chart.cells.get(), ColoursOf(chart), chart.colouring,
+                      chart.overlays, chart.twipsPerPixel, view);
+}
+
 std::optional<CellAt> FindCell(const DrawnChart& chart, int xPixel, int yPixel) {
-    const int c = chart.cellSize;
-    if (!chart.table || c <= 0 || xPixel < 0 || yPixel < 0 || xPixel >= chart.widthPixels ||
-        yPixel >= chart.heightPixels)
-        return std::nullopt;
-    CellAt cell{yPixel / c, xPixel / c, 0};
+    const auto shown = Viewport::Picture(chart.cellSize, chart.widthPixels, chart.heightPixels)
+                           .ShownCellAt(xPixel, yPixel);
+    if (!chart.table || !shown) return std::nullopt;
+    CellAt cell{shown->Z, shown->N, 0};
     cell.record =
         chart.cells ? chart.cells->At(cell.Z, cell.N) : CellIndex(*chart.table).At(cell.Z, cell.N);
     return cell;

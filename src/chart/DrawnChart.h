@@ -9,6 +9,7 @@
 #include "chart/CellIndex.h"
 #include "chart/Chart.h"
 #include "chart/Colouring.h"
+#include "chart/Frame.h"
 #include "table/ExtraFields.h"
 #include "table/NuclideTable.h"
 
@@ -33,6 +34,9 @@ struct DrawnChart {
 CellColouring ColoursOf(const DrawnChart& chart);
 // The drawn chart drawn again from memory onto picEl, overlays and colouring as they were.
 void DrawAgain(const DrawnChart& chart, Surface& picEl);
+// The drawn chart seen through view, overlays and colouring as they were, without labels or
+// figure; the chart must outlive the frame.
+Frame FrameOf(const DrawnChart& chart, const Viewport& view);
 
 // The cell under a pixel of the drawn area: its row and column, and the record drawn there last
 // (on top), 0 when none.

@@ -53,7 +53,8 @@ std::string GivenHalfLife(std::string_view text) {
     std::string value(text.substr(mark ? 1 : 0));
     const std::size_t estimate = value.find('#');
     if (estimate != std::string::npos) value.erase(estimate, 1);
-    const std::string shown = PreciseDuration(value);
+    // A limit is a bound, not a measurement: it keeps the digits it is given.
+    const std::string shown = PreciseDuration(value, mark == '<' || mark == '>' ? 1 : 3);
     if (shown.empty()) return {};
     return RelationSign(mark) + shown + (estimate != std::string::npos ? kEstimated : "");
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "chart/PixelSurface.h"
@@ -31,10 +30,5 @@ private:
 
     std::vector<Box> boxes_;
 };
-
-// The cleared background and every box, as SVG elements one user unit per pixel.
-std::string SvgElements(const RecordedSurface& chart);
-// A standalone SVG document of width × height user units holding the given elements.
-std::string SvgDocument(int width, int height, const std::string& elements);
 
 }  // namespace nuklorama

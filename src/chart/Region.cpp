@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/Viewport.h"
+
 namespace nuklorama {
 namespace {
 
@@ -88,24 +90,14 @@ std::int16_t RegionCellSize(const Region& region, double width, double height) {
     return static_cast<std::int16_t>(std::max(size, 0.0));
 }
 
-RecordedSurface DrawWindow(const NuclideTable& table, std::int16_t cellSize,
-                           const Overlays& overlays, float twipsPerPixel, const VisiblePart& window,
-                           const CellColouring& colouring) {
+RecordedSurface DrawWindow(const NuclideTable& table, const Viewport& window,
+                           const Overlays& overlays, float twipsPerPixel,
+                           const CellColouring& colouring, int cornerSide) {
     RecordedSurface shown(window.width, window.height, twipsPerPixel);
     PictureWindow picture(shown, window.pictureWidth, window.pictureHeight, twipsPerPixel,
                           window.offsetX, window.offsetY);
-    DrawChart(table, cellSize, overlays, picture, colouring);
+    DrawChart(table, std::int16_t(window.cellSize), overlays, picture, colouring, cornerSide);
     return shown;
-}
-
-RecordedSurface DrawRegion(const NuclideTable& table, const Region& region, std::int16_t cellSize,
-                           const Overlays& overlays, float twipsPerPixel,
-                           const CellColouring& colouring) {
-    const int c = cellSize;
-    return DrawWindow(table, cellSize, overlays, twipsPerPixel,
-                      {(region.nMax + 1) * c, (region.zMax + 1) * c, region.nMin * c,
-                       region.zMin * c, region.Columns() * c, region.Rows() * c},
-                      colouring);
 }
 
 }  // namespace nuklorama

@@ -33,22 +33,11 @@ bool HoldsNuclide(const NuclideTable& table, const Region& region);
 // The largest whole cell size at which the region fits width × height, 0 when it does not.
 std::int16_t RegionCellSize(const Region& region, double width, double height);
 
-// A window of width × height pixels onto the chart drawn at cellSize on a chart area of
-// pictureWidth × pictureHeight pixels, the area's pixel (offsetX, offsetY) at its top-left.
-struct VisiblePart {
-    int pictureWidth, pictureHeight;
-    int offsetX, offsetY;
-    int width, height;
-};
-RecordedSurface DrawWindow(const NuclideTable& table, std::int16_t cellSize,
-                           const Overlays& overlays, float twipsPerPixel, const VisiblePart& window,
-                           const CellColouring& colouring);
-
-// The region drawn as Draw draws the chart at cellSize: the picture of rows 0 to zMax and
-// columns 0 to nMax seen through a window that shows only the region, its top-left cell at the
-// window's top-left pixel.
-RecordedSurface DrawRegion(const NuclideTable& table, const Region& region, std::int16_t cellSize,
+struct Viewport;
+// The chart drawn as Draw draws it at the viewport's cell size, seen through the viewport's
+// area: only what lies in the area, moved to the recording's origin.
+RecordedSurface DrawWindow(const NuclideTable& table, const Viewport& window,
                            const Overlays& overlays, float twipsPerPixel,
-                           const CellColouring& colouring);
+                           const CellColouring& colouring, int cornerSide = INT16_MAX);
 
 }  // namespace nuklorama

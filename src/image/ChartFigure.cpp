@@ -4,14 +4,13 @@
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <iterator>
 #include <optional>
 
+#include "base/Notation.h"
+#include "chart/ChartLayout.h"
 #include "chart/DecayPalette.h"
 #include "chart/HalfLifeColour.h"
-#include "image/ChartFiles.h"
-#include "image/ImageSurface.h"
+#include "chart/RecordedSurface.h"
 
 namespace nuklorama {
 namespace {
@@ -20,75 +19,27 @@ namespace {
 constexpr const char* kFontFamily = "DejaVu Sans";
 constexpr Colour kSwatchOutline = 0x808080;
 
-// The grey of each decade from a nanosecond to a billion years, as the scale draws it.
-struct Decade {
-    const char* label;
-    double value;
-    const char* unit;
-};
-constexpr Decade kDecades[] = {
-    {"1 ns", 1, "ns"},  {"1 µs", 1, "us"},  {"1 ms", 1, "ms"}, {"1 s", 1, "s"},
-    {"1 h", 1, "h"},    {"1 d", 1, "d"},    {"1 y", 1, "y"},   {"1 ky", 1e3, "y"},
-    {"1 My", 1e6, "y"}, {"1 Gy", 1e9, "y"},
-};
+// Each decade from a nanosecond to a billion years, in seconds, shown in the scale's grey.
+constexpr double kYear = kSecondsPerYear;
+constexpr double kDecades[] = {1e-9,  1e-6,  1e-3,        1,           3600,
+                               86400, kYear, 1e3 * kYear, 1e6 * kYear, 1e9 * kYear};
 
-// Every tenth number, or every twentieth, fiftieth... when the labels would crowd.
-int LabelStep(int cellSize, double room) {
-    static constexpr int kSteps[] = {10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10000};
-    for (const int step : kSteps)
-        if (step * double(cellSize) >= room) return step;
-    return kSteps[std::size(kSteps) - 1];
-}
-
-// Text for XML: escaped, with the characters XML cannot hold left out.
-std::string XmlText(const QString& text) {
-    std::string out;
-    for (const char c : text.toStdString()) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) >= 0x20) out += c;
-        }
-    }
-    return out;
-}
-
-std::string SvgColour(Colour c) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", RedOf(c), GreenOf(c), BlueOf(c));
-    return text;
-}
-
-std::string SvgRect(const QRect& r, Colour c) {
-    return "<rect x=\"" + std::to_string(r.x()) + "\" y=\"" + std::to_string(r.y()) +
-           "\" width=\"" + std::to_string(r.width()) + "\" height=\"" + std::to_string(r.height()) +
-           "\" fill=\"" + SvgColour(c) + "\"/>\n";
-}
-
-std::string Number(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", v);
-    return text;
+// The step between numbers along an axis: the smallest of 1, 2, 5, 10, 20, 50 ... whose numbers
+// stand room apart.
+int NumberStep(int cellSize, double room) {
+    for (int step = 1;; step *= 10)
+        for (const int k : {1, 2, 5})
+            if (k * step * double(cellSize) >= room || step >= 100000) return k * step;
 }
 
 }  // namespace
 
-ChartFigure::ChartFigure(int chartWidth, int chartHeight, int cellSize, const Overlays& overlays,
-                         const QString& title, const Options& options)
-    : font_(kFontFamily), titleFont_(kFontFamily) {
-    const int f = options.fontPixels > 0
-                      ? options.fontPixels
+ChartFigure::ChartFigure(const Frame& frame) : font_(kFontFamily), titleFont_(kFontFamily) {
+    const Viewport chart = frame.view.At(0, 0);
+    const QString title = QString::fromStdString(frame.figure.title);
+    const int chartWidth = chart.width, chartHeight = chart.height;
+    const int f = frame.figure.fontPixels > 0
+                      ? frame.figure.fontPixels
                       : std::clamp(std::min(chartWidth, chartHeight) / 45, 11, 40);
     font_.setPixelSize(f);
     titleFont_.setPixelSize(f * 4 / 3);
@@ -96,75 +47,79 @@ ChartFigure::ChartFigure(int chartWidth, int chartHeight, int cellSize, const Ov
     const QFontMetricsF fm(font_), tm(titleFont_);
     const double line = std::ceil(fm.height() * 1.3);
 
-    const double zLabels = fm.horizontalAdvance(
-        QString::number((options.offsetY + chartHeight) / std::max(cellSize, 1)));
+    const double zLabels = fm.horizontalAdvance(QString::number(chart.Visible().lastZ + 1));
     const double titleHeight = title.isEmpty() ? 0 : std::ceil(tm.height() * 1.5);
-    origin_ = QPoint(int(std::ceil(f + fm.horizontalAdvance("Z") + f + zLabels + f / 2.0)),
-                     int(std::ceil(f + titleHeight + 2 * line)));
-    AddAxes(chartWidth, chartHeight, cellSize, options);
-    AddLegend(chartWidth, overlays, options.colouring);
+    chart_ = chart.At(int(std::ceil(f + fm.horizontalAdvance("Z") + f + zLabels + f / 2.0)),
+                      int(std::ceil(f + titleHeight + 2 * line)));
+    AddAxes();
+    AddLegend(frame.overlays, frame.colours);
 
     int legendRight = 0, legendBottom = 0;
     for (const Swatch& s : swatches_)
         legendBottom = std::max(legendBottom, s.box.bottom() + 1);
-    for (const Label& l : labels_)
-        if (l.baseline.x() > origin_.x() + chartWidth)
+    for (const Text& l : texts_)
+        if (l.baseline.x() > chart_.left + chartWidth)
             legendRight = std::max(legendRight,
                                    int(std::ceil(l.baseline.x() + fm.horizontalAdvance(l.text))));
-    size_ = QSize(std::max(origin_.x() + chartWidth, legendRight) + f,
-                  std::max(origin_.y() + chartHeight, legendBottom) + f);
+    size_ = QSize(std::max(chart_.left + chartWidth, legendRight) + f,
+                  std::max(chart_.top + chartHeight, legendBottom) + f);
     if (!title.isEmpty()) {
         // Control characters (C0, DEL, C1) have no glyph: dropped alike from raster and SVG.
         QString printable = title;
         printable.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
         const QString shown = tm.elidedText(printable, Qt::ElideRight, size_.width() - 2.0 * f);
-        labels_.push_back(
-            {QPointF(size_.width() / 2.0, f + tm.ascent()), Anchor::Middle, shown, true});
+        texts_.push_back(
+            {QPointF(size_.width() / 2.0, f + tm.ascent()), TextAnchor::Middle, shown, true});
     }
 }
 
-void ChartFigure::AddAxes(int chartWidth, int chartHeight, int cellSize, const Options& options) {
+void ChartFigure::AddAxes() {
     const QFontMetricsF fm(font_);
     const double gap = font_.pixelSize() / 2.0, middle = (fm.ascent() - fm.descent()) / 2;
-    const double x0 = origin_.x() - options.offsetX, y0 = origin_.y() - options.offsetY;
-    const int c = std::max(cellSize, 1);
+    const Viewport& v = chart_;
+    const int c = std::max(v.cellSize, 1);
+    const CellSpan shown = v.Visible();
     // Every step-th number whose cell's middle lies on the chart.
-    const auto numbers = [c](int offset, int length, int step, const auto& add) {
-        for (int k = (offset / c + step - 1) / step * step; double(k) * c < offset + length;
-             k += step)
-            if (k * c + c / 2.0 >= offset) add(k);
+    const auto numbers = [c](std::int32_t first, std::int32_t last, int step, const auto& at,
+                             long long start, long long end, const auto& add) {
+        for (std::int32_t k = (std::max(first, 0) + step - 1) / step * step; k <= last; k += step)
+            if (const double middle = double(at(k)) + c / 2.0; middle >= start && middle <= end)
+                add(k, middle);
     };
-    const int nStep = LabelStep(
-        c, fm.horizontalAdvance(QString::number((options.offsetX + chartWidth) / c)) + gap);
-    numbers(options.offsetX, chartWidth, nStep, [&](int n) {
-        labels_.push_back({QPointF(x0 + n * c + c / 2.0, y0 + options.offsetY - gap),
-                           Anchor::Middle, QString::number(n)});
-    });
-    numbers(options.offsetY, chartHeight, LabelStep(c, fm.height()), [&](int z) {
-        labels_.push_back({QPointF(x0 + options.offsetX - gap, y0 + z * c + c / 2.0 + middle),
-                           Anchor::End, QString::number(z)});
-    });
-    labels_.push_back(
-        {QPointF(origin_.x() + chartWidth / 2.0, origin_.y() - gap - std::ceil(fm.height() * 1.3)),
-         Anchor::Middle, "N"});
-    labels_.push_back(
-        {QPointF(font_.pixelSize(), origin_.y() + chartHeight / 2.0 + middle), Anchor::Start, "Z"});
+    const int nStep = NumberStep(c, fm.horizontalAdvance(QString::number(shown.lastN)) + 2 * gap);
+    numbers(
+        shown.firstN, shown.lastN, nStep, [&v](std::int32_t n) { return v.Left(n); }, v.left,
+        v.left + v.width,
+        [&](int n, double x) {
+            texts_.push_back({QPointF(x, v.top - gap), TextAnchor::Middle, QString::number(n)});
+        });
+    numbers(
+        shown.firstZ, shown.lastZ, NumberStep(c, fm.height()),
+        [&v](std::int32_t z) { return v.Top(z); }, v.top, v.top + v.height,
+        [&](int z, double y) {
+            texts_.push_back(
+                {QPointF(v.left - gap, y + middle), TextAnchor::End, QString::number(z)});
+        });
+    texts_.push_back({QPointF(v.left + v.width / 2.0, v.top - gap - std::ceil(fm.height() * 1.3)),
+                      TextAnchor::Middle, "N"});
+    texts_.push_back(
+        {QPointF(font_.pixelSize(), v.top + v.height / 2.0 + middle), TextAnchor::Start, "Z"});
 }
 
-void ChartFigure::AddLegend(int chartWidth, const Overlays& overlays, Colouring colouring) {
+void ChartFigure::AddLegend(const Overlays& overlays, Colouring colouring) {
     const QFontMetricsF fm(font_);
     const int f = font_.pixelSize(), side = int(std::round(fm.ascent()));
     const double line = std::ceil(fm.height() * 1.3), middle = (fm.ascent() - fm.descent()) / 2;
-    const int x = origin_.x() + chartWidth + 2 * f;
-    double top = origin_.y();
+    const int x = chart_.left + chart_.width + 2 * f;
+    double top = chart_.top;
     const auto row = [&](const QString& text, std::optional<Colour> colour) {
         if (colour) {
             const QRect box(x, int(top + (line - side) / 2), side, side);
             swatches_.push_back({box.adjusted(-1, -1, 1, 1), kSwatchOutline});
             swatches_.push_back({box, *colour});
         }
-        labels_.push_back({QPointF(colour ? x + side + f / 2.0 : x, top + line / 2 + middle),
-                           Anchor::Start, text});
+        texts_.push_back({QPointF(colour ? x + side + f / 2.0 : x, top + line / 2 + middle),
+                          TextAnchor::Start, text});
         top += line;
     };
     if (colouring == Colouring::Decay) {
@@ -174,13 +129,15 @@ void ChartFigure::AddLegend(int chartWidth, const Overlays& overlays, Colouring 
         // A cell with a second mode of 5 % or more, drawn as the chart draws it: β⁻ and α.
         const QRect box(x, int(top + (line - side) / 2), side, side);
         row(QString::fromUtf8("second mode ≥ 5 %"), DecayColour(DecayClass::BetaMinus));
-        for (int j = 1; j < side; ++j)
+        RecordedSurface corner(side, side, 15);
+        DrawCellCorner(corner, std::int16_t(side), 0, 0, DecayColour(DecayClass::Alpha));
+        for (const auto& [r, colour] : corner.Boxes())
             swatches_.push_back(
-                {QRect(box.x() + side - j, box.y() + j, j, 1), DecayColour(DecayClass::Alpha)});
+                {QRect(box.x() + r.left, box.y() + r.top, r.Width(), r.Height()), colour});
     } else {
         row("half-life", std::nullopt);
-        for (const Decade& d : kDecades)
-            row(QString::fromUtf8(d.label), HalfLifeColour(d.value, d.unit));
+        for (const double seconds : kDecades)
+            row(QString::fromStdString(Duration(seconds, 1)), HalfLifeColour(seconds, "s"));
         row("stable", kWhite);
         row("unknown", kRed);
     }
@@ -191,53 +148,6 @@ void ChartFigure::AddLegend(int chartWidth, const Overlays& overlays, Colouring 
     if (overlays.grid) row(QString::fromUtf8("N, Z = 10, 20, …"), kGreen);
     if (overlays.periods) row("closed periods", kYellow);
     if (overlays.magic) row("magic numbers", kBlue);
-}
-
-void ChartFigure::Paint(QPainter& painter, const RecordedSurface& chart) const {
-    // Painted a band of rows at a time: what lies wholly outside the band is left out.
-    const QRect clip =
-        painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : QRect(QPoint(), size_);
-    const auto paintRect = [&](const QRect& r, Colour colour) {
-        if (r.intersects(clip)) painter.fillRect(r, QColor(ToQRgb(colour)));
-    };
-    painter.fillRect(clip, Qt::white);
-    PaintChart(painter, chart, origin_);
-    for (const Swatch& s : swatches_)
-        paintRect(s.box, s.colour);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setPen(Qt::black);
-    for (const Label& l : labels_) {
-        const QFont& font = l.title ? titleFont_ : font_;
-        const QFontMetricsF metrics(font);
-        if (l.baseline.y() + metrics.descent() < clip.top() ||
-            l.baseline.y() - metrics.ascent() > clip.bottom() + 1)
-            continue;
-        painter.setFont(font);
-        const double width = metrics.horizontalAdvance(l.text);
-        const double shift = l.anchor == Anchor::Start    ? 0
-                             : l.anchor == Anchor::Middle ? width / 2
-                                                          : width;
-        painter.drawText(QPointF(l.baseline.x() - shift, l.baseline.y()), l.text);
-    }
-}
-
-std::string ChartFigure::Svg(const RecordedSurface& chart) const {
-    std::string svg = SvgRect(QRect(QPoint(), size_), kWhite);
-    svg += "<g transform=\"translate(" + std::to_string(origin_.x()) + "," +
-           std::to_string(origin_.y()) + ")\">\n" + SvgElements(chart) + "</g>\n";
-    for (const Swatch& s : swatches_)
-        svg += SvgRect(s.box, s.colour);
-    for (const Label& l : labels_) {
-        const QFont& font = l.title ? titleFont_ : font_;
-        const char* anchor = l.anchor == Anchor::Start    ? "start"
-                             : l.anchor == Anchor::Middle ? "middle"
-                                                          : "end";
-        svg += "<text x=\"" + Number(l.baseline.x()) + "\" y=\"" + Number(l.baseline.y()) +
-               "\" font-family=\"" + kFontFamily + ", sans-serif\" font-size=\"" +
-               std::to_string(font.pixelSize()) + "\"" + (l.title ? " font-weight=\"bold\"" : "") +
-               " text-anchor=\"" + anchor + "\">" + XmlText(l.text) + "</text>\n";
-    }
-    return svg;
 }
 
 }  // namespace nuklorama

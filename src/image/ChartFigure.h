@@ -2,55 +2,30 @@
 #pragma once
 
 #include <QFont>
-#include <QPainter>
+#include <QPointF>
+#include <QRect>
 #include <QSize>
 #include <QString>
-#include <string>
 #include <vector>
 
 #include "chart/Chart.h"
 #include "chart/Colour.h"
 #include "chart/Colouring.h"
-#include "chart/RecordedSurface.h"
+#include "chart/Frame.h"
+#include "chart/Viewport.h"
+#include "image/Svg.h"
 
 namespace nuklorama {
 
-// How a figure differs from the one sized from its chart alone.
-struct FigureOptions {
-    // Of the figure's text; 0 sizes it from the chart.
-    int fontPixels = 0;
-    // The picture's pixel at the chart's top-left corner, when the chart shows a part of it: the
-    // axis numbers stay the real proton and neutron numbers.
-    int offsetX = 0, offsetY = 0;
-    // What the legend explains: the half-life shades or the decay classes.
-    Colouring colouring = Colouring::HalfLife;
-};
-
-// A chart made ready for a paper or a slide: the chart area exactly as drawn, with axis
-// numbers along its top and left edges, a legend of the shades and bands at its right and an
-// optional title above. The same layout gives the raster and the SVG figure. Needs a
-// QGuiApplication for its font. In the decay-mode view the legend names the decay classes.
+// A chart made ready for a paper or a slide: where the chart area goes, with axis numbers along
+// its top and left edges at their rows and columns, a legend of the shades and bands at its right
+// and an optional title above. The renderer draws it on every surface. Needs a QGuiApplication
+// for its font. In the decay-mode view the legend names the decay classes.
 class ChartFigure {
 public:
-    using Options = FigureOptions;
-
-    ChartFigure(int chartWidth, int chartHeight, int cellSize, const Overlays& overlays,
-                const QString& title, const Options& options = {});
-
-    QSize Size() const { return size_; }
-    // Where the chart's top-left pixel lies in the figure.
-    QPoint ChartOrigin() const { return origin_; }
-
-    // Paints the figure, the chart's boxes included, in figure coordinates.
-    void Paint(QPainter& painter, const RecordedSurface& chart) const;
-    // The figure's SVG elements, the chart's among them.
-    std::string Svg(const RecordedSurface& chart) const;
-
-private:
-    enum class Anchor { Start, Middle, End };
-    struct Label {
+    struct Text {
         QPointF baseline;
-        Anchor anchor;
+        TextAnchor anchor;
         QString text;
         bool title = false;
     };
@@ -59,13 +34,25 @@ private:
         Colour colour;
     };
 
-    void AddAxes(int chartWidth, int chartHeight, int cellSize, const Options& options);
-    void AddLegend(int chartWidth, const Overlays& overlays, Colouring colouring);
+    // For the frame's chart, its area at the origin: the axis numbers are the real proton and
+    // neutron numbers of the cells shown, the legend explains the frame's colours and overlays.
+    explicit ChartFigure(const Frame& frame);
+
+    QSize Size() const { return size_; }
+    // The chart's cells in the figure.
+    const Viewport& Chart() const { return chart_; }
+    const std::vector<Text>& Texts() const { return texts_; }
+    const std::vector<Swatch>& Swatches() const { return swatches_; }
+    const QFont& FontOf(const Text& text) const { return text.title ? titleFont_ : font_; }
+
+private:
+    void AddAxes();
+    void AddLegend(const Overlays& overlays, Colouring colouring);
 
     QFont font_, titleFont_;
     QSize size_;
-    QPoint origin_;
-    std::vector<Label> labels_;
+    Viewport chart_;
+    std::vector<Text> texts_;
     std::vector<Swatch> swatches_;
 };
 

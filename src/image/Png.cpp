@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "image/ChartFiles.h"
+#include "image/FrameRenderer.h"
 #include "image/ImageSurface.h"
 
 namespace nuklorama {

@@ -9,8 +9,9 @@
 #include <cmath>
 
 #include "chart/CellIndex.h"
-#include "image/CellLabelText.h"
-#include "image/ChartFiles.h"
+#include "chart/LabelPlan.h"
+#include "chart/Viewport.h"
+#include "image/FrameRenderer.h"
 
 namespace nuklorama {
 namespace {
@@ -18,7 +19,6 @@ namespace {
 // Dots per inch of the page's coordinates: fine enough that whole dots lose nothing in print.
 constexpr int kDpi = 1200;
 constexpr double kMarginMm = 10;
-constexpr double kNameLabelMm = 4, kHalfLifeLabelMm = 5;
 
 double Dots(double mm) {
     return mm / 25.4 * kDpi;
@@ -57,7 +57,7 @@ Poster::Poster(const Page& page, const Region& region, const Overlays& overlays,
     }
     landscape_ = fit.landscape;
     cellSize_ = fit.cellSize;
-    chartFigure_ = std::move(fit.figure);
+    fontDots_ = fit.fontDots;
 }
 
 double Poster::CellMm() const {
@@ -65,18 +65,21 @@ double Poster::CellMm() const {
 }
 
 bool Poster::FitsLabels() const {
-    return cellSize_ >= Dots(kNameLabelMm);
+    return PaperLabels(cellSize_, Dots(1)).lines > 0;
 }
 
 float Poster::TwipsPerDot() const {
     return 1440.0f / kDpi;
 }
 
-ChartFigure Poster::FigureOf(std::int16_t cellSize, double fontDots) const {
-    return ChartFigure(region_.Columns() * cellSize, region_.Rows() * cellSize, cellSize, overlays_,
-                       figure_.title,
-                       {int(std::lround(fontDots)), region_.nMin * cellSize,
-                        region_.zMin * cellSize, figure_.colouring});
+Frame Poster::FrameOf(std::int16_t cellSize, int fontDots) const {
+    Frame frame;
+    frame.colours = figure_.colouring;
+    frame.overlays = overlays_;
+    frame.twipsPerPixel = TwipsPerDot();
+    frame.view = Viewport::OfRegion(region_, cellSize);
+    frame.figure = {figure_.shown, figure_.title.toStdString(), fontDots};
+    return frame;
 }
 
 Poster::Fit Poster::FitTo(bool landscape) const {
@@ -84,22 +87,29 @@ Poster::Fit Poster::FitTo(bool landscape) const {
     const double width = Dots(mm.width() - 2 * kMarginMm),
                  height = Dots(mm.height() - 2 * kMarginMm);
     std::int16_t cell = RegionCellSize(region_, width, height);
-    if (!figure_.shown || cell == 0) return {landscape, cell, std::nullopt};
+    if (!figure_.shown || cell == 0) return {landscape, cell, 0};
     // Text for arm's length: larger on larger paper, never below about ten points.
-    const double font = Dots(std::max(std::min(mm.width(), mm.height()) / 75, 3.5));
-    const QSize first = FigureOf(cell, font).Size();
+    const int font = int(std::lround(Dots(std::max(std::min(mm.width(), mm.height()) / 75, 3.5))));
+    const QSize first = ChartFigure(FrameOf(cell, font)).Size();
     cell = RegionCellSize(region_, width - (first.width() - region_.Columns() * cell),
                           height - (first.height() - region_.Rows() * cell));
     for (; cell > 0; --cell) {
-        ChartFigure figure = FigureOf(cell, font);
-        if (figure.Size().width() <= width && figure.Size().height() <= height)
-            return {landscape, cell, std::move(figure)};
+        const QSize size = ChartFigure(FrameOf(cell, font)).Size();
+        if (size.width() <= width && size.height() <= height) return {landscape, cell, font};
     }
-    return {landscape, 0, std::nullopt};
+    return {landscape, 0, 0};
 }
 
-QByteArray Poster::Pdf(const RecordedSurface& chart, const NuclideTable& table,
-                       const CellColouring& colouring, bool labels) const {
+QByteArray Poster::Pdf(const NuclideTable& table, const CellColouring& colouring,
+                       bool labels) const {
+    const CellIndex cells(table);
+    Frame frame = FrameOf(cellSize_, fontDots_);
+    frame.table = &table;
+    frame.cells = &cells;
+    frame.colouring = colouring;
+    if (labels) frame.labels = PaperLabels(cellSize_, Dots(1));
+    const FrameRenderer renderer(frame);
+
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -114,23 +124,11 @@ QByteArray Poster::Pdf(const RecordedSurface& chart, const NuclideTable& table,
     if (!painter.isActive()) return {};
     const QSizeF page(Dots(PageMm(page_.paper, landscape_).width()),
                       Dots(PageMm(page_.paper, landscape_).height()));
-    const QSize size =
-        chartFigure_ ? chartFigure_->Size() : QSize(chart.WidthPixels(), chart.HeightPixels());
+    const QSize size = renderer.Size();
     // Centred on the page, so the margins come out even.
     painter.translate(std::floor((page.width() - size.width()) / 2),
                       std::floor((page.height() - size.height()) / 2));
-    if (chartFigure_)
-        chartFigure_->Paint(painter, chart);
-    else
-        PaintChart(painter, chart, QPoint());
-    const double s = cellSize_;
-    if (labels && s >= Dots(kNameLabelMm)) {
-        const QPoint origin = chartFigure_ ? chartFigure_->ChartOrigin() : QPoint();
-        CellLabelText(s, s >= Dots(kHalfLifeLabelMm), 0)
-            .Paint(painter, table, CellIndex(table), colouring,
-                   {QRectF(origin, QSizeF(chart.WidthPixels(), chart.HeightPixels())), s,
-                    region_.nMin * s, region_.zMin * s});
-    }
+    renderer.Paint(painter);
     painter.end();
     return bytes;
 }

@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "chart/Chart.h"
-#include "chart/RecordedSurface.h"
 #include "chart/Region.h"
 #include "image/ChartFigure.h"
 
@@ -40,19 +39,20 @@ public:
     bool FitsLabels() const;
     float TwipsPerDot() const;
 
-    // The PDF of the region as drawn at CellSize(), with the cells' labels when asked: names
-    // from 4 mm cells, half-lives too from 5 mm.
-    QByteArray Pdf(const RecordedSurface& chart, const NuclideTable& table,
-                   const CellColouring& colouring, bool labels) const;
+    // The PDF of the region as drawn at CellSize(), with the cells' labels when asked and the
+    // cells are large enough for readable ones.
+    QByteArray Pdf(const NuclideTable& table, const CellColouring& colouring, bool labels) const;
 
 private:
     struct Fit {
         bool landscape;
         std::int16_t cellSize;
-        std::optional<ChartFigure> figure;
+        int fontDots = 0;
     };
     Fit FitTo(bool landscape) const;
-    ChartFigure FigureOf(std::int16_t cellSize, double fontDots) const;
+    // The page's frame at the cell size, its figure's text fontDots high, without the chart's
+    // table and colours.
+    Frame FrameOf(std::int16_t cellSize, int fontDots) const;
 
     Page page_;
     Region region_;
@@ -60,7 +60,7 @@ private:
     Figure figure_;
     bool landscape_ = false;
     std::int16_t cellSize_ = 0;
-    std::optional<ChartFigure> chartFigure_;
+    int fontDots_ = 0;
 };
 
 }  // namespace nuklorama

@@ -4,24 +4,14 @@
 #include <QPainter>
 #include <QRectF>
 
-#include "chart/DrawnChart.h"
-#include "chart/Region.h"
+#include "chart/Frame.h"
 
 namespace nuklorama {
 
-// What the chart area shows: the drawn chart at cellSize through a window, and when zoomed the
-// labels its cells are large enough for at the screen's device pixel ratio.
-struct ShownView {
-    std::int16_t cellSize;
-    VisiblePart window;
-    bool zoomed = false;
-    double ratio = 1;
-};
-
-// The view redrawn as a figure, its legend and axis numbers around it, fitted to the page and
+// The frame redrawn as a figure, its legend and axis numbers around it, fitted to the page and
 // centred on it: every cell and band a filled rectangle, every word text, at whatever resolution
-// the painter's device has.
-void PaintViewOnPage(QPainter& painter, const QRectF& page, const DrawnChart& drawn,
-                     const ShownView& view);
+// the painter's device has. Labels, when the frame has them, as large as the paper lets them
+// read.
+void PaintFrameOnPage(QPainter& painter, const QRectF& page, Frame frame);
 
 }  // namespace nuklorama

@@ -7,22 +7,27 @@
 
 namespace nuklorama {
 
-ViewSurface::ViewSurface(QImage& image, int pictureWidth, int pictureHeight, float twipsPerPixel,
-                         int offsetX, int offsetY)
-    : PixelSurface(pictureWidth, pictureHeight, twipsPerPixel),
+ViewSurface::ViewSurface(QImage& image, const Viewport& view, float twipsPerPixel)
+    : PixelSurface(view.pictureWidth, view.pictureHeight, twipsPerPixel),
       image_(image),
-      offsetX_(offsetX),
-      offsetY_(offsetY) {}
+      offsetX_(view.offsetX - view.left),
+      offsetY_(view.offsetY - view.top),
+      area_(QRect(view.left, view.top, view.width, view.height) & image.rect()) {}
 
 void ViewSurface::Cls() {
-    image_.fill(ToQRgb(kBackground));
+    if (area_ == image_.rect())
+        image_.fill(ToQRgb(kBackground));
+    else
+        FillPixels({area_.left() + offsetX_, area_.top() + offsetY_, area_.right() + 1 + offsetX_,
+                    area_.bottom() + 1 + offsetY_},
+                   kBackground);
 }
 
 void ViewSurface::FillPixels(const PixelRect& rect, Colour colour) {
-    const int left = std::max(rect.left - offsetX_, 0);
-    const int right = std::min(rect.right - offsetX_, image_.width());
-    const int top = std::max(rect.top - offsetY_, 0);
-    const int bottom = std::min(rect.bottom - offsetY_, image_.height());
+    const int left = std::max(rect.left - offsetX_, area_.left());
+    const int right = std::min(rect.right - offsetX_, area_.right() + 1);
+    const int top = std::max(rect.top - offsetY_, area_.top());
+    const int bottom = std::min(rect.bottom - offsetY_, area_.bottom() + 1);
     if (left >= right || top >= bottom) return;
     const QRgb pixel = ToQRgb(colour);
     uchar* bits = image_.bits();

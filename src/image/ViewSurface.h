@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include "chart/PixelSurface.h"
+#include "chart/Viewport.h"
 
 namespace nuklorama {
 
@@ -12,11 +13,11 @@ namespace nuklorama {
 // The chart code draws into it as into any chart area.
 class ViewSurface : public PixelSurface {
 public:
-    // image is the window; (offsetX, offsetY) the picture's pixel at its top-left corner.
-    ViewSurface(QImage& image, int pictureWidth, int pictureHeight, float twipsPerPixel,
-                int offsetX, int offsetY);
+    // image holds the window, view says which part of the picture it shows and where; nothing is
+    // drawn outside the view's area.
+    ViewSurface(QImage& image, const Viewport& view, float twipsPerPixel);
 
-    // Clears the window only.
+    // Clears the view's area only.
     void Cls() override;
 
 private:
@@ -24,6 +25,7 @@ private:
 
     QImage& image_;
     int offsetX_, offsetY_;
+    QRect area_;
 };
 
 }  // namespace nuklorama

@@ -5,7 +5,6 @@
 #include <array>
 #include <new>
 #include <optional>
-#include <ranges>
 #include <string_view>
 
 #include "base/Characters.h"
@@ -106,6 +105,14 @@ struct Loader {
         const auto end = std::size_t(unit.data() - line.data()) + unit.size();
         extras->Keep(t.NuclideCount, std::string_view(line).substr(end));
     }
+    // The largest numbers are 16 bits wide: a failure says which number did not fit.
+    static std::int16_t Narrowed(std::int32_t number, const char* what) {
+        try {
+            return checked::Narrow<std::int16_t>(number);
+        } catch (const RunTimeError& error) {
+            throw RunTimeError(error.Kind(), what + (" " + std::to_string(number)));
+        }
+    }
     static void ReadLine(Loader& l) {
         l.file.ReadLine(l.line);
         ++l.linesRead;
@@ -187,12 +194,16 @@ const Step& StepOf(LoadStep step) {
         {TestMaxZ, LineRead, kNone, true, nullptr, RaiseMaxZ,
          [](Loader& l) { return l.t.MaxZ < l.Record(l.t.ProtonNumber); }, TestMaxN},
         {RaiseMaxZ, LineRead, kNone, true,
-         [](Loader& l) { l.t.MaxZ = checked::Narrow<std::int16_t>(l.Record(l.t.ProtonNumber)); },
+         [](Loader& l) {
+             l.t.MaxZ = Loader::Narrowed(l.Record(l.t.ProtonNumber), "proton number");
+         },
          TestMaxN},
         {TestMaxN, LineRead, kNone, true, nullptr, RaiseMaxN,
          [](Loader& l) { return l.t.MaxN < l.Record(l.t.NeutronNumber); }, TestNoValue},
         {RaiseMaxN, LineRead, kNone, true,
-         [](Loader& l) { l.t.MaxN = checked::Narrow<std::int16_t>(l.Record(l.t.NeutronNumber)); },
+         [](Loader& l) {
+             l.t.MaxN = Loader::Narrowed(l.Record(l.t.NeutronNumber), "neutron number");
+         },
          TestNoValue},
         {TestNoValue, LineRead, kNone, false, nullptr, StoreNoValue,
          [](Loader& l) { return l.halfLifeText == "-"; }, StoreValue},
@@ -211,9 +222,13 @@ const Step& StepOf(LoadStep step) {
         {Close, File, kNone, false, [](Loader& l) { l.file.Close(); }, Return},
         {Return, LineRead, kNone, false, nullptr, Return},
     };
-    static_assert(std::ranges::all_of(std::views::iota(0, int(std::size(kSteps))),
-                                      [](int i) { return kSteps[i].step == LoadStep(i); }),
-                  "each step's row stands at its place in the load");
+    static_assert(
+        [] {
+            for (std::size_t i = 0; i < std::size(kSteps); ++i)
+                if (kSteps[i].step != LoadStep(i)) return false;
+            return true;
+        }(),
+        "each step's row stands at its place in the load");
     return kSteps[std::size_t(step)];
 }
 
@@ -225,11 +240,10 @@ LoadStep Run(Loader& l, const Step& s) {
 
 // The failure a step will meet on a short line or past the end of the table, foreseen without
 // running it: long runs of such failures must stay cheap.
-std::optional<RunTimeError> ForeseenFailure(const Loader& l, LoadStep step) {
-    const Step& s = StepOf(step);
+std::optional<RunTimeError> ForeseenFailure(const Loader& l, const Step& s) {
     if (s.field >= 0 && !l.fields.Has(s.field)) return FieldList::Missing(s.field);
     if (s.indexesRecord && !l.RecordInTable()) return l.BeyondTheTable();
-    if (step == LoadStep::CountRecord && !checked::TryAdd<std::int16_t>(l.t.NuclideCount, 1))
+    if (s.step == LoadStep::CountRecord && !checked::TryAdd<std::int16_t>(l.t.NuclideCount, 1))
         return RunTimeError(ErrorKind::Overflow);
     return std::nullopt;
 }
@@ -247,14 +261,6 @@ std::string Describe(const Loader& l, const RunTimeError& error, LoadStep step) 
                                      : "line " + std::to_string(l.linesRead));
     if (error.Detail().empty() && s.field >= 0 && l.fields.Has(s.field))
         add("field " + std::to_string(s.field) + ": \"" + Printable(l.Field(s.field)) + "\"");
-    // The largest numbers are 16 bits wide: say which number did not fit.
-    if (error.Detail().empty() && l.RecordInTable()) {
-        const auto record = static_cast<std::size_t>(l.t.NuclideCount);
-        if (step == LoadStep::RaiseMaxZ)
-            add("proton number " + std::to_string(l.t.ProtonNumber[record]));
-        if (step == LoadStep::RaiseMaxN)
-            add("neutron number " + std::to_string(l.t.NeutronNumber[record]));
-    }
     add(error.Detail());
     return std::string(ErrorKindText(error.Kind())) + " (" + where + ")";
 }
@@ -279,10 +285,11 @@ void RunLoadSteps(const std::string& fn, NuclideTable& table, UserInterface& ui,
     Loader loader{fn, table, extras};
     LoadStep step = LoadStep::Open;
     while (step != LoadStep::Return) {
-        std::optional<RunTimeError> failure = ForeseenFailure(loader, step);
+        const Step& s = StepOf(step);
+        std::optional<RunTimeError> failure = ForeseenFailure(loader, s);
         if (!failure) {
             try {
-                step = Run(loader, StepOf(step));
+                step = Run(loader, s);
                 continue;
             } catch (const RunTimeError& error) {
                 failure = error;

@@ -14,7 +14,7 @@
 #include <cmath>
 
 #include "base/FileWriter.h"
-#include "image/ChartFiles.h"
+#include "image/FrameRenderer.h"
 #include "image/Png.h"
 #include "window/FindField.h"
 #include "window/Twips.h"
@@ -111,9 +111,14 @@ void ChartArea::AskWhereToSave() {
 
 bool ChartArea::SavePicture(const QString& path) {
     if (!drawn_) return false;
-    const QByteArray bytes = path.endsWith(".svg", Qt::CaseInsensitive)
-                                 ? QByteArray::fromStdString(SvgOfDrawnChart(*drawn_))
-                                 : PngBytes(picture_.AreaImage());
+    const QByteArray bytes =
+        path.endsWith(".svg", Qt::CaseInsensitive)
+            ? QByteArray::fromStdString(
+                  FrameRenderer(
+                      FrameOf(*drawn_, Viewport::Picture(drawn_->cellSize, drawn_->widthPixels,
+                                                         drawn_->heightPixels)))
+                      .Svg())
+            : PngBytes(picture_.AreaImage());
     const WriteFailure failure = WriteFileAtomically(
         QFile::encodeName(path).toStdString(), {bytes.constData(), std::size_t(bytes.size())});
     if (!failure) return true;

@@ -6,8 +6,8 @@
 
 #include "base/UserInterface.h"
 #include "chart/DrawnChart.h"
-#include "image/CellLabelPainter.h"
 #include "image/ImageSurface.h"
+#include "image/LabelGlyphs.h"
 #include "window/ChartView.h"
 
 class QAction;
@@ -75,6 +75,8 @@ private:
 
     // The zoomed view and the selection, in device pixels of the area.
     int ViewWidth() const;
+    // Where the view shows the cells, in device pixels of the area.
+    Viewport Shown() const;
     int ViewHeight() const;
     QPoint DevicePoint(QPointF logical) const;
     void ZoomAt(int steps, QPoint device);
@@ -109,7 +111,7 @@ private:
     std::optional<ChartView::Cell> selected_;
     QImage zoomed_;
     bool zoomedStale_ = true;
-    CellLabelPainter labels_;
+    LabelGlyphs labels_;
     FindField* find_;
     QList<QAction*> viewActions_;
     std::optional<QPoint> dragFrom_;

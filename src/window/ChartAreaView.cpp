@@ -16,8 +16,9 @@
 
 #include "chart/CellLabel.h"
 #include "chart/FindNuclide.h"
+#include "chart/LabelPlan.h"
+#include "image/FrameRenderer.h"
 #include "image/PrintedView.h"
-#include "image/ViewSurface.h"
 #include "window/ChartArea.h"
 #include "window/FindField.h"
 
@@ -55,6 +56,11 @@ void ChartArea::AddViewActions() {
     menu_->addAction(AddAction(QStringLiteral("打印…"), {QKeySequence::Print}, &ChartArea::Print));
     connect(find_, &FindField::Submitted, this, &ChartArea::Find);
     connect(find_, &FindField::Closed, this, [this] { setFocus(Qt::OtherFocusReason); });
+}
+
+Viewport ChartArea::Shown() const {
+    return Viewport::Zoomed(view_.CellSize(), view_.Width(), view_.Height(), view_.OffsetX(),
+                            view_.OffsetY(), ViewWidth(), ViewHeight());
 }
 
 int ChartArea::ViewWidth() const {
@@ -235,8 +241,7 @@ void ChartArea::Find(const QString& text) {
     if (!found.Z) return find_->SayNotFound(QString::fromStdString(found.reason));
     find_->hide();
     const ChartView::Cell cell{*found.Z, *found.N};
-    view_.ZoomToAtLeast(int(std::ceil(kNameLabelSize * devicePixelRatioF())), ViewWidth(),
-                        ViewHeight());
+    view_.ZoomToAtLeast(SmallestNamedCell(devicePixelRatioF()), ViewWidth(), ViewHeight());
     view_.Centre(cell, ViewWidth(), ViewHeight());
     Select(cell);
     setFocus(Qt::OtherFocusReason);
@@ -251,34 +256,16 @@ const QImage& ChartArea::ZoomedImage() {
     const QSize size(ViewWidth(), ViewHeight());
     if (!zoomedStale_ && zoomed_.size() == size) return zoomed_;
     if (zoomed_.size() != size) zoomed_ = QImage(size, QImage::Format_RGB32);
-    ViewSurface surface(zoomed_, view_.Width(), view_.Height(), drawn_->twipsPerPixel,
-                        view_.OffsetX(), view_.OffsetY());
-    surface.Cls();
-    const auto s = std::int16_t(view_.CellSize());
-    const CellColouring colouring = ColoursOf(*drawn_);
-    DrawChart(*drawn_->table, s, drawn_->overlays, surface, colouring);
-    labels_.Paint(zoomed_, *drawn_->table, *drawn_->cells, colouring, s, devicePixelRatioF(),
-                  view_.OffsetX(), view_.OffsetY());
+    Frame frame = FrameOf(*drawn_, Shown());
+    frame.labels = ScreenLabels(view_.CellSize(), devicePixelRatioF());
+    FrameRenderer(frame).Draw(zoomed_, labels_);
     zoomedStale_ = false;
     return zoomed_;
 }
 
 void ChartArea::PaintSelection(QPainter& painter) const {
-    if (!selected_) return;
-    const int s = view_.CellSize();
-    const long long left = view_.Left(*selected_), top = view_.Top(*selected_);
-    if (left < -s || top < -s || left > ViewWidth() || top > ViewHeight()) return;
-    const int w = std::max(2, int(std::lround(2 * devicePixelRatioF())));
-    const auto ring = [&painter, w](const QRect& r, Colour colour) {
-        const QColor mark(ToQRgb(colour));
-        painter.fillRect(QRect(r.left(), r.top(), r.width(), w), mark);
-        painter.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), mark);
-        painter.fillRect(QRect(r.left(), r.top(), w, r.height()), mark);
-        painter.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), mark);
-    };
-    const QRect cell(int(left), int(top), s, s);
-    ring(cell, kSelectionColour);
-    if (s >= 6 * w) ring(cell.adjusted(w, w, -w, -w), kSelectionInnerColour);
+    if (selected_)
+        PaintSelectionMark(painter, Shown(), {selected_->Z, selected_->N}, devicePixelRatioF());
 }
 
 QImage ChartArea::ViewImage() {
@@ -309,16 +296,12 @@ void ChartArea::PrintTo(QPrinter& printer) {
     QPainter painter(&printer);
     if (!painter.isActive()) return;
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const ShownView shown = view_.IsFit()
-                                ? ShownView{drawn_->cellSize,
-                                            {drawn_->widthPixels, drawn_->heightPixels, 0, 0,
-                                             drawn_->widthPixels, drawn_->heightPixels}}
-                                : ShownView{std::int16_t(view_.CellSize()),
-                                            {view_.Width(), view_.Height(), view_.OffsetX(),
-                                             view_.OffsetY(), ViewWidth(), ViewHeight()},
-                                            true,
-                                            devicePixelRatioF()};
-    PaintViewOnPage(painter, QRectF(QPointF(), page.size()), *drawn_, shown);
+    Frame frame =
+        FrameOf(*drawn_, view_.IsFit() ? Viewport::Picture(drawn_->cellSize, drawn_->widthPixels,
+                                                           drawn_->heightPixels)
+                                       : Shown());
+    if (!view_.IsFit()) frame.labels = ScreenLabels(view_.CellSize(), devicePixelRatioF());
+    PaintFrameOnPage(painter, QRectF(QPointF(), page.size()), frame);
 }
 
 }  // namespace nuklorama

@@ -5,18 +5,26 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 #include <QXmlStreamReader>
 #include <memory>
 
+#include "chart/CellIndex.h"
+#include "chart/CellLabel.h"
 #include "chart/DrawCommand.h"
+#include "chart/Frame.h"
 #include "chart/HalfLifeColour.h"
 #include "chart/RecordedSurface.h"
+#include "image/FrameRenderer.h"
 #include "image/ImageSurface.h"
+#include "image/Svg.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestFiles.h"
+#include "table/LoadFile.h"
 
 using namespace nuklorama;
 
@@ -85,8 +93,19 @@ private slots:
         row("past the edge unless smaller", Table({Record(10, 10, "1", "s")}),
             {"--size", "100x100", "--labels"}, 0,
             "left out); --size 99x99 at --dpi 96 shows them all\nnuklorama-cli: --labels: cells "
-            "of 10 pixels are too small for labels, which need 24",
+            "of 10 pixels are too small for labels, which need 35",
             2);
+        row("one cut at the edges", Table({Record(10, 20, "1", "s")}), {"--size", "205x105"}, 0,
+            "1 nuclide of the table does not fit the 205x105 picture (1 cut at its edges, 0 left "
+            "out); --size 210x110 at --dpi 96 shows them all\n");
+        row("only negative numbers left out",
+            Table({Record(10, 20, "1", "s"), Record(-1, 3, "1", "s"), Record(2, -5, "1", "s")}),
+            {"--size", "210x110"}, 0,
+            "(0 cut at its edges, 2 left out); their proton or neutron numbers are negative, "
+            "which no picture shows\n");
+        row("no size shows them all", Table({Record(1, 1, "1", "s")}), {}, 0,
+            "(0 cut at its edges, 1 left out); no --size up to 16384x16384 shows them all at "
+            "--dpi 96\n");
         row("a flood of failures", Table({"x,1,abc,,,1,s"}, 150) + Record(118, 177, "1", "s"),
             ignore, 3,
             "(line 101, field 2: \"abc\")\nnuklorama-cli: ... and 50 more load failures\n", 101);
@@ -106,7 +125,6 @@ private slots:
         row("size for a PDF", good, {"--format", "pdf", "--size", "90x90"}, 2, "--size");
         row("unknown paper", good, {"--format", "pdf", "--paper", "B5"}, 2, "--paper");
         row("reversed region", good, {"--region", "9:8,0:1"}, 2, "--region");
-        row("malformed region", good, {"--region", "1:2;3:4"}, 2, "--region");
         row("region of no nuclide", good, {"--region", "9:9,0:177"}, 1, "no nuclide");
         row("region too large for the size", good, {"--region", "0:99,0:9", "--size", "9x9"}, 1,
             "too small");
@@ -302,63 +320,104 @@ private slots:
         QCOMPARE(page.pixel((inked.topLeft() + middle).toPoint()), ToQRgb(HalfLifeColour(1, "s")));
     }
 
-    void postersLabelTheirCellsInText_data() {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<bool>("names");
-        QTest::addColumn<bool>("halfLives");
-        QTest::newRow("A0 figure") << QStringList{"--paper", "A0", "--title", "T"} << true << true;
-        QTest::newRow("A1") << QStringList{"--paper", "A1"} << true << false;
-        QTest::newRow("A1 figure") << QStringList{"--paper", "A1", "--legend"} << false << false;
+    // A region fills the picture with whole cells, and its axes carry the real numbers, at least
+    // two each, one step of 1, 2, 5, 10 ... apart, the columns' at their middles, in SVG and PDF.
+    void regionsShowTheirOwnCells_data() {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QSize>("cells");
+        QTest::addColumn<int>("cell");  // pixels
+        QTest::newRow("few rows") << "41:46,51:59" << QSize(9, 6) << 100;
+        QTest::newRow("few columns") << "40:46,53:59" << QSize(7, 7) << 85;
     }
-
-    void postersLabelTheirCellsInText() {
-        QFETCH(QStringList, options);
-        QFETCH(bool, names);
-        QFETCH(bool, halfLives);
-        const Run run = Cli(QStringList{"render", "--labels"} + options +
-                            QStringList{NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", "p.pdf"});
-        QCOMPARE(run.status, 0);
-        QVERIFY(QFileInfo("p.pdf").size() < 3 << 20);
-        QProcess read;
-        read.start("pdftotext", {"p.pdf", "-"});
-        QVERIFY(read.waitForFinished());
-        const QString text = QString::fromUtf8(read.readAllStandardOutput());
-        QCOMPARE(text.contains(QString::fromUtf8("²⁰⁸Pb")), names);
-        QCOMPARE(text.contains(QString::fromUtf8("稳定")), halfLives);
-        read.start("pdffonts", {"p.pdf"});
-        QVERIFY(read.waitForFinished());
-        const QString fonts = QString::fromUtf8(read.readAllStandardOutput());
-        QVERIFY2(
-            QRegularExpression("DejaVuSans +CID TrueType +Identity-H +yes").match(fonts).hasMatch(),
-            qPrintable(fonts));
-        read.start("pdfimages", {"-list", "p.pdf"});
-        QVERIFY(read.waitForFinished());
-        QCOMPARE(read.readAllStandardOutput().count('\n'), 2);  // the heading: no image at all
-    }
-
-    // A region fills the picture with whole cells, its labels leave the cells' edges as drawn,
-    // and its axes give the real numbers.
     void regionsShowTheirOwnCells() {
+        QFETCH(QString, region);
+        QFETCH(QSize, cells);
+        QFETCH(int, cell);
         QFile::copy(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", "t.csv");
-        const QStringList region{"render", "--region", "80:85,120:130", "--size", "900x500"};
-        for (const QStringList& more : {QStringList{"r.png"}, QStringList{"l.png", "--labels"},
-                                        QStringList{"f.svg", "--labels", "--legend"}})
-            QCOMPARE(Cli(region + QStringList{"t.csv"} + more).status, 0);
-        const QImage plain = QImage("r.png").convertToFormat(QImage::Format_RGB32);
-        const QImage labelled = QImage("l.png").convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(plain.size(), QSize(11 * 81, 6 * 81));
-        QVERIFY(plain != labelled);
-        for (int y = 0; y < plain.height(); ++y)
-            for (int x = 0; x < plain.width(); ++x)
-                if (x % 81 < 2 || y % 81 < 2 || x % 81 > 78 || y % 81 > 78)
-                    QCOMPARE(labelled.pixel(x, y), plain.pixel(x, y));
+        const QStringList render{"render", "--region", region, "t.csv", "--labels", "--legend"};
+        for (const QStringList& more : {QStringList{"p.pdf"}, {"f.svg", "--size", "900x600"}})
+            QCOMPARE(Cli(render + more).status, 0);
+        QCOMPARE(Cli({"render", "--region", region, "--size", "900x600", "t.csv", "r.png"}).status,
+                 0);
+        QCOMPARE(QImage("r.png").size(), cells * cell);
+        const auto read = [](const QString& program, const QStringList& arguments) {
+            QProcess process;
+            process.start(program, arguments);
+            process.waitForFinished();
+            return QString::fromUtf8(process.readAllStandardOutput());
+        };
+        // On paper the labels and numbers are text in DejaVu Sans, and no image.
+        const QStringList words =
+            read("pdftotext", {"p.pdf", "-"}).split(QRegularExpression("\\s+"));
+        QVERIFY(words.contains(QString::fromUtf8("稳定")));
+        QVERIFY(QRegularExpression("DejaVuSans +CID TrueType +Identity-H +yes")
+                    .match(read("pdffonts", {"p.pdf"}))
+                    .hasMatch());
+        QCOMPARE(read("pdfimages", {"-list", "p.pdf"}).count('\n'), 2);  // the heading
         const QString svg = Contents("f.svg");
-        for (const char* text : {">80</text>", ">120</text>", ">130</text>", "²⁰⁰Hg", "稳定"})
-            QVERIFY2(svg.contains(QString::fromUtf8(text)), text);
-        QVERIFY(!svg.contains(">0</text>"));
-        const auto chartX = QRegularExpression("translate\\((\\d+),").match(svg).captured(1);
-        const auto n120 = QRegularExpression("<text x=\"([\\d.]+)\"[^>]*>120<").match(svg);
-        QCOMPARE(n120.captured(1).toDouble(), chartX.toInt() + 81 / 2.0);
+        const int chartX = QRegularExpression("translate\\((\\d+)").match(svg).captured(1).toInt();
+        for (const QString anchor : {"middle", "end"}) {
+            QList<int> numbers;
+            for (const auto& n : QRegularExpression("<text x=\"([\\d.]+)\"[^>]*anchor=\"" + anchor +
+                                                    "\"[^>]*>(\\d+)<")
+                                     .globalMatch(svg)) {
+                numbers << n.captured(2).toInt();
+                QVERIFY(words.contains(n.captured(2)));
+                if (anchor == "middle")
+                    QCOMPARE(
+                        n.captured(1).toDouble(),
+                        chartX + (numbers.last() -
+                                  region.section(QRegularExpression("[,:]"), 2, 2).toInt() + 0.5) *
+                                     cell);
+            }
+            QVERIFY(numbers.size() >= 2);
+            const int step = numbers[1] - numbers[0];
+            QVERIFY(QList<int>({1, 2, 5, 10, 20, 50}).contains(step));
+            for (int i = 1; i < numbers.size(); ++i)
+                QCOMPARE(numbers[i] - numbers[i - 1], step);
+        }
+    }
+
+    // Labels lie on their cell's main colour only, a split cell keeps one clean triangle in its
+    // lower-right corner, and the raster and the painter place each label alike.
+    void labelsLieOnTheMainColourAndPlaceAlike() {
+        ScriptedUserInterface ui;
+        auto state = std::make_unique<ChartState>();
+        LoadFile(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", state->table, ui, &state->extras);
+        const CellIndex cells(state->table);
+        const int s = 60;
+        Frame frame =
+            ChartFrame(state->table, nullptr, DecayColouring(state->table, state->extras),
+                       Colouring::Decay, {}, 15, Viewport::OfRegion({80, 86, 124, 132}, s));
+        frame.labels = ScreenLabels(s, 1);
+        const auto draw = [&](bool labels, bool raster) {
+            frame.cells = labels ? &cells : nullptr;
+            QImage image(FrameRenderer(frame).Size(), QImage::Format_RGB32);
+            LabelGlyphs glyphs;
+            if (raster) FrameRenderer(frame).Draw(image, glyphs);
+            if (QPainter painter(&image); !raster) FrameRenderer(frame).Paint(painter);
+            return image;
+        };
+        const QImage plain = draw(false, true), raster = draw(true, true), vector = draw(true, 0);
+        const int k = frame.labels.cornerSide, triangle = k * (k - 1) / 2;
+        int corner = 0, ink = 0, apart = 0;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x) {
+                const QRgb fill = plain.pixel(x - x % s, y - y % s), under = plain.pixel(x, y);
+                const bool r = raster.pixel(x, y) != under, v = vector.pixel(x, y) != under;
+                corner += under != fill;
+                QVERIFY(under == fill || x % s + y % s >= 2 * s - k);
+                QVERIFY(under == fill || !(r || v));
+                const Colour c = qRed(fill) | qGreen(fill) << 8 | qBlue(fill) << 16;
+                QVERIFY(!r || ContrastRatio(LabelColour(c), c) >= 4.5);
+                ink += r;
+                apart += r != v;
+            }
+        QVERIFY(corner >= 3 * triangle && corner % triangle == 0 && apart < ink / 3);
+        const LabelFont font(1000);  // measures as the plan sizes it
+        QVERIFY(QFontMetricsF(font.Font()).capHeight() >= kCapHeightEm * 1000 - 1 &&
+                font.Width(QString::fromUtf8("²⁸⁸Mm")) <= kWidestNameEm * 1000 + 1 &&
+                font.Width(QString::fromUtf8("8.88 min")) <= kWidestHalfLifeEm * 1000 + 1);
     }
 
     void chainsFromTheCommandLine_data() {

@@ -363,27 +363,20 @@ private slots:
     void writesWholeOrNotAtAll_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("reason");  // empty when the write succeeds
+        const auto row = [](const char* fault, const char* reason) {
+            QTest::newRow(fault) << fault << QString(reason);
+        };
         for (const char* fault : {"new file", "over a file", "link to a file", "dangling link"})
-            QTest::newRow(fault) << fault << QString();
-        QTest::newRow("folder") << "folder"
-                                << "Is a directory";
-        QTest::newRow("FIFO") << "FIFO"
-                              << "is a FIFO, not a regular file";
-        QTest::newRow("device") << "device"
-                                << "is a device, not a regular file";
-        QTest::newRow("link to a FIFO") << "link to a FIFO"
-                                        << "is a FIFO, not a regular file";
-        QTest::newRow("link loop") << "link loop"
-                                   << "Too many levels of symbolic links";
-        QTest::newRow("missing folder") << "missing folder"
-                                        << "No such file or directory";
-        QTest::newRow("file size limit") << "file size limit"
-                                         << "File too large";
-        QTest::newRow("full disk") << "full disk"
-                                   << "No space left on device";
-        QTest::newRow("read-only folder")
-            << "read-only folder"
-            << (geteuid() == 0 ? "Read-only file system" : "Permission denied");
+            row(fault, "");
+        row("folder", "Is a directory");
+        row("FIFO", "is a FIFO, not a regular file");
+        row("device", "is a device, not a regular file");
+        row("link to a FIFO", "is a FIFO, not a regular file");
+        row("link loop", "Too many levels of symbolic links");
+        row("missing folder", "No such file or directory");
+        row("file size limit", "File too large");
+        row("full disk", "No space left on device");
+        row("read-only folder", geteuid() == 0 ? "Read-only file system" : "Permission denied");
     }
 
     // Every file the program writes goes this way: the whole new file, or the old one as it was
