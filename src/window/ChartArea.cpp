@@ -1,26 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The chart area: what a press of Draw hands it, and its input: pointer, wheel, pinch and keys.
 #include "window/ChartArea.h"
 
 #include <QAction>
-#include <QActionGroup>
-#include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QHelpEvent>
-#include <QMenu>
-#include <QPainter>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QNativeGestureEvent>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <cmath>
 
-#include "base/FileWriter.h"
-#include "image/FrameRenderer.h"
-#include "image/Png.h"
-#include "window/FindField.h"
 #include "window/Twips.h"
 
 namespace nuklorama {
 namespace {
+
+constexpr int kWheelNotch = 120;
+// One wheel notch scrolls three cells.
+constexpr int kCellsPerNotch = 3;
 
 // Tool tips take rich text when it looks like markup; this shows any text verbatim.
 QString AsPlainToolTip(const QString& text) {
@@ -29,14 +27,7 @@ QString AsPlainToolTip(const QString& text) {
 
 }  // namespace
 
-ChartArea::ChartArea(QWidget* parent, UserInterface& ui)
-    : QWidget(parent),
-      ui_(ui),
-      picture_(0, 0, 15),
-      copy_(new QAction(QStringLiteral("复制图片"), this)),
-      save_(new QAction(QStringLiteral("图片另存为…"), this)),
-      menu_(new QMenu(this)),
-      find_(new FindField(this)) {
+ChartArea::ChartArea(QWidget* parent) : QWidget(parent), picture_(0, 0, 15) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("核素图"));
@@ -45,41 +36,36 @@ ChartArea::ChartArea(QWidget* parent, UserInterface& ui)
                        "Z，灰度表示半衰期。指针停在格子上显示核素；右键菜单可复制或保存图片，或改按"
                        "衰变方式着色。"));
     chartDescription_ = accessibleDescription();
-    copy_->setShortcut(QKeySequence::Copy);
-    copy_->setShortcutContext(Qt::WidgetShortcut);
-    for (QAction* action : {copy_, save_}) {
-        action->setEnabled(false);
-        addAction(action);
-        menu_->addAction(action);
-    }
-    auto* colours = menu_->addMenu(QStringLiteral("着色"));
-    auto* choice = new QActionGroup(this);
-    for (const auto& [name, colouring] :
-         {std::pair{QStringLiteral("半衰期"), Colouring::HalfLife},
-          std::pair{QStringLiteral("衰变方式"), Colouring::Decay}}) {
-        QAction* action = colours->addAction(name);
-        action->setCheckable(true);
-        action->setChecked(colouring == colouring_);
-        choice->addAction(action);
-        connect(action, &QAction::triggered, this, [this, c = colouring] { ChooseColouring(c); });
-    }
-    connect(copy_, &QAction::triggered, this, &ChartArea::CopyPicture);
-    connect(save_, &QAction::triggered, this, &ChartArea::AskWhereToSave);
     AddViewActions();
+}
+
+void ChartArea::AddViewActions() {
+    const auto add = [this](const QString& text, QList<QKeySequence> keys, auto slot) {
+        auto* action = new QAction(text, this);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        viewActions_ << action;
+    };
+    add(QStringLiteral("放大"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+        [this] { ZoomAboutSelection(1); });
+    add(QStringLiteral("缩小"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+        [this] { ZoomAboutSelection(-1); });
+    add(QStringLiteral("适合窗口"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { ShowFit(); });
 }
 
 void ChartArea::SetDrawn(DrawnChart drawn) {
     if (!drawn.cells) drawn.cells = std::make_shared<const CellIndex>(*drawn.table);
-    drawn_ = std::move(drawn);
-    copy_->setEnabled(true);
-    save_->setEnabled(true);
+    drawn_ = std::make_unique<DrawnChart>(std::move(drawn));
     for (QAction* action : viewActions_)
         action->setEnabled(true);
     ResetView();
+    emit ChartDrawn();
 }
 
-void ChartArea::ChooseColouring(Colouring colouring) {
-    colouring_ = colouring;
+void ChartArea::Recolour(Colouring colouring) {
     if (!drawn_ || drawn_->colouring == colouring) return;
     // The picture as the last press left it, only coloured the other way, on today's area.
     DrawnChart& d = *drawn_;
@@ -92,39 +78,17 @@ void ChartArea::ChooseColouring(Colouring colouring) {
     ViewChanged();
 }
 
-void ChartArea::CopyPicture() {
-    if (drawn_) QApplication::clipboard()->setImage(picture_.AreaImage());
+int ChartArea::ViewWidth() const {
+    return int(std::lround(width() * devicePixelRatioF()));
 }
 
-void ChartArea::AskWhereToSave() {
-    // The dialog adds the ending itself, so that it asks before replacing the file so named.
-    QFileDialog dialog(this, save_->text(), QString(), QStringLiteral("PNG (*.png);;SVG (*.svg)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(QStringLiteral("nuklorama.png"));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        dialog.setDefaultSuffix(filter.startsWith("SVG") ? "svg" : "png");
-    });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    SavePicture(dialog.selectedFiles().constFirst());
+int ChartArea::ViewHeight() const {
+    return int(std::lround(height() * devicePixelRatioF()));
 }
 
-bool ChartArea::SavePicture(const QString& path) {
-    if (!drawn_) return false;
-    const QByteArray bytes =
-        path.endsWith(".svg", Qt::CaseInsensitive)
-            ? QByteArray::fromStdString(
-                  FrameRenderer(
-                      FrameOf(*drawn_, Viewport::Picture(drawn_->cellSize, drawn_->widthPixels,
-                                                         drawn_->heightPixels)))
-                      .Svg())
-            : PngBytes(picture_.AreaImage());
-    const WriteFailure failure = WriteFileAtomically(
-        QFile::encodeName(path).toStdString(), {bytes.constData(), std::size_t(bytes.size())});
-    if (!failure) return true;
-    ui_.MsgBox((path + ": " + QString::fromLocal8Bit(failure.reason.c_str())).toStdString(),
-               Buttons::Ok, Icon::Exclamation);
-    return false;
+QPoint ChartArea::DevicePoint(QPointF logical) const {
+    const double ratio = devicePixelRatioF();
+    return {int(std::floor(logical.x() * ratio)), int(std::floor(logical.y() * ratio))};
 }
 
 bool ChartArea::event(QEvent* event) {
@@ -145,14 +109,10 @@ void ChartArea::ShowTip(QPoint globalPos, const QString& text) {
         QToolTip::showText(globalPos, AsPlainToolTip(text), this);
 }
 
-void ChartArea::contextMenuEvent(QContextMenuEvent* event) {
-    menu_->popup(event->globalPos());
-}
-
 void ChartArea::keyPressEvent(QKeyEvent* event) {
     // The menu key arrives as a context menu event; Shift+F10 is the desktops' other way.
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)
-        menu_->popup(mapToGlobal(rect().center()));
+        emit customContextMenuRequested(rect().center());
     else if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
               event->key() == Qt::Key_Space) &&
              selected_)
@@ -169,17 +129,70 @@ void ChartArea::FitSurface() {
 
 void ChartArea::resizeEvent(QResizeEvent*) {
     FitSurface();
+    view_.Pan(0, 0, ViewWidth(), ViewHeight());  // a larger view may leave the chart too little
     zoomedStale_ = true;
 }
 
-void ChartArea::paintEvent(QPaintEvent*) {
-    FitSurface();  // the screen may have changed under the window
-    QPainter painter(this);
-    const QImage& image = view_.IsFit() ? picture_.Image() : ZoomedImage();
-    const double ratio = devicePixelRatioF();
-    painter.drawImage(QRectF(0, 0, image.width() / ratio, image.height() / ratio), image);
-    painter.scale(1 / ratio, 1 / ratio);
-    PaintSelection(painter);
+bool ChartArea::NativeGesture(QNativeGestureEvent* event) {
+    if (event->gestureType() != Qt::ZoomNativeGesture || !drawn_) return false;
+    if (!std::isfinite(event->value())) return true;
+    // Each event scales by 1 + value; a step is a quarter more.
+    pinch_ += std::log1p(std::max(event->value(), -0.9));
+    const double step = std::log(1.25);
+    const int steps = int(pinch_ / step);
+    pinch_ -= steps * step;
+    if (steps != 0) ZoomAt(steps, DevicePoint(event->position()));
+    return true;
+}
+
+void ChartArea::wheelEvent(QWheelEvent* event) {
+    if (!drawn_) return event->ignore();
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (modifiers & Qt::ControlModifier) {
+        wheelZoom_ += event->angleDelta().y();
+        const int steps = wheelZoom_ / kWheelNotch;
+        wheelZoom_ -= steps * kWheelNotch;
+        if (steps != 0) ZoomAt(steps, DevicePoint(event->position()));
+        return event->accept();
+    }
+    if (view_.IsFit()) return event->ignore();
+    QPoint delta = event->pixelDelta().isNull()
+                       ? event->angleDelta() * (kCellsPerNotch * view_.CellSize()) / kWheelNotch
+                       : event->pixelDelta() * devicePixelRatioF();
+    if ((modifiers & Qt::ShiftModifier) && delta.x() == 0) delta = QPoint(delta.y(), 0);
+    Scroll(delta.x(), delta.y());
+    event->accept();
+}
+
+void ChartArea::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+    dragFrom_ = DevicePoint(event->position());
+    dragged_ = false;
+}
+
+void ChartArea::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragFrom_ || !(event->buttons() & Qt::LeftButton)) return;
+    const QPoint at = DevicePoint(event->position());
+    if (at == *dragFrom_ || view_.IsFit()) return;
+    Scroll(at.x() - dragFrom_->x(), at.y() - dragFrom_->y());
+    dragFrom_ = at;
+    dragged_ = true;
+}
+
+void ChartArea::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !dragFrom_) return QWidget::mouseReleaseEvent(event);
+    const QPoint at = DevicePoint(event->position());
+    if (!dragged_ && !Description(view_.CellAt(at.x(), at.y())).isEmpty())
+        Select(view_.CellAt(at.x(), at.y()));
+    dragFrom_.reset();
+}
+
+void ChartArea::focusInEvent(QFocusEvent* event) {
+    const bool tab =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (tab && !selected_ && drawn_ && drawn_->table->NuclideCount >= 1)
+        Select({drawn_->table->ProtonNumber[1], drawn_->table->NeutronNumber[1]});
+    QWidget::focusInEvent(event);
 }
 
 }  // namespace nuklorama

@@ -10,20 +10,21 @@ namespace {
 
 constexpr int kLargestCell = 128;
 
-// Floor division, for pixels left of or above the picture.
-long long FloorDiv(long long a, long long b) {
-    return a / b - (a % b != 0 && (a < 0) != (b < 0));
-}
-
 // Offsets stay far inside int, so that adding a view's size never overflows.
 int Saturated(long long value) {
     return int(std::clamp<long long>(value, INT32_MIN / 2, INT32_MAX / 2));
 }
 
-int ClampOffset(long long offset, int cell, int picture, int view) {
-    const long long low = std::min<long long>(cell - view, 0);
-    const long long high = std::max<long long>(picture - cell, 0);
-    return int(std::clamp(offset, std::min(low, high), high));
+// The offset at which the chart's box of the given length covers at least a quarter of the view,
+// or all of the box when it is shorter.
+int ClampOffset(long long offset, long long box, int view) {
+    const long long shown = std::min<long long>((view + 3) / 4, box);
+    return int(std::clamp(offset, shown - view, std::max(box - shown, shown - view)));
+}
+
+// The offset nearest the given one that shows no space beyond the box, or the whole box.
+int InsideBox(long long offset, long long box, int view) {
+    return int(std::clamp(offset, std::min(box - view, 0LL), std::max(box - view, 0LL)));
 }
 
 }  // namespace
@@ -37,11 +38,12 @@ std::vector<int> ZoomSizes(int fitSize) {
     return sizes;
 }
 
-void ChartView::Fit(int fitSize, int pictureWidth, int pictureHeight) {
+void ChartView::Fit(int fitSize, int pictureWidth, int pictureHeight, Cell last) {
     if (sizes_.empty() || sizes_.front() != fitSize) sizes_ = ZoomSizes(fitSize);
     step_ = 0;
     pictureWidth_ = pictureWidth;
     pictureHeight_ = pictureHeight;
+    last_ = last;
     offsetX_ = offsetY_ = 0;
 }
 
@@ -60,17 +62,16 @@ bool ChartView::Zoom(int steps, int x, int y, int viewWidth, int viewHeight) {
     if (step == step_) return false;
     // The cell under the point and where in it the point lies, kept across the change.
     const int s = CellSize();
-    const long long px = (long long)x + offsetX_, py = (long long)y + offsetY_;
-    const long long N = FloorDiv(px, s), Z = FloorDiv(py, s);
-    const double fx = double(px - N * s) / s, fy = double(py - Z * s) / s;
+    const Cell under = CellAt(x, y);
+    const double fx = double(x - Left(under)) / s, fy = double(y - Top(under)) / s;
     step_ = step;
     if (IsFit()) {
-        Fit(sizes_.front(), pictureWidth_, pictureHeight_);
+        Fit(sizes_.front(), pictureWidth_, pictureHeight_, last_);
         return true;
     }
     const int t = CellSize();
-    offsetX_ = Saturated(N * t + (long long)std::floor(fx * t) - x);
-    offsetY_ = Saturated(Z * t + (long long)std::floor(fy * t) - y);
+    offsetX_ = Saturated(Picture().Left(under.N) + (long long)std::floor(fx * t) - x);
+    offsetY_ = Saturated(Picture().Top(under.Z) + (long long)std::floor(fy * t) - y);
     Clamp(viewWidth, viewHeight);
     return true;
 }
@@ -99,9 +100,12 @@ void ChartView::Reveal(Cell cell, int viewWidth, int viewHeight) {
 
 void ChartView::Centre(Cell cell, int viewWidth, int viewHeight) {
     if (IsFit()) return;
-    const long long s = CellSize();
-    const long long dx = (viewWidth - s) / 2 - Left(cell), dy = (viewHeight - s) / 2 - Top(cell);
-    Pan(Saturated(dx), Saturated(dy), viewWidth, viewHeight);
+    const Viewport picture = Picture();
+    const int s = CellSize();
+    offsetX_ =
+        InsideBox(picture.Left(cell.N) - (viewWidth - s) / 2, picture.Left(last_.N + 1), viewWidth);
+    offsetY_ =
+        InsideBox(picture.Top(cell.Z) - (viewHeight - s) / 2, picture.Top(last_.Z + 1), viewHeight);
 }
 
 void ChartView::ZoomToAtLeast(int size, int viewWidth, int viewHeight) {
@@ -109,23 +113,20 @@ void ChartView::ZoomToAtLeast(int size, int viewWidth, int viewHeight) {
     }
 }
 
-ChartView::Cell ChartView::CellAt(int x, int y) const {
-    const int s = std::max(CellSize(), 1);
-    return {std::int32_t(FloorDiv((long long)y + offsetY_, s)),
-            std::int32_t(FloorDiv((long long)x + offsetX_, s))};
+Viewport ChartView::Shown(int viewWidth, int viewHeight) const {
+    return Viewport::Zoomed(CellSize(), Width(), Height(), offsetX_, offsetY_, viewWidth,
+                            viewHeight);
 }
 
-long long ChartView::Left(Cell cell) const {
-    return (long long)cell.N * CellSize() - offsetX_;
-}
-
-long long ChartView::Top(Cell cell) const {
-    return (long long)cell.Z * CellSize() - offsetY_;
+Viewport ChartView::Picture() const {
+    return Viewport::Picture(CellSize(), Width(), Height());
 }
 
 void ChartView::Clamp(int viewWidth, int viewHeight) {
-    offsetX_ = ClampOffset(offsetX_, CellSize(), Width(), viewWidth);
-    offsetY_ = ClampOffset(offsetY_, CellSize(), Height(), viewHeight);
+    // The chart's box ends where the cell after the last one begins.
+    const Viewport picture = Picture();
+    offsetX_ = ClampOffset(offsetX_, picture.Left(last_.N + 1), viewWidth);
+    offsetY_ = ClampOffset(offsetY_, picture.Top(last_.Z + 1), viewHeight);
 }
 
 }  // namespace nuklorama

@@ -41,7 +41,15 @@ void FindField::SayNotFound(const QString& reason) {
     edit_->selectAll();
 }
 
+bool FindField::event(QEvent* event) {
+    // The field hides the cells beneath it; the chart would name them to a pointer resting on it.
+    if (event->type() == QEvent::ToolTip) return true;
+    return QFrame::event(event);
+}
+
 void FindField::keyPressEvent(QKeyEvent* event) {
+    // The line edit passes Enter on; the chart beneath would name its selected cell.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return event->accept();
     if (event->key() != Qt::Key_Escape) return QFrame::keyPressEvent(event);
     hide();
     emit Closed();

@@ -24,6 +24,7 @@ signals:
     void Closed();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

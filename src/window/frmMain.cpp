@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "Version.h"
+#include "window/ChartActions.h"
 #include "window/ChartArea.h"
 #include "window/QtUserInterface.h"
 #include "window/Twips.h"
@@ -38,7 +39,8 @@ frmMain::frmMain(UserInterface* ui)
     setWindowTitle(QStringLiteral("Nuklorama"));
 
     // Created in this order so that the chart area lies beneath the controls next to it.
-    picEl = new ChartArea(this, *ui_);
+    picEl = new ChartArea(this);
+    actions_ = new ChartActions(*picEl, *ui_, this);
     cmdDraw = new QPushButton(QStringLiteral("画图"), this);
     lbHeader = new QLabel(QStringLiteral("Nuklorama 核素图 · 版本 "), this);
     lbHeader->setTextFormat(Qt::PlainText);
@@ -110,7 +112,7 @@ void frmMain::cmdDraw_Click() {
     // Nothing else runs during a press, so the boxes read now are the boxes at each overlay.
     const Overlays overlays{chkGrid[0]->isChecked(), chkGrid[1]->isChecked(),
                             chkGrid[2]->isChecked()};
-    const Colouring colouring = picEl->ChosenColouring();
+    const Colouring colouring = actions_->ChosenColouring();
     if (PressDraw(kTableFileName, *state_, picEl->Picture(), *ui_, overlays, colouring) ==
         DrawResult::Drawn) {
         const ImageSurface& area = picEl->Picture();

@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace nuklorama {
 
+class ChartActions;
 class ChartArea;
 
 // The program's one window: header, chart area, the Draw button and the three overlay boxes.
@@ -31,6 +32,8 @@ public:
     std::array<QCheckBox*, 3> chkGrid;
 
     const ChartState& State() const { return *state_; }
+    // What the chart area's context menu offers.
+    ChartActions& Actions() const { return *actions_; }
 
 public slots:
     void cmdDraw_Click();
@@ -46,6 +49,7 @@ private:
     std::unique_ptr<UserInterface> ownUi_;
     UserInterface* ui_;
     std::unique_ptr<ChartState> state_;
+    ChartActions* actions_;
 };
 
 }  // namespace nuklorama

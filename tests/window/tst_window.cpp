@@ -31,6 +31,7 @@
 #include "support/PixelCheck.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestFiles.h"
+#include "window/ChartActions.h"
 #include "window/ChartArea.h"
 #include "window/FindField.h"
 #include "window/QtUserInterface.h"
@@ -176,7 +177,7 @@ private slots:
         shown.setDevicePixelRatio(1);
         QCOMPARE(shown, drawn);
         // It saves what it shows, and as SVG the same boxes.
-        QVERIFY(window_->picEl->SavePicture("w.png") && window_->picEl->SavePicture("w.svg"));
+        QVERIFY(window_->Actions().SavePicture("w.png") && window_->Actions().SavePicture("w.svg"));
         QCOMPARE(QImage("w.png").convertToFormat(QImage::Format_RGB32), drawn);
         RecordedSurface boxes(drawn.width(), drawn.height(), twips::PerPixel(window_->picEl));
         PressDraw(kTableFileName, *state, boxes, ui_, {true, false, true});
@@ -225,12 +226,12 @@ private slots:
 
         for (const QAction* action : area->actions())
             QVERIFY(action->isEnabled());
-        area->CopyPicture();
+        window_->Actions().CopyPicture();
         QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
                  area->Picture().AreaImage());
         // A save never replaces what is not a regular file.
         QCOMPARE(mkfifo("chart.png", 0644), 0);
-        QVERIFY(!area->SavePicture("chart.png"));
+        QVERIFY(!window_->Actions().SavePicture("chart.png"));
         QCOMPARE(ui_.boxes.back().text, std::string("chart.png: is a FIFO, not a regular file"));
         QCOMPARE(Entries(), (QStringList{"chart.png", "nuklorama.csv"}));
         QVERIFY(!QFileInfo("chart.png").isFile());
@@ -363,19 +364,15 @@ private slots:
 
     void findSelectsAndZooms() {
         ChartArea* area = DrawShipped();
+        FindField* field = window_->Actions().Finder();
         QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
-        QTRY_VERIFY(area->Finder()->isVisible() && area->Finder()->Edit()->hasFocus());
-        QTest::keyClicks(area->Finder()->Edit(), "Xx-1");
-        QTest::keyClick(area->Finder()->Edit(), Qt::Key_Return);
-        QVERIFY(area->Finder()->isVisible() && !area->Selected());
-        QTest::keyClick(area->Finder()->Edit(), Qt::Key_Escape);
-        QVERIFY(!area->Finder()->isVisible() && area->View().IsFit());
-        QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
-        area->Finder()->Edit()->setText("铀-238");
-        QTest::keyClick(area->Finder()->Edit(), Qt::Key_Return);
+        QTRY_VERIFY(field->isVisible() && field->Edit()->hasFocus());
+        QTest::keyClick(field->Edit(), Qt::Key_Escape);
+        QVERIFY(!field->isVisible() && area->View().IsFit());
+        Find("铀-238");
         const ChartView::Cell u238{92, 146};
         QCOMPARE(area->Selected(), u238);
-        QVERIFY(!area->Finder()->isVisible() && area->hasFocus());
+        QVERIFY(!field->isVisible() && area->hasFocus());
         const ChartView& view = area->View();
         QVERIFY(view.CellSize() >= SmallestNamedCell(area->devicePixelRatio()));
         const QPoint middle(int(view.Left(u238) + view.CellSize() / 2) / area->devicePixelRatio(),
@@ -386,6 +383,74 @@ private slots:
         QVERIFY(std::abs(view.Left(u238) + view.CellSize() / 2 -
                          area->width() * area->devicePixelRatio() / 2) <= view.CellSize());
         CheckViewIsTheChart(area);
+    }
+
+    // A name not found is said in the field, and nothing else happens: no tool tip, no move.
+    void failedFindMovesNothing_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("unknown") << "xyz";
+        QTest::newRow("empty") << "";
+        QTest::newRow("beyond the table") << "Z=99999";
+        QTest::newRow("a pasted page") << QString(2000, 'x');
+        QTest::newRow("an isomer") << "Tc-99m";
+    }
+
+    void failedFindMovesNothing() {
+        QFETCH(QString, text);
+        ChartArea* area = DrawShipped();
+        Find("Fe");
+        const QImage before = area->ViewImage();  // the view and its selection mark
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        Find(text);
+        // The field's first label is the one that says why; the pointer on it names no cell.
+        QLineEdit* edit = window_->Actions().Finder()->Edit();
+        QVERIFY(!window_->Actions().Finder()->findChild<QLabel*>()->text().isEmpty());
+        QHelpEvent help(QEvent::ToolTip, {5, 5}, edit->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(edit, &help);
+        QVERIFY(!QToolTip::isVisible());
+        QCOMPARE(area->ViewImage(), before);
+    }
+
+    // Points are (x, y) in device pixels or (N, Z) in cells. A 1000 × 700 px view of a chart drawn
+    // at 5 px is zoomed, dragged three times, then centred on a found cell. At 25 px cells the
+    // chart is 4450 × 2975 px, at 149 px 26522 × 17731; a quarter of the view is 250 × 175.
+    void viewKeepsTheChartInSight_data() {
+        QTest::addColumn<QPoint>("last");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<QPoint>("zoomAt");
+        QTest::addColumn<QPoint>("drag");
+        QTest::addColumn<QPoint>("found");
+        QTest::addColumn<QPoint>("offset");
+        const auto row = [](const char* name, QPoint last, int steps, QPoint at, QPoint drag,
+                            QPoint found, QPoint offset) {
+            QTest::newRow(name) << last << steps << at << drag << found << offset;
+        };
+        const QPoint chart(177, 118), small(2, 2), none(-1, -1), middle(500, 350);
+        row("drags down and right", chart, 7, middle, {3000, 3000}, none, {-750, -525});
+        row("drags up and left", chart, 7, middle, {-3000, -3000}, none, {4200, 2800});
+        row("find 1H", chart, 7, middle, {}, {0, 1}, {0, 0});
+        row("find the far corner", chart, 7, middle, {}, chart, {3450, 2275});
+        row("zoom beyond the chart", chart, 20, {999, 699}, {}, none, {26272, 17556});
+        row("small: shows whole", small, 7, middle, {3000, 3000}, none, {-925, -625});
+        row("small, dragged up", small, 7, middle, {-3000, -3000}, none, {0, 0});
+        row("small, found", small, 7, middle, {}, {1, 1}, {-462, -312});
+    }
+
+    void viewKeepsTheChartInSight() {
+        QFETCH(QPoint, last);
+        QFETCH(int, steps);
+        QFETCH(QPoint, zoomAt);
+        QFETCH(QPoint, drag);
+        QFETCH(QPoint, found);
+        QFETCH(QPoint, offset);
+        ChartView view;
+        view.Fit(5, 1000, 700, {last.y(), last.x()});
+        view.Zoom(steps, zoomAt.x(), zoomAt.y(), 1000, 700);
+        for (int i = 0; i < 3; ++i)
+            view.Pan(drag.x(), drag.y(), 1000, 700);
+        if (found != QPoint(-1, -1)) view.Centre({found.y(), found.x()}, 1000, 700);
+        QCOMPARE(QPoint(view.OffsetX(), view.OffsetY()), offset);
     }
 
     // Ctrl+P previews; closing the preview changes nothing. Printed is the view as shown, in
@@ -405,11 +470,7 @@ private slots:
         QCOMPARE(Shown(), before);
         QCOMPARE(Entries(), QStringList{kTableFileName});
         for (const bool zoomed : {false, true}) {
-            if (zoomed) {
-                QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
-                area->Finder()->Edit()->setText("Fe-56");
-                QTest::keyClick(area->Finder()->Edit(), Qt::Key_Return);
-            }
+            if (zoomed) Find("Fe-56");
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName("view.pdf");
@@ -445,7 +506,7 @@ private slots:
         WriteFile(kTableFileName, Table({Record(100, 150, "1", "s")}));
         choose("衰变方式");
         QCOMPARE(window_->picEl->Picture().AreaImage(), decay);
-        QVERIFY(window_->picEl->SavePicture("w.png"));
+        QVERIFY(window_->Actions().SavePicture("w.png"));
         QCOMPARE(QImage("w.png").convertToFormat(QImage::Format_RGB32), decay);
         // Later presses keep the choice until the other one is made.
         Draw(Table({Record(100, 150, "1", "s")}));
@@ -496,6 +557,11 @@ private:
     ChartArea* DrawShipped() {
         Draw(Contents(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv").toStdString());
         return window_->picEl;
+    }
+    void Find(const QString& text) {
+        QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
+        window_->Actions().Finder()->Edit()->setText(text);
+        QTest::keyClick(window_->Actions().Finder()->Edit(), Qt::Key_Return);
     }
     void Wheel(QPoint at, int angle, Qt::KeyboardModifiers modifiers) {
         QWheelEvent wheel(at, window_->picEl->mapToGlobal(at), {}, {0, angle}, Qt::NoButton,

@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/ChartActions.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "base/FileWriter.h"
+#include "chart/FindNuclide.h"
+#include "image/FrameRenderer.h"
+#include "image/Png.h"
+#include "window/ChartArea.h"
+#include "window/FindField.h"
+
+namespace nuklorama {
+
+ChartActions::ChartActions(ChartArea& area, UserInterface& ui, QObject* parent)
+    : QObject(parent), area_(area), ui_(ui), menu_(new QMenu(&area)), find_(new FindField(&area)) {
+    QAction* copy =
+        Add(QStringLiteral("复制图片"), {QKeySequence::Copy}, &ChartActions::CopyPicture);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    Add(QStringLiteral("图片另存为…"), {}, &ChartActions::AskWhereToSave);
+    auto* colours = menu_->addMenu(QStringLiteral("着色"));
+    auto* choice = new QActionGroup(colours);
+    for (const auto& [name, colouring] :
+         {std::pair{QStringLiteral("半衰期"), Colouring::HalfLife},
+          std::pair{QStringLiteral("衰变方式"), Colouring::Decay}}) {
+        QAction* action = colours->addAction(name);
+        action->setCheckable(true);
+        action->setChecked(colouring == colouring_);
+        choice->addAction(action);
+        connect(action, &QAction::triggered, this, [this, c = colouring] { ChooseColouring(c); });
+    }
+    Add(QStringLiteral("查找核素…"), {QKeySequence::Find}, &ChartActions::OpenFind);
+    Add(QStringLiteral("复制当前视图"), {}, &ChartActions::CopyView);
+    Add(QStringLiteral("打印…"), {QKeySequence::Print}, &ChartActions::Print);
+
+    area.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&area, &QWidget::customContextMenuRequested, menu_,
+            [this](QPoint at) { menu_->popup(area_.mapToGlobal(at)); });
+    connect(&area, &ChartArea::ChartDrawn, this, [this] {
+        for (QAction* action : actions_)
+            action->setEnabled(true);
+    });
+    // Each press shows the whole picture again, without the field over it.
+    connect(&area, &ChartArea::ViewReset, find_, &QWidget::hide);
+    connect(find_, &FindField::Submitted, this, &ChartActions::Find);
+    connect(find_, &FindField::Closed, &area, [&area] { area.setFocus(Qt::OtherFocusReason); });
+}
+
+QAction* ChartActions::Add(const QString& text, QList<QKeySequence> keys,
+                           void (ChartActions::*slot)()) {
+    auto* action = new QAction(text, &area_);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setEnabled(false);
+    connect(action, &QAction::triggered, this, slot);
+    area_.addAction(action);
+    menu_->addAction(action);
+    actions_ << action;
+    return action;
+}
+
+void ChartActions::CopyPicture() {
+    if (area_.Drawn()) QApplication::clipboard()->setImage(area_.Picture().AreaImage());
+}
+
+void ChartActions::AskWhereToSave() {
+    // The dialog adds the ending itself, so that it asks before replacing the file so named.
+    QFileDialog dialog(&area_, QStringLiteral("图片另存为…"), QString(),
+                       QStringLiteral("PNG (*.png);;SVG (*.svg)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.selectFile(QStringLiteral("nuklorama.png"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter.startsWith("SVG") ? "svg" : "png");
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    SavePicture(dialog.selectedFiles().constFirst());
+}
+
+bool ChartActions::SavePicture(const QString& path) {
+    const DrawnChart* drawn = area_.Drawn();
+    if (!drawn) return false;
+    const QByteArray bytes =
+        path.endsWith(".svg", Qt::CaseInsensitive)
+            ? QByteArray::fromStdString(
+                  FrameRenderer(
+                      FrameOf(*drawn, Viewport::Picture(drawn->cellSize, drawn->widthPixels,
+                                                        drawn->heightPixels)))
+                      .Svg())
+            : PngBytes(area_.Picture().AreaImage());
+    const WriteFailure failure = WriteFileAtomically(
+        QFile::encodeName(path).toStdString(), {bytes.constData(), std::size_t(bytes.size())});
+    if (!failure) return true;
+    ui_.MsgBox((path + ": " + QString::fromLocal8Bit(failure.reason.c_str())).toStdString(),
+               Buttons::Ok, Icon::Exclamation);
+    return false;
+}
+
+void ChartActions::ChooseColouring(Colouring colouring) {
+    colouring_ = colouring;
+    area_.Recolour(colouring);
+}
+
+void ChartActions::OpenFind() {
+    find_->move(4, 4);
+    find_->Open();
+}
+
+void ChartActions::Find(const QString& text) {
+    const DrawnChart* drawn = area_.Drawn();
+    if (!drawn) return;
+    const FoundNuclide found =
+        FindNuclide(text.toStdString(), *drawn->table, *drawn->cells, drawn->extras.get());
+    if (!found.Z) return find_->SayNotFound(QString::fromStdString(found.reason));
+    find_->hide();
+    area_.ShowFound({*found.Z, *found.N});
+}
+
+void ChartActions::CopyView() {
+    QApplication::clipboard()->setImage(area_.ViewImage());
+}
+
+void ChartActions::Print() {
+    // The preview's print button asks for the printer; closing either dialog prints nothing.
+    QPrinter printer(QPrinter::HighResolution);
+    // The page turned the way the chart area is, until the person turns it.
+    printer.setPageOrientation(area_.ViewWidth() >= area_.ViewHeight() ? QPageLayout::Landscape
+                                                                       : QPageLayout::Portrait);
+    QPrintPreviewDialog preview(&printer, &area_);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* chosen) { area_.PrintTo(*chosen); });
+    preview.exec();
+}
+
+}  // namespace nuklorama

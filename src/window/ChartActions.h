@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+
+#include "base/UserInterface.h"
+#include "chart/Colouring.h"
+
+class QAction;
+class QMenu;
+
+namespace nuklorama {
+
+class ChartArea;
+class FindField;
+
+// What the chart area's context menu offers, with their shortcuts: copy and save the picture
+// Draw made, colour it the other way, find a nuclide, copy the view as shown and print it. All
+// but the colouring wait for the first press that draws.
+class ChartActions : public QObject {
+    Q_OBJECT
+public:
+    ChartActions(ChartArea& area, UserInterface& ui, QObject* parent);
+
+    // The pixels of the chart area, to the clipboard.
+    void CopyPicture();
+    // The picture as PNG (exactly its pixels) or SVG (the drawing replayed), by the path's
+    // ending; written whole or not at all. Says why in a box when it fails.
+    bool SavePicture(const QString& path);
+    // How the cells are coloured: by the 着色 menu, for this chart and every later press.
+    Colouring ChosenColouring() const { return colouring_; }
+    void ChooseColouring(Colouring colouring);
+    FindField* Finder() const { return find_; }
+
+private:
+    QAction* Add(const QString& text, QList<QKeySequence> keys, void (ChartActions::*slot)());
+    void AskWhereToSave();
+    void OpenFind();
+    void Find(const QString& text);
+    void CopyView();
+    void Print();
+
+    ChartArea& area_;
+    UserInterface& ui_;
+    QMenu* menu_;
+    QList<QAction*> actions_;
+    FindField* find_;
+    Colouring colouring_ = Colouring::HalfLife;
+};
+
+}  // namespace nuklorama
