@@ -124,6 +124,11 @@ QString ApplyColour(const QString& value, RenderOptions& o) {
     return {};
 }
 
+QString ApplyChain(const QString& value, RenderOptions& o) {
+    o.chain = value;
+    return value.trimmed().isEmpty() ? "--chain takes a nuclide, such as U-238 or Tc-99m" : "";
+}
+
 // In the order --help lists them.
 const std::vector<Option>& Options() {
     static const std::vector<Option> kOptions{
@@ -152,6 +157,10 @@ const std::vector<Option>& Options() {
          "ZMIN:ZMAX,NMIN:NMAX", nullptr, ApplyRegion},
         {"colour", "Colour the cells by halflife (default) or decay mode.", "halflife|decay",
          "halflife", ApplyColour},
+        {"chain",
+         "Draw the decay chain of NUCLIDE over the chart: its members outlined, arrows to their "
+         "daughters, estimated branches dashed, probabilities in the labels.",
+         "NUCLIDE", nullptr, ApplyChain},
     };
     return kOptions;
 }

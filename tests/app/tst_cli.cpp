@@ -420,6 +420,22 @@ private slots:
                 font.Width(QString::fromUtf8("8.88 min")) <= kWidestHalfLifeEm * 1000 + 1);
     }
 
+    // ²¹²Bi's five arrows, each a white edge under a black line, and its members' probabilities
+    // in their labels, on every output; nothing of it without --chain.
+    void rendersAChainOverTheChart() {
+        QFile::copy(NUKLORAMA_SOURCE_DIR "/data/nuklorama.csv", "t.csv");
+        const QStringList region{"render", "--labels", "--region", "80:85,124:130", "t.csv"};
+        for (const char* out : {"c.png", "c.svg", "c.pdf"})
+            QCOMPARE(Cli(region + QStringList{out, "--chain", "Bi-212"}).status, 0);
+        QCOMPARE(Cli(region + QStringList{"plain.png"}).status, 0);
+        QVERIFY(QImage("c.png") != QImage("plain.png"));
+        const QString svg = QString::fromUtf8(Contents("c.svg"));
+        QCOMPARE(svg.count("<line"), 10);
+        QVERIFY(svg.contains(">64 %<") && svg.contains(">35.9 %<"));
+        const Run stable = Cli(region + QStringList{"x.png", "--chain", "Pb-208"});
+        QVERIFY(stable.status == 1 && stable.errors.contains("stable") && !QFile::exists("x.png"));
+    }
+
     void chainsFromTheCommandLine_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
