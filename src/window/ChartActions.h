@@ -2,15 +2,19 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
+#include <utility>
 
 #include "base/UserInterface.h"
 #include "chart/Colouring.h"
+#include "window/ChartView.h"
 
 class QAction;
 class QMenu;
 
 namespace nuklorama {
 
+class ChainList;
 class ChartArea;
 class FindField;
 
@@ -31,6 +35,10 @@ public:
     Colouring ChosenColouring() const { return colouring_; }
     void ChooseColouring(Colouring colouring);
     FindField* Finder() const { return find_; }
+    ChainList* Chains() const { return chains_; }
+    // The decay chain of the selected nuclide over the chart, and its list; from the excited
+    // state find last found in that cell, if any.
+    void ShowChain();
 
 private:
     QAction* Add(const QString& text, QList<QKeySequence> keys, void (ChartActions::*slot)());
@@ -45,6 +53,9 @@ private:
     QMenu* menu_;
     QList<QAction*> actions_;
     FindField* find_;
+    ChainList* chains_;
+    // The excited state find named last, and its cell.
+    std::optional<std::pair<ChartView::Cell, char>> foundState_;
     Colouring colouring_ = Colouring::HalfLife;
 };
 

@@ -18,6 +18,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -31,6 +32,7 @@
 #include "support/PixelCheck.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestFiles.h"
+#include "window/ChainList.h"
 #include "window/ChartActions.h"
 #include "window/ChartArea.h"
 #include "window/FindField.h"
@@ -209,7 +211,7 @@ private slots:
             QApplication::sendEvent(area, &help);
             return QToolTip::isVisible() ? QToolTip::text() : QString();
         };
-        QCOMPARE(area->actions().size(), 8);
+        QCOMPARE(area->actions().size(), 9);
         for (const QAction* action : area->actions())
             QVERIFY(!action->isEnabled());
         QCOMPARE(tipAt({1, 1}), QString());
@@ -392,7 +394,7 @@ private slots:
         QTest::newRow("empty") << "";
         QTest::newRow("beyond the table") << "Z=99999";
         QTest::newRow("a pasted page") << QString(2000, 'x');
-        QTest::newRow("an isomer") << "Tc-99m";
+        QTest::newRow("an isomer the table lacks") << "Tc-99n";
     }
 
     void failedFindMovesNothing() {
@@ -410,6 +412,40 @@ private slots:
         QApplication::sendEvent(edit, &help);
         QVERIFY(!QToolTip::isVisible());
         QCOMPARE(area->ViewImage(), before);
+    }
+
+    // ²¹²Bi's chain over the zoomed view and its list; Escape and Draw take them away. A stable
+    // nuclide is said, not drawn; an excited state found starts its own chain.
+    void chainOverTheChart() {
+        ChartArea* area = DrawShipped();
+        ChainList* list = window_->Actions().Chains();
+        Find("Bi-212");
+        const QImage plain = area->ViewImage();
+        QTest::keyClick(window_.get(), Qt::Key_L, Qt::ControlModifier);
+        QTRY_VERIFY(list->isVisible());
+        QCOMPARE(list->Table()->rowCount(), 4);
+        QVERIFY2(list->Summary().startsWith("²¹²Bi 的衰变链：4 个成员") &&
+                     list->Summary().contains("²⁰⁸Pb 100 %"),
+                 qPrintable(list->Summary()));
+        QCOMPARE(list->Table()->accessibleDescription(), list->Summary());
+        QVERIFY(area->ViewImage() != plain);
+        list->TimeField()->setText("1 h");
+        QCOMPARE(list->Table()->item(0, 4)->text(), QString("0.503158"));
+        area->ShowFit();
+        const QImage fit = area->ViewImage();
+        QTest::keyClick(area, Qt::Key_Escape);
+        QVERIFY(!list->isVisible() && !area->Chain());
+        QVERIFY(area->ViewImage() != fit);
+        Find("Pb-208");
+        const QImage lead = area->ViewImage();
+        QTest::keyClick(window_.get(), Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(list->isVisible() && list->Summary().contains("稳定") && !area->Chain());
+        QCOMPARE(area->ViewImage(), lead);
+        Find("Tc-99m");
+        QTest::keyClick(window_.get(), Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(list->Summary().startsWith("⁹⁹ᵐTc"));
+        QTest::mouseClick(window_->cmdDraw, Qt::LeftButton);
+        QTRY_VERIFY(!list->isVisible() && !area->Chain());
     }
 
     // Points are (x, y) in device pixels or (N, Z) in cells. A 1000 × 700 px view of a chart drawn
