@@ -429,6 +429,10 @@ private slots:
             QCOMPARE(Cli(region + QStringList{out, "--chain", "Bi-212"}).status, 0);
         QCOMPARE(Cli(region + QStringList{"plain.png"}).status, 0);
         QVERIFY(QImage("c.png") != QImage("plain.png"));
+        // The whole chart without labels, written from its boxes but for the chain.
+        QCOMPARE(Cli({"render", "t.csv", "whole.png"}).status, 0);
+        QCOMPARE(Cli({"render", "--chain", "U-238", "t.csv", "chain.png"}).status, 0);
+        QVERIFY(QImage("chain.png") != QImage("whole.png"));
         const QString svg = QString::fromUtf8(Contents("c.svg"));
         QCOMPARE(svg.count("<line"), 10);
         QVERIFY(svg.contains(">64 %<") && svg.contains(">35.9 %<"));
