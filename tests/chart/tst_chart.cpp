@@ -6,6 +6,7 @@
 
 #include "chart/CellLabel.h"
 #include "chart/ChartLayout.h"
+#include "chart/ChartNotes.h"
 #include "chart/DecayModes.h"
 #include "chart/DecayPalette.h"
 #include "chart/DrawCommand.h"
@@ -320,6 +321,12 @@ private slots:
         QCOMPARE(
             int(ComputeCellSize(area, std::int16_t(extent.height()), std::int16_t(extent.width()))),
             expected);
+    }
+
+    // The renderer's messages check the rest: only a step larger than a cell leaves room for it.
+    void smallestAreaShowingAll() {
+        const auto area = SmallestAreaShowingAll(2, 2, 10, 15, 16384);
+        QVERIFY(area && area->width == 3 && area->height == 3);
     }
 
     void bandsAndCellsCrossAndClip() {
