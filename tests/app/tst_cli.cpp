@@ -116,7 +116,6 @@ private slots:
         row("drawn after a failure", Table({Record(8, 8, "1", "s"), "x,1,abc,,,1,s"}), {}, 3,
             "Type mismatch (line 3, field 2: \"abc\")");
         row("missing table", "-", {}, 1, "t.csv Not Found!");
-        row("too small", good, {"--size", "7x7"}, 1, "too small");
         row("bad size", good, {"--size", "0x10"}, 2, "--size");
         row("bad dpi", good, {"--dpi", "0"}, 2, "--dpi");
         row("bad overlay", good, {"--overlays", "grid,stars"}, 2, "stars");

@@ -365,11 +365,6 @@ private slots:
         QVERIFY(!field->isVisible() && area->hasFocus());
         const ChartView& view = area->View();
         QVERIFY(view.CellSize() >= SmallestNamedCell(area->devicePixelRatio()));
-        const QPoint middle(int(view.Left(u238) + view.CellSize() / 2) / area->devicePixelRatio(),
-                            int(view.Top(u238) + view.CellSize() / 2) / area->devicePixelRatio());
-        QHelpEvent help(QEvent::ToolTip, middle, area->mapToGlobal(middle));
-        QApplication::sendEvent(area, &help);
-        QTRY_VERIFY(QToolTip::isVisible() && QToolTip::text().contains("Z = 92, N = 146"));
         QVERIFY(std::abs(view.Left(u238) + view.CellSize() / 2 -
                          area->width() * area->devicePixelRatio() / 2) <= view.CellSize());
         CheckViewIsTheChart(area);
