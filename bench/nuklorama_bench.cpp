@@ -27,6 +27,7 @@
 #include "chart/DrawCommand.h"
 #include "chart/HalfLifeColour.h"
 #include "chart/LabelPlan.h"
+#include "chart/MassQuantities.h"
 #include "chart/RecordedSurface.h"
 #include "chart/Region.h"
 #include "chart/Viewport.h"
@@ -171,6 +172,20 @@ void BM_PressReadingExtraFields(benchmark::State& state) {
     }
 }
 
+// The pass over a loaded shipped table that works out the quantities of the masses: one, as a
+// view asks for it (0), or all of them, as the export does (1); to weigh against a press
+// (BM_PressReadingExtraFields/1).
+void BM_MassQuantities(benchmark::State& state) {
+    const std::vector<MassQuantity> which =
+        state.range(0) == 0 ? std::vector{MassQuantity::Sn} : AllMassQuantities();
+    UseTable(false);
+    auto chart = std::make_unique<ChartState>();
+    NoPrompts ui;
+    LoadFile(kTableFileName, chart->table, ui, &chart->extras);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MassQuantities(chart->table, chart->extras, which));
+}
+
 // What the renderer does after start-up: load, draw as boxes and encode the PNG.
 void BM_RenderPng(benchmark::State& state) {
     UseTable(true);
@@ -293,6 +308,7 @@ BENCHMARK(BM_Colours)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Press)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PressAndRepaint)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PressReadingExtraFields)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MassQuantities)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderPng)->Arg(800)->Arg(3200)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderShipped)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstPressOfANewWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
