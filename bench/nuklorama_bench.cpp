@@ -22,6 +22,7 @@
 
 #include "chart/CellIndex.h"
 #include "chart/CellLabel.h"
+#include "chart/ChainActivity.h"
 #include "chart/ChartLayout.h"
 #include "chart/DrawCommand.h"
 #include "chart/HalfLifeColour.h"
@@ -215,6 +216,22 @@ void BM_CellIndex(benchmark::State& state) {
         benchmark::DoNotOptimize(CellIndex(*table).At(92, 146));
 }
 
+// ²³⁸U's decay chain from the shipped table's index, and with argument 1 every member's activity
+// a million years on: what the window redraws at each zoom and pan step.
+void BM_UraniumChain(benchmark::State& state) {
+    UseTable(false);
+    auto table = std::make_unique<NuclideTable>();
+    ExtraFieldTable extras;
+    NoPrompts ui;
+    LoadFile(kTableFileName, *table, ui, &extras);
+    const CellIndex cells(*table);
+    for (auto _ : state) {
+        const DecayChain chain = BuildDecayChain({92, 146, 0}, *table, cells, extras);
+        if (state.range(0) == 1) benchmark::DoNotOptimize(ChainActivities(chain, 3.1556926e13));
+        benchmark::DoNotOptimize(chain.members.data());
+    }
+}
+
 // The shipped table in process, load included: argument 0 a plain 1200 × 800 PNG, 1 an A0
 // poster with labels asked for, legend and title (its cells too small for readable labels), 2 the
 // same of Z 40 to 100 and N 60 to 160, every cell with its name and half-life, as nuklorama-cli
@@ -304,6 +321,7 @@ BENCHMARK(BM_MassQuantities)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderPng)->Arg(800)->Arg(3200)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderShipped)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstPressOfANewWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_UraniumChain)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CellIndex)->Arg(3558)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ViewFrame)
     ->Args({24, 0})

@@ -10,9 +10,11 @@
 #include "app/RenderOptions.h"
 #include "base/Characters.h"
 #include "chart/CellIndex.h"
+#include "chart/ChainOverlay.h"
 #include "chart/ChartNotes.h"
 #include "chart/DrawCommand.h"
 #include "chart/DripLines.h"
+#include "chart/FindNuclide.h"
 #include "chart/Frame.h"
 #include "chart/LabelPlan.h"
 #include "chart/RecordedSurface.h"
@@ -28,16 +30,40 @@ namespace {
 // The PNG's or SVG's bytes of the chart seen through view: alone, or in the figure when a legend
 // is asked for, with the cells' labels when asked; empty when there is not enough memory for them.
 QByteArray Output(const RenderOptions& o, const NuclideTable& table, const CellColouring& colouring,
-                  const MassQuantities* quantities, const Overlays& overlays,
-                  const Viewport& view) {
+                  const MassQuantities* quantities, const Overlays& overlays, const Viewport& view,
+                  const std::optional<ChainOverlay>& chain) {
     const CellIndex cells(table);
     Frame frame =
         ChartFrame(table, &cells, colouring, o.colouring, overlays, 1440.0f / float(o.dpi), view);
     frame.quantities = quantities;
     if (o.labels) frame.labels = ScreenLabels(view.cellSize, 1);
     frame.figure = {o.legend, o.title.toStdString(), 0};
+    if (chain) ShowChain(frame, *chain);
     const FrameRenderer renderer(frame);
     return o.format == "svg" ? QByteArray::fromStdString(renderer.Svg()) : renderer.Png();
+}
+
+// --chain's nuclide found in the loaded table and its chain laid over the chart; false after saying
+// why when the name is not found or the nuclide is stable.
+bool FindChain(const RenderOptions& o, const NuclideTable& table, const ExtraFieldTable& extras,
+               std::optional<ChainOverlay>& overlay) {
+    if (o.chain.isEmpty()) return true;
+    const CellIndex cells(table);
+    const FoundNuclide found = FindNuclide(o.chain.toStdString(), table, cells, &extras);
+    if (!found.Z) {
+        Complain("--chain " + o.chain + ": " + QString::fromStdString(found.reason));
+        return false;
+    }
+    const DecayChain chain =
+        BuildDecayChain({*found.Z, *found.N, found.state}, table, cells, extras);
+    const ChainMember& start = chain.members.at(std::size_t(chain.start));
+    if (start.lifetime == Lifetime::Stable) {
+        Complain("--chain: " + QString::fromStdString(StateName(start.Z, start.N, start.state)) +
+                 " is stable: there is no chain to follow");
+        return false;
+    }
+    overlay = ChainOverlay::Of(chain);
+    return true;
 }
 
 QString Nuclides(int count) {
@@ -142,6 +168,8 @@ int RenderFit(const RenderOptions& o, ConsoleUserInterface& ui) {
                      .arg(o.height));
         return kFailed;
     }
+    std::optional<ChainOverlay> chainOverlay;
+    if (!FindChain(o, state->table, state->extras, chainOverlay)) return kFailed;
     PointOutWhatIsNotShown(o, state->table, state->CellSize, chart);
     PointOutUnshaded(o, *state);
     PointOutSmallLabels(o, state->CellSize);
@@ -149,7 +177,7 @@ int RenderFit(const RenderOptions& o, ConsoleUserInterface& ui) {
         ColouringOf(o.colouring, state->table, state->extras, state->quantities);
     return Write(o,
                  Output(o, state->table, colouring, state->quantities.get(), state->overlays,
-                        Viewport::Picture(state->CellSize, o.width, o.height)),
+                        Viewport::Picture(state->CellSize, o.width, o.height), chainOverlay),
                  QString("a %1x%2 picture").arg(o.width).arg(o.height));
 }
 
@@ -172,6 +200,8 @@ int RenderPart(const RenderOptions& o, ConsoleUserInterface& ui) {
                      .arg(region.nMax));
         return kFailed;
     }
+    std::optional<ChainOverlay> chainOverlay;
+    if (!FindChain(o, state->table, state->extras, chainOverlay)) return kFailed;
     PointOutUnshaded(o, *state);
     const auto quantities =
         QuantitiesFor(o.colouring, o.overlays, state->table, state->extras, nullptr);
@@ -190,7 +220,9 @@ int RenderPart(const RenderOptions& o, ConsoleUserInterface& ui) {
                              "a larger --paper or a --region makes them larger")
                          .arg(poster.CellMm(), 0, 'f', 1)
                          .arg(SmallestNamedCellMm(), 0, 'f', 1));
-        return Write(o, poster.Pdf(*table, colouring, o.labels), "the PDF");
+        return Write(
+            o, poster.Pdf(*table, colouring, o.labels, chainOverlay ? &*chainOverlay : nullptr),
+            "the PDF");
     }
     const std::int16_t cellSize = RegionCellSize(region, o.width, o.height);
     if (cellSize == 0) {
@@ -203,7 +235,7 @@ int RenderPart(const RenderOptions& o, ConsoleUserInterface& ui) {
     }
     PointOutSmallLabels(o, cellSize);
     const Viewport view = Viewport::OfRegion(region, cellSize);
-    return Write(o, Output(o, *table, colouring, quantities.get(), overlays, view),
+    return Write(o, Output(o, *table, colouring, quantities.get(), overlays, view, chainOverlay),
                  QString("a %1x%2 picture").arg(view.width).arg(view.height));
 }
 

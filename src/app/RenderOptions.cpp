@@ -137,6 +137,11 @@ const char* ColourNames() {
     return names.c_str();
 }
 
+QString ApplyChain(const QString& value, RenderOptions& o) {
+    o.chain = value;
+    return value.trimmed().isEmpty() ? "--chain takes a nuclide, such as U-238 or Tc-99m" : "";
+}
+
 // In the order --help lists them.
 const std::vector<Option>& Options() {
     static const std::vector<Option> kOptions{
@@ -169,6 +174,10 @@ const std::vector<Option>& Options() {
          "Colour the cells by halflife (default), decay mode or a quantity of the masses; "
          "estimated values are marked with a dot.",
          ColourNames(), "halflife", ApplyColour},
+        {"chain",
+         "Draw the decay chain of NUCLIDE over the chart: its members outlined, arrows to their "
+         "daughters, estimated branches dashed, probabilities in the labels.",
+         "NUCLIDE", nullptr, ApplyChain},
     };
     return kOptions;
 }

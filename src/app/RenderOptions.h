@@ -28,6 +28,8 @@ struct RenderOptions {
     std::optional<Region> region;
     Poster::Page page{QPageSize(QPageSize::A4), std::nullopt};
     Colouring colouring = Colouring::HalfLife;
+    // A nuclide whose decay chain is drawn over the chart; none when empty.
+    QString chain;
 };
 
 // render's arguments read, or nothing with what is wrong in error; ends the program after the

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "Version.h"
+#include "app/ChainCommand.h"
 #include "app/CliCommon.h"
 #include "app/ExportCommand.h"
 #include "app/ImportCommand.h"
@@ -26,6 +27,8 @@ constexpr const char* kCommands =
     "  render         Draw a table's chart to a PNG, SVG or PDF file.\n"
     "  import-nubase  Make a table from a NUBASE evaluation.\n"
     "  export         Write a table's masses and what follows from them as CSV or JSON.\n"
+    "  chain          Follow a nuclide's decays to their ends, with probabilities and "
+    "activities.\n"
     "Run nuklorama-cli COMMAND --help for a command's options.";
 
 // Outside a desktop session Qt's start-up warns that it has no runtime folder, which a renderer
@@ -68,7 +71,7 @@ int main(int argc, char* argv[]) {
         QString("Nuklorama's chart of nuclides without a window.\n\n") + kCommands);
     AddHelpOption(parser);
     parser.addVersionOption();
-    parser.addPositionalArgument("command", "render, import-nubase or export");
+    parser.addPositionalArgument("command", "render, import-nubase, export or chain");
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     if (!parser.parse(QCoreApplication::arguments())) {
         Complain(parser.errorText());
@@ -87,6 +90,7 @@ int main(int argc, char* argv[]) {
     if (rest.first() == "import-nubase") return ImportCommand(arguments);
     if (rest.first() == "render") return RenderCommand(arguments);
     if (rest.first() == "export") return ExportCommand(arguments);
+    if (rest.first() == "chain") return ChainCommand(arguments);
     Complain("unknown command \"" + rest.first() + "\".\n" + kCommands);
     return kUsage;
 }

@@ -40,6 +40,24 @@ const TimeUnit* TableUnit(std::string_view unit) {
     return nullptr;
 }
 
+// A number and a unit as a table or the program writes them; no unit when it is not that.
+struct ReadTime {
+    double value = 0;
+    const TimeUnit* unit = nullptr;
+};
+ReadTime ReadDuration(std::string_view text) {
+    const std::size_t space = text.find(' ');
+    if (space == std::string_view::npos) return {};
+    const std::string_view number = text.substr(0, space), unit = text.substr(space + 1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc() || end != number.data() + number.size()) return {};
+    const TimeUnit* found = TableUnit(unit);
+    for (const TimeUnit& u : kTimeUnits)
+        if (unit == u.name) found = &u;
+    return {value, found};
+}
+
 // A number from 1 to below 1000 in `digits` significant digits; a smaller one, which only the
 // smallest unit writes, with as many decimals as a 1.
 std::string Fixed(double number, int digits) {
@@ -137,19 +155,17 @@ std::string PreciseHalfLife(double value, std::string_view unit) {
     return HalfLife(value, unit, PreciseDigits(value));
 }
 
+std::optional<double> DurationSeconds(std::string_view text) {
+    const auto [value, unit] = ReadDuration(text);
+    const double seconds = unit ? value * unit->seconds : 0;
+    if (!unit || !(seconds >= 0) || std::isinf(seconds)) return std::nullopt;
+    return seconds;
+}
+
 std::string PreciseDuration(std::string_view text, int leastDigits) {
-    const std::size_t space = text.find(' ');
-    if (space == std::string_view::npos) return {};
-    const std::string_view number = text.substr(0, space), unit = text.substr(space + 1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error != std::errc() || end != number.data() + number.size()) return {};
-    const TimeUnit* found = TableUnit(unit);
-    for (const TimeUnit& u : kTimeUnits)
-        if (unit == u.name) found = &u;
-    const double seconds = found ? value * found->seconds : 0;
-    if (!(seconds > 0) || std::isinf(seconds)) return {};
-    return Duration(seconds, PreciseDigits(value, leastDigits));
+    const auto seconds = DurationSeconds(text);
+    if (!seconds || !(*seconds > 0)) return {};
+    return Duration(*seconds, PreciseDigits(ReadDuration(text).value, leastDigits));
 }
 
 }  // namespace nuklorama

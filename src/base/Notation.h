@@ -70,4 +70,7 @@ std::string PreciseHalfLife(double value, std::string_view unit);
 // time a double holds. A limit keeps the digits it is given ("26 ns"): leastDigits 1.
 std::string PreciseDuration(std::string_view text, int leastDigits = 3);
 
+// The same in seconds, 0 and up; nothing when it is not that.
+std::optional<double> DurationSeconds(std::string_view text);
+
 }  // namespace nuklorama

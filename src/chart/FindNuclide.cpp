@@ -6,6 +6,7 @@
 
 #include "base/Notation.h"
 #include "chart/CellLabel.h"
+#include "chart/DecayChain.h"
 #include "chart/DecayModes.h"
 #include "chart/Elements.h"
 
@@ -71,7 +72,27 @@ FoundNuclide LongestLived(std::int32_t Z, const NuclideTable& table, const CellI
     return {Z, best->N, {}};
 }
 
+// An excited state as written after a mass number: its letter, or m with the isomer's place
+// (m1 is m, m2 the second, n …); 0 for none.
+char StateLetter(const std::string& text) {
+    static constexpr std::string_view kLetters = "mnpqr";
+    if (text.size() == 1 && std::string_view("mnpqrx").find(text[0]) != std::string_view::npos)
+        return text[0];
+    if (text.size() == 2 && text[0] == 'm' && text[1] >= '1' && text[1] <= '5')
+        return kLetters[std::size_t(text[1] - '1')];
+    return 0;
+}
+
 }  // namespace
+
+std::string StateName(std::int32_t Z, std::int32_t N, char state) {
+    static constexpr std::string_view kMarks[] = {"ᵐ", "ⁿ", "ᵖ", "q", "ʳ", "ˣ"};
+    std::string name = NuclideName(Z, N);
+    const std::size_t at = std::string_view("mnpqrx").find(state);
+    if (state != 0 && at != std::string_view::npos)
+        name.insert(Superscript((long long)Z + N).size(), kMarks[at]);
+    return name;
+}
 
 FoundNuclide FindNuclide(std::string_view text, const NuclideTable& table, const CellIndex& cells,
                          const ExtraFieldTable* extras) {
@@ -87,16 +108,33 @@ FoundNuclide FindNuclide(std::string_view text, const NuclideTable& table, const
         // Nine digits at most: every number fits.
         return InTable(std::stoi(m[1]), std::stoi(m[2]), cells);
     }
+    // The plain forms first: "235np" is neptunium, not an excited state of phosphorus.
+    static const std::regex massFirstState(R"(^(\d{1,9})(m\d|[mnpqrx])-?(.+)$)");
+    static const std::regex nameFirstState(R"(^(.+?)-?(\d{1,9})(m\d|[mnpqrx])$)");
     std::string name = s;
-    std::optional<std::int32_t> A;
-    if (std::regex_match(s, m, massFirst))
-        name = m[2], A = std::stoi(m[1]);
-    else if (std::regex_match(s, m, nameFirst))
-        name = m[1], A = std::stoi(m[2]);
-    // A lone "n" is the neutron; with a mass number other than 1 it reads as nitrogen.
-    std::optional<std::int32_t> Z = name == "n" && A && *A != 1 ? 7 : ElementNamed(name);
+    std::optional<std::int32_t> A, Z;
+    std::string state;
+    const auto reads = [&](const std::regex& pattern, int nameAt, int massAt, int stateAt) {
+        if (Z || !std::regex_match(s, m, pattern)) return;
+        const std::optional<std::int32_t> mass = std::stoi(m[massAt]);
+        // A lone "n" is the neutron; with a mass number other than 1 it reads as nitrogen.
+        Z = m[nameAt] == "n" && *mass != 1 ? 7 : ElementNamed(m[nameAt]);
+        if (Z) name = m[nameAt], A = mass, state = stateAt > 0 ? m[stateAt].str() : "";
+    };
+    reads(massFirst, 2, 1, 0);
+    reads(nameFirst, 1, 2, 0);
+    reads(massFirstState, 3, 1, 2);
+    reads(nameFirstState, 1, 2, 3);
+    if (!A) Z = ElementNamed(name);
     if (!Z) return {{}, {}, "认不出这个核素名"};
     if (!A) return LongestLived(*Z, table, cells, extras);
+    if (!state.empty()) {
+        const char letter = StateLetter(state);
+        const int record = *A - *Z >= 0 ? cells.At(*Z, *A - *Z) : 0;
+        if (letter == 0 || record == 0 || !extras || !HasExcitedState(*extras, record, letter))
+            return {{}, {}, "表中没有 " + StateName(*Z, *A - *Z, letter == 0 ? 'm' : letter)};
+        return {*Z, *A - *Z, {}, letter};
+    }
     return InTable(*Z, *A - *Z, cells);
 }
 

@@ -14,9 +14,12 @@
 
 namespace nuklorama {
 
+struct ChainOverlay;
+
 // What one picture shows, on whatever surface: the chart as Draw draws it, coloured, seen through
 // a viewport; the cells' labels as planned for their size; and, when asked, the figure around it
-// (axis numbers, legend, title). Every surface draws a frame the same way.
+// (axis numbers, legend, title), and a decay chain over it when asked. Every surface draws a frame
+// the same way.
 struct Frame {
     const NuclideTable* table = nullptr;
     // Which record lies on top of each cell, for the labels.
@@ -35,6 +38,8 @@ struct Frame {
     // The text under a name when the plan has two lines; the half-life when empty, the value in
     // a mass view.
     std::function<std::string(int record)> secondLine;
+    // A decay chain drawn over the chart; none by default.
+    const ChainOverlay* chain = nullptr;
     struct Figure {
         bool shown = false;
         std::string title;

@@ -6,7 +6,9 @@
 #include <cmath>
 #include <map>
 
+#include "chart/ChainOverlay.h"
 #include "chart/Region.h"
+#include "image/ChainPainter.h"
 #include "image/ImageSurface.h"
 #include "image/Png.h"
 #include "image/Svg.h"
@@ -92,6 +94,19 @@ void FrameRenderer::Draw(QImage& image, LabelGlyphs& glyphs) const {
     if (frame_.cells)
         glyphs.Paint(image, frame_.labels, *frame_.table, *frame_.cells, frame_.colouring, chart_,
                      frame_.secondLine);
+    if (frame_.chain) {
+        QPainter painter(&image);
+        PaintChainOver(painter);
+    }
+}
+
+void FrameRenderer::PaintChainOver(QPainter& painter) const {
+    if (!frame_.chain) return;
+    painter.save();
+    painter.setClipRect(QRect(chart_.left, chart_.top, chart_.width, chart_.height),
+                        Qt::IntersectClip);
+    PaintChain(painter, ShapesOf(*frame_.chain, chart_));
+    painter.restore();
 }
 
 void FrameRenderer::PaintFigure(QPainter& painter, const QRect& clip) const {
@@ -165,6 +180,15 @@ void FrameRenderer::Paint(QPainter& painter) const {
     if (figure_) PaintFigure(painter, clip);
     PaintChart(painter, Boxes(), QPoint(chart_.left, chart_.top));
     PaintLabels(painter);
+    PaintChainOver(painter);
+}
+
+std::string FrameRenderer::SvgChainOver() const {
+    if (!frame_.chain) return {};
+    const QRect a(chart_.left, chart_.top, chart_.width, chart_.height);
+    return "<clipPath id=\"chain\">" + SvgRect(a, kWhite) +
+           "</clipPath>\n<g clip-path=\"url(#chain)\" shape-rendering=\"geometricPrecision\">\n" +
+           SvgChain(ShapesOf(*frame_.chain, chart_)) + "</g>\n";
 }
 
 std::string FrameRenderer::SvgLabels() const {
@@ -183,7 +207,8 @@ std::string FrameRenderer::SvgLabels() const {
 std::string FrameRenderer::Svg() const {
     const RecordedSurface boxes = Boxes();
     if (!figure_)
-        return SvgDocument(size_.width(), size_.height(), SvgElements(boxes) + SvgLabels());
+        return SvgDocument(size_.width(), size_.height(),
+                           SvgElements(boxes) + SvgLabels() + SvgChainOver());
     std::string svg = SvgRect(QRect(QPoint(), size_), kWhite);
     svg += "<g transform=\"translate(" + std::to_string(chart_.left) + "," +
            std::to_string(chart_.top) + ")\">\n" + SvgElements(boxes) + "</g>\n";
@@ -192,11 +217,11 @@ std::string FrameRenderer::Svg() const {
     for (const ChartFigure::Text& t : figure_->Texts())
         svg += SvgText(t.baseline, {figure_->FontOf(t).pixelSize(), t.title}, t.text, kBlack,
                        t.anchor);
-    return SvgDocument(size_.width(), size_.height(), svg + SvgLabels());
+    return SvgDocument(size_.width(), size_.height(), svg + SvgLabels() + SvgChainOver());
 }
 
 QByteArray FrameRenderer::Png() const {
-    if (frame_.labels.lines == 0 || !frame_.cells) {
+    if ((frame_.labels.lines == 0 || !frame_.cells) && !frame_.chain) {
         if (!figure_) return PngBytes(Boxes());
         return PngBytes(size_, [this](QPainter& painter) { Paint(painter); });
     }

@@ -53,6 +53,9 @@ private:
     void PaintFigure(QPainter& painter, const QRect& clip) const;
     void PaintLabels(QPainter& painter) const;
     std::string SvgLabels() const;
+    // The chain over the chart's area, when the frame has one.
+    void PaintChainOver(QPainter& painter) const;
+    std::string SvgChainOver() const;
 
     const Frame frame_;
     std::optional<ChartFigure> figure_;

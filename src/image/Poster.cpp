@@ -101,14 +101,15 @@ Poster::Fit Poster::FitTo(bool landscape) const {
     return {landscape, 0, 0};
 }
 
-QByteArray Poster::Pdf(const NuclideTable& table, const CellColouring& colouring,
-                       bool labels) const {
+QByteArray Poster::Pdf(const NuclideTable& table, const CellColouring& colouring, bool labels,
+                       const ChainOverlay* chain) const {
     const CellIndex cells(table);
     Frame frame = FrameOf(cellSize_, fontDots_);
     frame.table = &table;
     frame.cells = &cells;
     frame.colouring = colouring;
     if (labels) frame.labels = PaperLabels(cellSize_, Dots(1));
+    if (chain) ShowChain(frame, *chain);
     const FrameRenderer renderer(frame);
 
     QByteArray bytes;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 
+#include "chart/ChainOverlay.h"
 #include "chart/Chart.h"
 #include "chart/Region.h"
 #include "image/ChartFigure.h"
@@ -43,7 +44,8 @@ public:
 
     // The PDF of the region as drawn at CellSize(), with the cells' labels when asked and the
     // cells are large enough for readable ones.
-    QByteArray Pdf(const NuclideTable& table, const CellColouring& colouring, bool labels) const;
+    QByteArray Pdf(const NuclideTable& table, const CellColouring& colouring, bool labels,
+                   const ChainOverlay* chain = nullptr) const;
 
 private:
     struct Fit {

@@ -15,6 +15,7 @@
 #include "chart/FindNuclide.h"
 #include "image/FrameRenderer.h"
 #include "image/Png.h"
+#include "window/ChainList.h"
 #include "window/ChartArea.h"
 #include "window/FindField.h"
 
@@ -54,7 +55,12 @@ constexpr ViewGroup kViewGroups[] = {
 }  // namespace
 
 ChartActions::ChartActions(ChartArea& area, UserInterface& ui, QObject* parent)
-    : QObject(parent), area_(area), ui_(ui), menu_(new QMenu(&area)), find_(new FindField(&area)) {
+    : QObject(parent),
+      area_(area),
+      ui_(ui),
+      menu_(new QMenu(&area)),
+      find_(new FindField(&area)),
+      chains_(new ChainList(&area)) {
     QAction* copy =
         Add(QStringLiteral("复制图片"), {QKeySequence::Copy}, &ChartActions::CopyPicture);
     copy->setShortcutContext(Qt::WidgetShortcut);
@@ -80,6 +86,7 @@ ChartActions::ChartActions(ChartArea& area, UserInterface& ui, QObject* parent)
         area_.ShowDripLines(on);
     });
     Add(QStringLiteral("查找核素…"), {QKeySequence::Find}, &ChartActions::OpenFind);
+    Add(QStringLiteral("衰变链"), {QKeySequence(Qt::CTRL | Qt::Key_L)}, &ChartActions::ShowChain);
     Add(QStringLiteral("复制当前视图"), {}, &ChartActions::CopyView);
     Add(QStringLiteral("打印…"), {QKeySequence::Print}, &ChartActions::Print);
 
@@ -94,6 +101,18 @@ ChartActions::ChartActions(ChartArea& area, UserInterface& ui, QObject* parent)
     connect(&area, &ChartArea::ViewReset, find_, &QWidget::hide);
     connect(find_, &FindField::Submitted, this, &ChartActions::Find);
     connect(find_, &FindField::Closed, &area, [&area] { area.setFocus(Qt::OtherFocusReason); });
+    // The list goes with the chain: Escape on either, or a press of Draw, takes both away.
+    connect(&area, &ChartArea::ChainChanged, this, [this] {
+        if (area_.Chain())
+            chains_->Show(*area_.Chain());
+        else
+            chains_->hide();
+    });
+    connect(chains_, &ChainList::Closed, &area, [&area] {
+        area.ClearChain();
+        area.setFocus(Qt::OtherFocusReason);
+    });
+    connect(&area, &ChartArea::ViewReset, chains_, &QWidget::hide);
 }
 
 QAction* ChartActions::Add(const QString& text, QList<QKeySequence> keys,
@@ -163,7 +182,31 @@ void ChartActions::Find(const QString& text) {
         FindNuclide(text.toStdString(), *drawn->table, *drawn->cells, drawn->extras.get());
     if (!found.Z) return find_->SayNotFound(QString::fromStdString(found.reason));
     find_->hide();
+    foundState_.reset();
+    if (found.state != 0) foundState_ = {{*found.Z, *found.N}, found.state};
     area_.ShowFound({*found.Z, *found.N});
+}
+
+void ChartActions::ShowChain() {
+    const DrawnChart* drawn = area_.Drawn();
+    if (!drawn) return;
+    const std::optional<ChartView::Cell> cell = area_.Selected();
+    chains_->move(4, 4);
+    if (!cell || drawn->cells->At(cell->Z, cell->N) == 0) {
+        area_.ClearChain();
+        return chains_->Say(QStringLiteral("先选中表中的一个核素：单击它的格子，或查找它。"));
+    }
+    const char state = foundState_ && foundState_->first == *cell ? foundState_->second : 0;
+    const ExtraFieldTable none;
+    const DecayChain chain = BuildDecayChain({cell->Z, cell->N, state}, *drawn->table,
+                                             *drawn->cells, drawn->extras ? *drawn->extras : none);
+    const ChainMember& start = chain.members[std::size_t(chain.start)];
+    if (start.lifetime == Lifetime::Stable) {
+        area_.ClearChain();
+        return chains_->Say(QString::fromStdString(StateName(start.Z, start.N, start.state)) +
+                            QStringLiteral(" 是稳定核素，没有衰变链。"));
+    }
+    area_.ShowChain(chain);
 }
 
 void ChartActions::CopyView() {

@@ -2,15 +2,19 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
+#include <utility>
 
 #include "base/UserInterface.h"
 #include "chart/Colouring.h"
+#include "window/ChartView.h"
 
 class QAction;
 class QMenu;
 
 namespace nuklorama {
 
+class ChainList;
 class ChartArea;
 class FindField;
 
@@ -33,6 +37,10 @@ public:
     // Whether the drip lines are shown: by the menu, for this chart and every later press.
     bool DripShown() const { return drip_; }
     FindField* Finder() const { return find_; }
+    ChainList* Chains() const { return chains_; }
+    // The decay chain of the selected nuclide over the chart, and its list; from the excited
+    // state find last found in that cell, if any.
+    void ShowChain();
 
 private:
     QAction* Add(const QString& text, QList<QKeySequence> keys, void (ChartActions::*slot)());
@@ -47,6 +55,9 @@ private:
     QMenu* menu_;
     QList<QAction*> actions_;
     FindField* find_;
+    ChainList* chains_;
+    // The excited state find named last, and its cell.
+    std::optional<std::pair<ChartView::Cell, char>> foundState_;
     Colouring colouring_ = Colouring::HalfLife;
     bool drip_ = false;
 };

@@ -133,6 +133,8 @@ void ChartArea::keyPressEvent(QKeyEvent* event) {
               event->key() == Qt::Key_Space) &&
              selected_)
         ShowSelectedDescription();
+    else if (event->key() == Qt::Key_Escape && chain_)
+        ClearChain();
     else if (!MoveSelection(event))
         QWidget::keyPressEvent(event);
 }

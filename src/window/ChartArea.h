@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "chart/ChainOverlay.h"
 #include "chart/DrawnChart.h"
 #include "image/ImageSurface.h"
 #include "image/LabelGlyphs.h"
@@ -48,6 +49,12 @@ public:
     int ViewWidth() const;
     int ViewHeight() const;
 
+    // A decay chain over whatever view is shown, until Escape, the next press of Draw or another
+    // chain; none by default.
+    void ShowChain(const DecayChain& chain);
+    void ClearChain();
+    const DecayChain* Chain() const { return chain_ ? &chain_->chain : nullptr; }
+
     // What the area shows now: the picture or the zoomed view, with the selection mark.
     QImage ViewImage();
     // What the area shows, as a vector figure with its legend fitted to the printer's page.
@@ -58,6 +65,8 @@ signals:
     void ChartDrawn();
     // The view is back at the fit with nothing selected, as at each press.
     void ViewReset();
+    // A chain was drawn over the chart, or taken off it.
+    void ChainChanged();
 
 protected:
     bool event(QEvent* event) override;
@@ -89,6 +98,12 @@ private:
     // The chart at the view's cell size with its labels, drawn when the view has changed.
     const QImage& ZoomedImage();
     void PaintSelection(QPainter& painter) const;
+    // Draw's picture as the cells lie on it.
+    Viewport FitView() const;
+    // The chain and the selection over the fitted picture.
+    void PaintOverFit(QPainter& painter) const;
+    // The chain on the frame of the view shown.
+    void AddChain(Frame& frame) const;
 
     ImageSurface picture_;
     // A pointer, so that nothing can be read of a chart before the first press that drew.
@@ -96,6 +111,11 @@ private:
     QString chartDescription_;
     ChartView view_;
     std::optional<ChartView::Cell> selected_;
+    struct ShownChain {
+        DecayChain chain;
+        ChainOverlay overlay;
+    };
+    std::unique_ptr<ShownChain> chain_;
     QImage zoomed_;
     bool zoomedStale_ = true;
     LabelGlyphs labels_;

@@ -17,6 +17,7 @@ void ChartArea::ShowFit() {
 
 void ChartArea::ResetView() {
     selected_.reset();
+    ClearChain();
     setAccessibleDescription(chartDescription_);
     ShowFit();
     emit ViewReset();

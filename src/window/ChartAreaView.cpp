@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "chart/LabelPlan.h"
+#include "image/ChainPainter.h"
 #include "image/FrameRenderer.h"
 #include "image/PrintedView.h"
 #include "window/ChartArea.h"
@@ -19,7 +20,35 @@ void ChartArea::paintEvent(QPaintEvent*) {
     const double ratio = devicePixelRatioF();
     painter.drawImage(QRectF(0, 0, image.width() / ratio, image.height() / ratio), image);
     painter.scale(1 / ratio, 1 / ratio);
+    PaintOverFit(painter);
+}
+
+Viewport ChartArea::FitView() const {
+    return Viewport::Picture(drawn_->cellSize, drawn_->widthPixels, drawn_->heightPixels);
+}
+
+void ChartArea::PaintOverFit(QPainter& painter) const {
+    // The zoomed view has the chain drawn in by the renderer.
+    if (chain_ && drawn_ && view_.IsFit())
+        PaintChain(painter, ShapesOf(chain_->overlay, FitView()));
     PaintSelection(painter);
+}
+
+void ChartArea::AddChain(Frame& frame) const {
+    if (chain_) nuklorama::ShowChain(frame, chain_->overlay);
+}
+
+void ChartArea::ShowChain(const DecayChain& chain) {
+    chain_ = std::make_unique<ShownChain>(ShownChain{chain, ChainOverlay::Of(chain)});
+    ViewChanged();
+    emit ChainChanged();
+}
+
+void ChartArea::ClearChain() {
+    if (!chain_) return;
+    chain_.reset();
+    ViewChanged();
+    emit ChainChanged();
 }
 
 void ChartArea::ViewChanged() {
@@ -33,6 +62,7 @@ const QImage& ChartArea::ZoomedImage() {
     if (zoomed_.size() != size) zoomed_ = QImage(size, QImage::Format_RGB32);
     Frame frame = FrameOf(*drawn_, view_.Shown(ViewWidth(), ViewHeight()));
     frame.labels = ScreenLabels(view_.CellSize(), devicePixelRatioF());
+    AddChain(frame);
     FrameRenderer(frame).Draw(zoomed_, labels_);
     zoomedStale_ = false;
     return zoomed_;
@@ -47,7 +77,7 @@ void ChartArea::PaintSelection(QPainter& painter) const {
 QImage ChartArea::ViewImage() {
     QImage image = view_.IsFit() ? picture_.AreaImage().copy() : ZoomedImage().copy();
     QPainter painter(&image);
-    PaintSelection(painter);
+    PaintOverFit(painter);
     return image;
 }
 
@@ -57,10 +87,9 @@ void ChartArea::PrintTo(QPrinter& printer) {
     if (!painter.isActive()) return;
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     Frame frame =
-        FrameOf(*drawn_, view_.IsFit() ? Viewport::Picture(drawn_->cellSize, drawn_->widthPixels,
-                                                           drawn_->heightPixels)
-                                       : view_.Shown(ViewWidth(), ViewHeight()));
+        FrameOf(*drawn_, view_.IsFit() ? FitView() : view_.Shown(ViewWidth(), ViewHeight()));
     if (!view_.IsFit()) frame.labels = ScreenLabels(view_.CellSize(), devicePixelRatioF());
+    AddChain(frame);
     PaintFrameOnPage(painter, QRectF(QPointF(), page.size()), frame);
 }
 
