@@ -13,6 +13,7 @@
 #include "base/FileWriter.h"
 #include "chart/FindNuclide.h"
 #include "image/FrameRenderer.h"
+#include "image/Language.h"
 #include "image/Png.h"
 #include "window/ChainList.h"
 #include "window/ChartArea.h"
@@ -27,25 +28,38 @@ ChartActions::ChartActions(ChartArea& area, UserInterface& ui, QObject* parent)
       menu_(new QMenu(&area)),
       find_(new FindField(&area)),
       chains_(new ChainList(&area)) {
-    QAction* copy =
-        Add(QStringLiteral("复制图片"), {QKeySequence::Copy}, &ChartActions::CopyPicture);
+    QAction* copy = Add(QT_TR_NOOP("复制图片"), {QKeySequence::Copy}, &ChartActions::CopyPicture);
     copy->setShortcutContext(Qt::WidgetShortcut);
-    Add(QStringLiteral("图片另存为…"), {}, &ChartActions::AskWhereToSave);
-    auto* colours = menu_->addMenu(QStringLiteral("着色"));
+    Add(QT_TR_NOOP("图片另存为…"), {}, &ChartActions::AskWhereToSave);
+    QMenu* colours = menu_->addMenu(QString());
+    texts_.push_back({colours->menuAction(), QT_TR_NOOP("着色")});
     auto* choice = new QActionGroup(colours);
-    for (const auto& [name, colouring] :
-         {std::pair{QStringLiteral("半衰期"), Colouring::HalfLife},
-          std::pair{QStringLiteral("衰变方式"), Colouring::Decay}}) {
-        QAction* action = colours->addAction(name);
+    for (const auto& [name, colouring] : {std::pair{QT_TR_NOOP("半衰期"), Colouring::HalfLife},
+                                          std::pair{QT_TR_NOOP("衰变方式"), Colouring::Decay}}) {
+        QAction* action = colours->addAction(QString());
+        texts_.push_back({action, name});
         action->setCheckable(true);
         action->setChecked(colouring == colouring_);
         choice->addAction(action);
         connect(action, &QAction::triggered, this, [this, c = colouring] { ChooseColouring(c); });
     }
-    Add(QStringLiteral("查找核素…"), {QKeySequence::Find}, &ChartActions::OpenFind);
-    Add(QStringLiteral("衰变链"), {QKeySequence(Qt::CTRL | Qt::Key_L)}, &ChartActions::ShowChain);
-    Add(QStringLiteral("复制当前视图"), {}, &ChartActions::CopyView);
-    Add(QStringLiteral("打印…"), {QKeySequence::Print}, &ChartActions::Print);
+    Add(QT_TR_NOOP("查找核素…"), {QKeySequence::Find}, &ChartActions::OpenFind);
+    Add(QT_TR_NOOP("衰变链"), {QKeySequence(Qt::CTRL | Qt::Key_L)}, &ChartActions::ShowChain);
+    Add(QT_TR_NOOP("复制当前视图"), {}, &ChartActions::CopyView);
+    Add(QT_TR_NOOP("打印…"), {QKeySequence::Print}, &ChartActions::Print);
+    // Named the same in every language, and each language in its own words, so that anyone
+    // finds the way to theirs; ready before the first press too.
+    QMenu* languages = menu_->addMenu(QStringLiteral("语言 / Language"));
+    auto* spoken = new QActionGroup(languages);
+    for (const auto& [name, language] : {std::pair{QStringLiteral("中文"), Language::Chinese},
+                                         std::pair{QStringLiteral("English"), Language::English}}) {
+        QAction* action = languages->addAction(name);
+        action->setCheckable(true);
+        action->setChecked(language == LanguageInUse());
+        spoken->addAction(action);
+        connect(action, &QAction::triggered, this, [this, l = language] { ChooseLanguage(l); });
+    }
+    Retranslate();
 
     area.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&area, &QWidget::customContextMenuRequested, menu_,
@@ -72,9 +86,10 @@ ChartActions::ChartActions(ChartArea& area, UserInterface& ui, QObject* parent)
     connect(&area, &ChartArea::ViewReset, chains_, &QWidget::hide);
 }
 
-QAction* ChartActions::Add(const QString& text, QList<QKeySequence> keys,
+QAction* ChartActions::Add(const char* text, QList<QKeySequence> keys,
                            void (ChartActions::*slot)()) {
-    auto* action = new QAction(text, &area_);
+    auto* action = new QAction(&area_);
+    texts_.push_back({action, text});
     action->setShortcuts(keys);
     action->setShortcutContext(Qt::WindowShortcut);
     action->setEnabled(false);
@@ -85,13 +100,27 @@ QAction* ChartActions::Add(const QString& text, QList<QKeySequence> keys,
     return action;
 }
 
+void ChartActions::Retranslate() {
+    for (const auto& [action, text] : texts_)
+        action->setText(tr(text));
+    find_->Retranslate();
+    chains_->Retranslate();
+    area_.Retranslate();
+}
+
+void ChartActions::ChooseLanguage(Language language) {
+    // The window's captions follow the catalogue; the pictures are drawn again in its words.
+    UseLanguage(language);
+    area_.Redraw();
+}
+
 void ChartActions::CopyPicture() {
     if (area_.Drawn()) QApplication::clipboard()->setImage(area_.Picture().AreaImage());
 }
 
 void ChartActions::AskWhereToSave() {
     // The dialog adds the ending itself, so that it asks before replacing the file so named.
-    QFileDialog dialog(&area_, QStringLiteral("图片另存为…"), QString(),
+    QFileDialog dialog(&area_, tr("图片另存为…"), QString(),
                        QStringLiteral("PNG (*.png);;SVG (*.svg)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
@@ -151,7 +180,7 @@ void ChartActions::ShowChain() {
     chains_->move(4, 4);
     if (!cell || drawn->cells->At(cell->Z, cell->N) == 0) {
         area_.ClearChain();
-        return chains_->Say(QStringLiteral("先选中表中的一个核素：单击它的格子，或查找它。"));
+        return chains_->Say(tr("先选中表中的一个核素：单击它的格子，或查找它。"));
     }
     const char state = foundState_ && foundState_->first == *cell ? foundState_->second : 0;
     const ExtraFieldTable none;
@@ -160,8 +189,9 @@ void ChartActions::ShowChain() {
     const ChainMember& start = chain.members[std::size_t(chain.start)];
     if (start.lifetime == Lifetime::Stable) {
         area_.ClearChain();
-        return chains_->Say(QString::fromStdString(StateName(start.Z, start.N, start.state)) +
-                            QStringLiteral(" 是稳定核素，没有衰变链。"));
+        return chains_->Say(
+            tr("%1 是稳定核素，没有衰变链。")
+                .arg(QString::fromStdString(StateName(start.Z, start.N, start.state))));
     }
     area_.ShowChain(chain);
 }

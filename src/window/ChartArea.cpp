@@ -30,18 +30,24 @@ QString AsPlainToolTip(const QString& text) {
 ChartArea::ChartArea(QWidget* parent) : QWidget(parent), picture_(0, 0, 15) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("核素图"));
-    setAccessibleDescription(
-        QStringLiteral("核素图：横向中子数 N，纵向质子数 "
-                       "Z，灰度表示半衰期。指针停在格子上显示核素；右键菜单可复制或保存图片，或改按"
-                       "衰变方式着色。"));
-    chartDescription_ = accessibleDescription();
     AddViewActions();
+    Retranslate();
+}
+
+void ChartArea::Retranslate() {
+    setAccessibleName(tr("核素图"));
+    setAccessibleDescription(tr(
+        "核素图：横向中子数 N，纵向质子数 Z，灰度表示半衰期。指针停在格子上显示核素；右键菜单可复制"
+        "或保存图片，或改按衰变方式着色。"));
+    chartDescription_ = accessibleDescription();
+    const char* names[] = {QT_TR_NOOP("放大"), QT_TR_NOOP("缩小"), QT_TR_NOOP("适合窗口")};
+    for (int i = 0; i < 3; ++i)
+        viewActions_[i]->setText(tr(names[i]));
 }
 
 void ChartArea::AddViewActions() {
-    const auto add = [this](const QString& text, QList<QKeySequence> keys, auto slot) {
-        auto* action = new QAction(text, this);
+    const auto add = [this](QList<QKeySequence> keys, auto slot) {
+        auto* action = new QAction(this);
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         action->setEnabled(false);
@@ -49,11 +55,10 @@ void ChartArea::AddViewActions() {
         addAction(action);
         viewActions_ << action;
     };
-    add(QStringLiteral("放大"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+    add({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
         [this] { ZoomAboutSelection(1); });
-    add(QStringLiteral("缩小"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-        [this] { ZoomAboutSelection(-1); });
-    add(QStringLiteral("适合窗口"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { ShowFit(); });
+    add({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { ZoomAboutSelection(-1); });
+    add({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { ShowFit(); });
 }
 
 void ChartArea::SetDrawn(DrawnChart drawn) {
@@ -67,9 +72,14 @@ void ChartArea::SetDrawn(DrawnChart drawn) {
 
 void ChartArea::Recolour(Colouring colouring) {
     if (!drawn_ || drawn_->colouring == colouring) return;
-    // The picture as the last press left it, only coloured the other way, on today's area.
+    drawn_->colouring = colouring;
+    Redraw();
+}
+
+void ChartArea::Redraw() {
+    if (!drawn_) return;
+    // The picture as the last press left it, on today's area.
     DrawnChart& d = *drawn_;
-    d.colouring = colouring;
     d.widthPixels = picture_.WidthPixels();
     d.heightPixels = picture_.HeightPixels();
     d.twipsPerPixel = picture_.TwipsPerPixelX();

@@ -34,6 +34,10 @@ public:
     const DrawnChart* Drawn() const { return drawn_.get(); }
     // Redraws the drawn chart from memory in the given colouring, on today's area.
     void Recolour(Colouring colouring);
+    // The same in the words of the language in use.
+    void Redraw();
+    // Its names and the shortcuts' names in the language in use.
+    void Retranslate();
 
     const ChartView& View() const { return view_; }
     std::optional<ChartView::Cell> Selected() const { return selected_; }
