@@ -126,7 +126,8 @@ void ChartActions::AskWhereToSave() {
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.selectFile(QStringLiteral("nuklorama.png"));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        dialog.setDefaultSuffix(filter.startsWith("SVG") ? "svg" : "png");
+        dialog.setDefaultSuffix(filter.startsWith(u"SVG") ? QStringLiteral("svg")
+                                                          : QStringLiteral("png"));
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     SavePicture(dialog.selectedFiles().constFirst());
@@ -136,7 +137,7 @@ bool ChartActions::SavePicture(const QString& path) {
     const DrawnChart* drawn = area_.Drawn();
     if (!drawn) return false;
     const QByteArray bytes =
-        path.endsWith(".svg", Qt::CaseInsensitive)
+        path.endsWith(u".svg", Qt::CaseInsensitive)
             ? QByteArray::fromStdString(
                   FrameRenderer(
                       FrameOf(*drawn, Viewport::Picture(drawn->cellSize, drawn->widthPixels,
@@ -146,7 +147,8 @@ bool ChartActions::SavePicture(const QString& path) {
     const WriteFailure failure = WriteFileAtomically(
         QFile::encodeName(path).toStdString(), {bytes.constData(), std::size_t(bytes.size())});
     if (!failure) return true;
-    ui_.MsgBox((path + ": " + QString::fromLocal8Bit(failure.reason.c_str())).toStdString(),
+    ui_.MsgBox((path + QStringLiteral(": ") + QString::fromLocal8Bit(failure.reason.c_str()))
+                   .toStdString(),
                Buttons::Ok, Icon::Exclamation);
     return false;
 }

@@ -22,7 +22,8 @@ constexpr int kCellsPerNotch = 3;
 
 // Tool tips take rich text when it looks like markup; this shows any text verbatim.
 QString AsPlainToolTip(const QString& text) {
-    return "<p style='white-space:pre'>" + text.toHtmlEscaped() + "</p>";
+    return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() +
+           QStringLiteral("</p>");
 }
 
 }  // namespace
