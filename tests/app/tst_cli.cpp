@@ -362,6 +362,11 @@ private slots:
                     .match(read("pdffonts", {"p.pdf"}))
                     .hasMatch());
         QCOMPARE(read("pdfimages", {"-list", "p.pdf"}).count('\n'), 2);  // the heading
+        // In English the same page needs no Chinese font: DejaVu Sans alone, beside the header.
+        QCOMPARE(Cli(QStringList{"--lang", "en"} + render + QStringList{"e.pdf"}).status, 0);
+        QVERIFY(read("pdftotext", {"e.pdf", "-"}).contains("stable"));
+        QCOMPARE(read("pdffonts", {"e.pdf"}).count('\n'), 3);
+        QVERIFY(read("pdffonts", {"p.pdf"}).count('\n') > 3);
         const QString svg = Contents("f.svg");
         const int chartX = QRegularExpression("translate\\((\\d+)").match(svg).captured(1).toInt();
         for (const QString anchor : {"middle", "end"}) {
