@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>老兄,别把窗口放这么小啊!</source>
-        <translation>Hey, don't make the window this small!</translation>
+        <translation>Hey, don&apos;t make the window this small!</translation>
     </message>
 </context>
 <context>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>读取当前文件夹中的 nuklorama.csv，按窗口大小重新画核素图</source>
-        <translation>Reads nuklorama.csv in the current folder and draws the chart again at the window's size</translation>
+        <translation>Reads nuklorama.csv in the current folder and draws the chart again at the window&apos;s size</translation>
     </message>
     <message>
         <source>画出每隔十行十列的绿色带</source>
