@@ -14,7 +14,9 @@ Language inUse = Language::Chinese;
 // Chinese is the language the texts are written in, so it needs no catalogue of its own.
 QTranslator& English() {
     static QTranslator catalogue;
-    if (catalogue.isEmpty()) catalogue.load(QStringLiteral(":/i18n/nuklorama_en.qm"));
+    // Built into the program; without it every word would stay Chinese.
+    if (catalogue.isEmpty() && !catalogue.load(QStringLiteral(":/i18n/nuklorama_en.qm")))
+        qWarning("The English catalogue is missing from this build");
     return catalogue;
 }
 
