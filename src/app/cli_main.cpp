@@ -17,6 +17,7 @@
 #include "app/ImportCommand.h"
 #include "app/RenderCommand.h"
 #include "app/RenderOptions.h"
+#include "image/Language.h"
 
 using namespace nuklorama::cli;
 
@@ -37,6 +38,29 @@ void QuietAboutRuntimeFolder(QtMsgType type, const QMessageLogContext& context,
                              const QString& message) {
     if (type == QtWarningMsg && message.startsWith("QStandardPaths: XDG_RUNTIME_DIR")) return;
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+// The language of the pictures, from --lang wherever it stands before a lone "--", taken out of
+// the arguments so that every command accepts it. False, said why, when it names none we speak.
+bool TakeLanguage(QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
+        QString name;
+        if (arguments[i] == "--lang" && i + 1 < arguments.size()) {
+            name = arguments.takeAt(i + 1);
+        } else if (arguments[i].startsWith("--lang=")) {
+            name = arguments[i].mid(7);
+        } else {
+            continue;
+        }
+        arguments.removeAt(i--);
+        const std::optional<nuklorama::Language> language = nuklorama::LanguageNamed(name);
+        if (!language) {
+            Complain("--lang takes zh_CN or en, not \"" + name + "\".");
+            return false;
+        }
+        nuklorama::UseLanguage(*language);
+    }
+    return true;
 }
 
 }  // namespace
@@ -71,9 +95,13 @@ int main(int argc, char* argv[]) {
         QString("Nuklorama's chart of nuclides without a window.\n\n") + kCommands);
     AddHelpOption(parser);
     parser.addVersionOption();
+    parser.addOption(
+        {"lang", "The language of the pictures: zh_CN (the default) or en.", "language"});
     parser.addPositionalArgument("command", "render, import-nubase, export or chain");
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    if (!parser.parse(QCoreApplication::arguments())) {
+    QStringList given = QCoreApplication::arguments();
+    if (!TakeLanguage(given)) return kUsage;
+    if (!parser.parse(given)) {
         Complain(parser.errorText());
         return kUsage;
     }

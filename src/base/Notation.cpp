@@ -79,8 +79,8 @@ int PreciseDigits(double value, int least = 3) {
 }
 
 std::string HalfLife(double value, std::string_view unit, int digits) {
-    if (IsUnitWord(unit, "stable")) return kStable;
-    if (IsUnitWord(unit, "un")) return kUnknown;
+    if (IsUnitWord(unit, "stable")) return Say(Word::Stable);
+    if (IsUnitWord(unit, "un")) return Say(Word::Unknown);
     const auto seconds = HalfLifeSeconds(value, unit);
     if (!seconds || !(*seconds > 0) || std::isinf(*seconds)) return {};
     return Duration(*seconds, digits);

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Words.h"
+
 // How the program writes what it shows of a nuclide, in one place for the cells, the tool tip,
 // the figures and the messages: raised digits, powers of ten, time units and half-lives, the
 // words for stable and unknown, and text cut short.
@@ -13,10 +15,6 @@ namespace nuklorama {
 
 // The year of the time units: 365.2422 days.
 inline constexpr double kSecondsPerYear = 31556926;
-
-// A half-life without a number: stable, or not known.
-inline constexpr const char* kStable = "稳定";
-inline constexpr const char* kUnknown = "未知";
 
 // Digits and minus signs raised, as a mass number stands before a symbol: "-5" is "⁻⁵"; any other
 // character stays.

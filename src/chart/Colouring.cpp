@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "base/Notation.h"
+#include "base/Words.h"
 #include "chart/DecayPalette.h"
 #include "chart/MassColours.h"
 
@@ -14,27 +15,30 @@ namespace {
 
 constexpr int kFirstMassView = int(Colouring::BindingEnergy);
 
-// How the tool tip names each quantity, in MassQuantity's order.
+// How the tool tip names each quantity, in MassQuantity's order; the last two in words.
 constexpr std::array<const char*, kMassQuantityCount> kSymbols{
-    "B/A",  "S_n",  "S_p",    "S_2n",   "S_2p", "Q_α",      "Q_β⁻",    "Q_EC",
-    "δ_2n", "δ_2p", "Δ_n(3)", "Δ_p(3)", "σ(Δ)", "发现年份", "天然丰度"};
+    "B/A",  "S_n",  "S_p",    "S_2n",   "S_2p", "Q_α", "Q_β⁻", "Q_EC",
+    "δ_2n", "δ_2p", "Δ_n(3)", "Δ_p(3)", "σ(Δ)", "",    ""};
 
-// In the legend's language and font.
-constexpr std::array<const char*, kMassQuantityCount> kHeadings{"B/A, MeV",
-                                                                "S_n, MeV",
-                                                                "S_p, MeV",
-                                                                "S_2n, MeV",
-                                                                "S_2p, MeV",
-                                                                "Q_α, MeV",
-                                                                "Q_β⁻, MeV",
-                                                                "Q_EC, MeV",
-                                                                "δ_2n, MeV",
-                                                                "δ_2p, MeV",
-                                                                "Δ_n(3), MeV",
-                                                                "Δ_p(3), MeV",
-                                                                "mass uncertainty, keV",
-                                                                "discovery year",
-                                                                "abundance, %"};
+// In the legend's font; the figure translates those in words.
+#define QT_TRANSLATE_NOOP(context, text) text
+constexpr std::array<const char*, kMassQuantityCount> kHeadings{
+    "B/A, MeV",
+    "S_n, MeV",
+    "S_p, MeV",
+    "S_2n, MeV",
+    "S_2p, MeV",
+    "Q_α, MeV",
+    "Q_β⁻, MeV",
+    "Q_EC, MeV",
+    "δ_2n, MeV",
+    "δ_2p, MeV",
+    "Δ_n(3), MeV",
+    "Δ_p(3), MeV",
+    QT_TRANSLATE_NOOP("ChartFigure", "质量不确定度，keV"),
+    QT_TRANSLATE_NOOP("ChartFigure", "发现年份"),
+    QT_TRANSLATE_NOOP("ChartFigure", "天然丰度，%"),
+};
 
 std::string UnitOf(MassQuantity q) {
     if (q == MassQuantity::DiscoveryYear) return "";
@@ -126,12 +130,14 @@ std::string ValueInCell(Colouring colouring, const MassQuantities& quantities, i
 std::string ValueFact(Colouring colouring, const MassQuantities& quantities, int record) {
     const auto q = QuantityShown(colouring);
     if (!q) return {};
-    const std::string symbol = kSymbols[std::size_t(*q)];
+    const std::string symbol = *q == MassQuantity::DiscoveryYear ? Say(Word::YearFound)
+                               : *q == MassQuantity::Abundance   ? Say(Word::NaturalShare)
+                                                                 : kSymbols[std::size_t(*q)];
     const auto& value = quantities.Of(record, *q);
-    if (!value) return symbol + " 无数据";
+    if (!value) return Say(Word::NoValue, symbol);
     std::string fact = symbol + " = " + QuantityNumber(*q, value->value);
     if (InfoOf(*q).uncertain) fact += " ± " + QuantityNumber(*q, value->uncertainty);
-    return fact + UnitOf(*q) + (value->estimated ? "（估计）" : "");
+    return fact + UnitOf(*q) + (value->estimated ? Say(Word::Estimated) : "");
 }
 
 void DrawChartAs(Colouring colouring, const NuclideTable& table, const ExtraFieldTable& extras,

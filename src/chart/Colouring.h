@@ -59,7 +59,7 @@ CellColouring ColouringOf(Colouring colouring, const NuclideTable& table,
                           std::shared_ptr<const MassQuantities> quantities = nullptr);
 
 // A record's value in a mass view as its cell writes it under the name, e.g. "7.368" (MeV), and
-// as the tool tip's first line, e.g. "S_n = 7.368 ± 0.002 MeV", "S_n 不适用"; empty outside the
+// as the tool tip's first line, e.g. "S_n = 7.368 ± 0.002 MeV", "S_n 无数据"; empty outside the
 // mass views.
 std::string ValueInCell(Colouring colouring, const MassQuantities& quantities, int record);
 std::string ValueFact(Colouring colouring, const MassQuantities& quantities, int record);

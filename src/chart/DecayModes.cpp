@@ -268,9 +268,18 @@ CellDecay ClassifyDecay(std::string_view list, bool stable) {
 }
 
 std::string DecayClassName(DecayClass decayClass) {
-    static constexpr std::array<const char*, kDecayClassCount> kNames{
-        "β⁻", "β⁺/EC", "α", "SF", "p", "n", "IT", "cluster", "stable", "unknown"};
-    return kNames[std::size_t(decayClass)];
+    static constexpr std::array<const char*, kDecayClassCount - 3> kSymbols{
+        "β⁻", "β⁺/EC", "α", "SF", "p", "n", "IT"};
+    switch (decayClass) {
+        case DecayClass::Cluster:
+            return Say(Word::Cluster);
+        case DecayClass::Stable:
+            return Say(Word::Stable);
+        case DecayClass::Unknown:
+            return Say(Word::Unknown);
+        default:
+            return kSymbols[std::size_t(decayClass)];
+    }
 }
 
 std::string ModeNotation(std::string_view mode) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/DrawCommand.h"
 
+#include "base/Words.h"
 #include "chart/ChartLayout.h"
 #include "chart/DripLines.h"
 #include "table/LoadFile.h"
@@ -26,7 +27,7 @@ DrawResult PressDraw(const std::string& fn, ChartState& state, Surface& picEl, U
     }
     state.CellSize = ComputeCellSize(picEl, state.table.MaxZ, state.table.MaxN);
     if (state.CellSize == 0) {
-        ui.MsgBox(kAreaTooSmallMessage, Buttons::Ok, Icon::None);
+        ui.MsgBox(Say(Word::AreaTooSmall), Buttons::Ok, Icon::None);
         return Finish(ui, DrawResult::AreaTooSmall);
     }
 

@@ -27,7 +27,6 @@ struct ChartState {
 enum class DrawResult { Drawn, NothingToDraw, AreaTooSmall };
 
 inline constexpr const char* kTableFileName = "nuklorama.csv";
-inline constexpr const char* kAreaTooSmallMessage = "老兄,别把窗口放这么小啊!";
 inline constexpr const char* kNothingToDrawMessage =
     "The table holds no nuclide with a positive proton and neutron number, so there is nothing "
     "to draw.";

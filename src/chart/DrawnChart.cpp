@@ -14,14 +14,14 @@ namespace {
 // The half-life in the chart's notation; one whose unit the chart cannot read as read, a table's
 // odd bytes visible but short.
 std::string HalfLifeText(double value, const std::string& unit) {
-    if (IsUnitWord(unit, "stable")) return kStable;
-    if (IsUnitWord(unit, "un")) return std::string("半衰期") + kUnknown;
+    if (IsUnitWord(unit, "stable")) return Say(Word::Stable);
+    if (IsUnitWord(unit, "un")) return Say(Word::HalfLifeUnknown);
     if (const std::string shown = PreciseHalfLife(value, unit); !shown.empty())
-        return "半衰期 " + shown;
+        return Say(Word::HalfLife, shown);
     char number[32];
     std::snprintf(number, sizeof number, "%.15g", value);
     constexpr std::size_t kShownUnit = 24;
-    return std::string("半衰期 ") + number + " " + Truncated(unit, kShownUnit);
+    return Say(Word::HalfLife, number + (" " + Truncated(unit, kShownUnit)));
 }
 
 }  // namespace

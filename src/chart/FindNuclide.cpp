@@ -49,8 +49,8 @@ double Lifetime(const NuclideTable& table, int record) {
 }
 
 FoundNuclide InTable(std::int32_t Z, std::int32_t N, const CellIndex& cells) {
-    if (N < 0) return {{}, {}, "没有这种核素"};
-    if (cells.At(Z, N) == 0) return {{}, {}, "表中没有 " + NuclideName(Z, N)};
+    if (N < 0) return {{}, {}, Say(Word::NoSuchNuclide)};
+    if (cells.At(Z, N) == 0) return {{}, {}, Say(Word::NotInTable, NuclideName(Z, N))};
     return {Z, N, {}};
 }
 
@@ -68,7 +68,8 @@ FoundNuclide LongestLived(std::int32_t Z, const NuclideTable& table, const CellI
             (life == longest && abundance(e.record) > abundance(best->record)))
             best = &e, longest = life;
     }
-    if (!best) return {{}, {}, "表中没有" + std::string(ElementOf(Z)->chinese) + "的核素"};
+    if (!best)
+        return {{}, {}, Say(Word::NoneOfElement, ElementOf(Z)->symbol, ElementOf(Z)->chinese)};
     return {Z, best->N, {}};
 }
 
@@ -98,7 +99,7 @@ FoundNuclide FindNuclide(std::string_view text, const NuclideTable& table, const
                          const ExtraFieldTable* extras) {
     // No name is this long; the pattern matching below need not see a pasted page.
     constexpr std::size_t kLongestName = 64;
-    if (text.size() > kLongestName) return {{}, {}, "认不出这个核素名"};
+    if (text.size() > kLongestName) return {{}, {}, Say(Word::UnreadableName)};
     const std::string s = Normalised(text);
     static const std::regex protonsAndNeutrons(R"(^z=?(\d{1,9}),?n=?(\d{1,9})$)");
     static const std::regex massFirst(R"(^(\d{1,9})-?(.+)$)");
@@ -126,13 +127,14 @@ FoundNuclide FindNuclide(std::string_view text, const NuclideTable& table, const
     reads(massFirstState, 3, 1, 2);
     reads(nameFirstState, 1, 2, 3);
     if (!A) Z = ElementNamed(name);
-    if (!Z) return {{}, {}, "认不出这个核素名"};
+    if (!Z) return {{}, {}, Say(Word::UnreadableName)};
     if (!A) return LongestLived(*Z, table, cells, extras);
     if (!state.empty()) {
         const char letter = StateLetter(state);
         const int record = *A - *Z >= 0 ? cells.At(*Z, *A - *Z) : 0;
         if (letter == 0 || record == 0 || !extras || !HasExcitedState(*extras, record, letter))
-            return {{}, {}, "表中没有 " + StateName(*Z, *A - *Z, letter == 0 ? 'm' : letter)};
+            return {
+                {}, {}, Say(Word::NotInTable, StateName(*Z, *A - *Z, letter == 0 ? 'm' : letter))};
         return {*Z, *A - *Z, {}, letter};
     }
     return InTable(*Z, *A - *Z, cells);

@@ -17,7 +17,6 @@ namespace {
 constexpr std::size_t kShownText = 24;
 constexpr std::size_t kShownEntries = 8;
 constexpr std::size_t kShownStates = 6;
-constexpr const char* kEstimated = "（估计）";
 
 std::string Shown(std::string_view text) {
     return Truncated(text, kShownText);
@@ -31,7 +30,8 @@ std::string NumberText(const DecayEntry& e) {
 
 std::string BranchText(const DecayEntry& e) {
     if (e.relation == 0) return "?";
-    return RelationSign(e.relation) + NumberText(e) + " %" + (e.estimated ? kEstimated : "");
+    return RelationSign(e.relation) + NumberText(e) + " %" +
+           (e.estimated ? Say(Word::Estimated) : "");
 }
 
 std::string DecayLine(const std::vector<DecayEntry>& entries) {
@@ -48,7 +48,7 @@ std::string DecayLine(const std::vector<DecayEntry>& entries) {
 // A half-life as the evaluation gives it, a limit or an approximation first and # after an
 // estimate (">1.2# us"), in the chart's notation ("> 1.20 µs（估计）"); empty when unreadable.
 std::string GivenHalfLife(std::string_view text) {
-    if (text == "stable") return kStable;
+    if (text == "stable") return Say(Word::Stable);
     const char mark = text.find_first_of("<>~") == 0 ? text.front() : 0;
     std::string value(text.substr(mark ? 1 : 0));
     const std::size_t estimate = value.find('#');
@@ -56,7 +56,7 @@ std::string GivenHalfLife(std::string_view text) {
     // A limit is a bound, not a measurement: it keeps the digits it is given.
     const std::string shown = PreciseDuration(value, mark == '<' || mark == '>' ? 1 : 3);
     if (shown.empty()) return {};
-    return RelationSign(mark) + shown + (estimate != std::string::npos ? kEstimated : "");
+    return RelationSign(mark) + shown + (estimate != std::string::npos ? Say(Word::Estimated) : "");
 }
 
 // The same with the limit the evaluation gives in brackets after it: "稳定 (> 9.9 Zy)".
@@ -78,15 +78,17 @@ std::string SpinText(std::string_view spin) {
     const bool estimated = text.find('#') != std::string::npos;
     std::erase(text, '#');
     std::replace(text.begin(), text.end(), ';', ',');
-    return Shown(text) + (measured ? "（直接测量）" : "") + (estimated ? kEstimated : "");
+    return Shown(text) + (measured ? Say(Word::Measured) : "") +
+           (estimated ? Say(Word::Estimated) : "");
 }
 
 // The evaluation's marks on the order of a state and its ground state, in words.
 std::string OrderText(std::string_view marks) {
     const bool uncertain = marks.find('*') != std::string_view::npos;
     const bool reversed = marks.find('&') != std::string_view::npos;
-    return std::string(uncertain ? "能级次序不确定" : "") + (uncertain && reversed ? "，" : "") +
-           (reversed ? "能级次序与 ENSDF 相反" : "");
+    return (uncertain ? Say(Word::OrderUncertain) : "") +
+           (uncertain && reversed ? Say(Word::ListComma) : "") +
+           (reversed ? Say(Word::OrderReversed) : "");
 }
 
 // One excited state, e.g. "¹⁸⁰ᵐTa 75.3 keV, 稳定 (> 45 Py), 9-, β⁻".
@@ -106,10 +108,10 @@ std::string StateLine(const StateFields& state, const std::string& mass,
     if (!number.empty() && error == std::errc() && end == number.data() + number.size()) {
         char text[32];
         std::snprintf(text, sizeof text, " %.1f keV", keV);
-        line += text + std::string(estimated ? kEstimated : "");
+        line += text + (estimated ? Say(Word::Estimated) : "");
     }
     const std::string halfLife = GivenHalfLifeAndLimit(state.halfLife);
-    line += ", " + (state.halfLife.empty() ? std::string("半衰期") + kUnknown
+    line += ", " + (state.halfLife.empty() ? Say(Word::HalfLifeUnknown)
                     : halfLife.empty()     ? Shown(state.halfLife)
                                            : halfLife);
     if (!state.spin.empty()) line += ", " + SpinText(state.spin);
@@ -125,41 +127,43 @@ std::string StateLine(const StateFields& state, const std::string& mass,
 
 std::string HalfLifeFact(std::string_view given) {
     const std::string shown = GivenHalfLifeAndLimit(given);
-    return shown.empty() || shown.starts_with(kStable) ? shown : "半衰期 " + shown;
+    return shown.empty() || shown.starts_with(Say(Word::Stable)) ? shown
+                                                                 : Say(Word::HalfLife, shown);
 }
 
 std::string DescribeExtraFields(const ExtraFields& fields, long long massNumber,
                                 const std::string& symbol) {
     std::string text;
     const std::vector<DecayEntry> entries = ReadDecayEntries(fields.decay);
-    if (const std::string decay = DecayLine(entries); !decay.empty()) text += "\n衰变方式 " + decay;
+    if (const std::string decay = DecayLine(entries); !decay.empty())
+        text += "\n" + Say(Word::DecayModes, decay);
     for (const DecayEntry& e : entries)
         if (e.mode == "IS" && e.relation != 0) {
-            text += "\n天然丰度 " + BranchText(e);
+            text += "\n" + Say(Word::Abundance, BranchText(e));
             break;
         }
-    if (!fields.spin.empty()) text += "\n自旋宇称 " + SpinText(fields.spin);
+    if (!fields.spin.empty()) text += "\n" + Say(Word::SpinParity, SpinText(fields.spin));
     if (const std::string order = OrderText(fields.order); !order.empty()) text += "\n" + order;
     if (const auto mass = MassExcess(fields)) {
         std::string value(fields.massExcess), uncertainty(fields.massUncertainty);
         std::erase(value, '#');
         std::erase(uncertainty, '#');
-        text += "\n质量过剩 " + Shown(value) + " ± " + Shown(uncertainty) + " keV" +
-                (mass->estimated ? kEstimated : "");
+        text += "\n" + Say(Word::MassExcess, Shown(value) + " ± " + Shown(uncertainty) + " keV" +
+                                                 (mass->estimated ? Say(Word::Estimated) : ""));
     }
     const std::string_view year = fields.discovery;
     if (year.size() == 4 && std::all_of(year.begin(), year.end(), IsDigit))
-        text += "\n发现于 " + std::string(year) + " 年";
+        text += "\n" + Say(Word::DiscoveredIn, year);
     const std::string mass = Superscript(massNumber);
     std::size_t shown = 0;
     for (const StateFields& state : ExcitedStates(fields.isomers)) {
         // A state is named by one letter; anything else is not a state.
         if (state.letter.size() != 1) continue;
         if (shown++ == kShownStates) {
-            text += "\n同核异能态 …";
+            text += "\n" + Say(Word::ExcitedState, "…");
             break;
         }
-        text += "\n同核异能态 " + StateLine(state, mass, symbol);
+        text += "\n" + Say(Word::ExcitedState, StateLine(state, mass, symbol));
     }
     return text;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "image/ChartFigure.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
@@ -17,7 +18,7 @@ namespace nuklorama {
 namespace {
 
 // Shipped by Debian's fonts-dejavu-core, with every character the figure writes.
-constexpr const char* kFontFamily = "DejaVu Sans";
+constexpr QLatin1StringView kFontFamily("DejaVu Sans");
 constexpr Colour kSwatchOutline = 0x808080;
 
 // Each decade from a nanosecond to a billion years, in seconds, shown in the scale's grey.
@@ -50,8 +51,9 @@ ChartFigure::ChartFigure(const Frame& frame) : font_(kFontFamily), titleFont_(kF
 
     const double zLabels = fm.horizontalAdvance(QString::number(chart.Visible().lastZ + 1));
     const double titleHeight = title.isEmpty() ? 0 : std::ceil(tm.height() * 1.5);
-    chart_ = chart.At(int(std::ceil(f + fm.horizontalAdvance("Z") + f + zLabels + f / 2.0)),
-                      int(std::ceil(f + titleHeight + 2 * line)));
+    chart_ =
+        chart.At(int(std::ceil(f + fm.horizontalAdvance(QLatin1Char('Z')) + f + zLabels + f / 2.0)),
+                 int(std::ceil(f + titleHeight + 2 * line)));
     AddAxes();
     AddLegend(frame);
 
@@ -102,9 +104,9 @@ void ChartFigure::AddAxes() {
                 {QPointF(v.left - gap, y + middle), TextAnchor::End, QString::number(z)});
         });
     texts_.push_back({QPointF(v.left + v.width / 2.0, v.top - gap - std::ceil(fm.height() * 1.3)),
-                      TextAnchor::Middle, "N"});
-    texts_.push_back(
-        {QPointF(font_.pixelSize(), v.top + v.height / 2.0 + middle), TextAnchor::Start, "Z"});
+                      TextAnchor::Middle, QStringLiteral("N")});
+    texts_.push_back({QPointF(font_.pixelSize(), v.top + v.height / 2.0 + middle),
+                      TextAnchor::Start, QStringLiteral("Z")});
 }
 
 void ChartFigure::AddLegend(const Frame& frame) {
@@ -129,32 +131,34 @@ void ChartFigure::AddLegend(const Frame& frame) {
         // The estimated mark's row follows the heading and the map's nine.
         AddMassLegend(*quantity, *frame.quantities, row, QPointF(x, top + line * 10));
     } else if (frame.colours == Colouring::Decay) {
-        row("decay mode", std::nullopt);
+        row(QCoreApplication::translate("ChartFigure", "衰变方式"), std::nullopt);
         for (int c = 0; c < kDecayClassCount; ++c)
             row(QString::fromStdString(DecayClassName(DecayClass(c))), DecayColour(DecayClass(c)));
         // A cell with a second mode of 5 % or more, drawn as the chart draws it: β⁻ and α.
         const QRect box(x, int(top + (line - side) / 2), side, side);
-        row(QString::fromUtf8("second mode ≥ 5 %"), DecayColour(DecayClass::BetaMinus));
+        row(QCoreApplication::translate("ChartFigure", "次要方式 ≥ 5 %"),
+            DecayColour(DecayClass::BetaMinus));
         RecordedSurface corner(side, side, 15);
         DrawCellCorner(corner, std::int16_t(side), 0, 0, DecayColour(DecayClass::Alpha));
         for (const auto& [r, colour] : corner.Boxes())
             swatches_.push_back(
                 {QRect(box.x() + r.left, box.y() + r.top, r.Width(), r.Height()), colour});
     } else {
-        row("half-life", std::nullopt);
+        row(QCoreApplication::translate("ChartFigure", "半衰期"), std::nullopt);
         for (const double seconds : kDecades)
             row(QString::fromStdString(Duration(seconds, 1)), HalfLifeColour(seconds, "s"));
-        row("stable", kWhite);
-        row("unknown", kRed);
+        row(QString::fromStdString(Say(Word::Stable)), kWhite);
+        row(QString::fromStdString(Say(Word::Unknown)), kRed);
     }
     if (overlays.grid || overlays.periods || overlays.magic || overlays.drip) {
         top += line / 2;
-        row("bands", std::nullopt);
+        row(QCoreApplication::translate("ChartFigure", "色带"), std::nullopt);
     }
-    if (overlays.grid) row(QString::fromUtf8("N, Z = 10, 20, …"), kGreen);
-    if (overlays.periods) row("closed periods", kYellow);
-    if (overlays.magic) row("magic numbers", kBlue);
-    if (overlays.drip) row("drip lines (dashed: estimated)", kBlack);
+    if (overlays.grid) row(QStringLiteral("N, Z = 10, 20, …"), kGreen);
+    if (overlays.periods) row(QCoreApplication::translate("ChartFigure", "闭合周期"), kYellow);
+    if (overlays.magic) row(QCoreApplication::translate("ChartFigure", "幻数"), kBlue);
+    if (overlays.drip)
+        row(QCoreApplication::translate("ChartFigure", "滴线（虚线：估计）"), kBlack);
 }
 
 void ChartFigure::AddMassLegend(
@@ -163,7 +167,8 @@ void ChartFigure::AddMassLegend(
     const Scale scale = InfoOf(quantity).scale;
     const ValueRange range = quantities.RangeOf(quantity);
     const ColourMap& map = scale == Scale::Diverging ? kDivergingMap : kSequentialMap;
-    row(QString::fromStdString(QuantityHeading(quantity)), std::nullopt);
+    row(QCoreApplication::translate("ChartFigure", QuantityHeading(quantity).c_str()),
+        std::nullopt);
     // The map's nine colours from high to low, each with its value; arrows where values lie
     // beyond the ends and take the end colour.
     for (int i = int(map.size()) - 1; i >= 0; --i) {
@@ -179,13 +184,13 @@ void ChartFigure::AddMassLegend(
     const int side = int(std::round(QFontMetricsF(font_).ascent()));
     const double line = std::ceil(QFontMetricsF(font_).height() * 1.3);
     const QRect box(int(marked.x()), int(marked.y() + (line - side) / 2), side, side);
-    row("estimated", map[map.size() / 2]);
+    row(QCoreApplication::translate("ChartFigure", "估计值"), map[map.size() / 2]);
     RecordedSurface mark(side, side, 15);
     DrawEstimateMark(mark, std::int16_t(side), 0, 0, map[map.size() / 2]);
     for (const auto& [r, colour] : mark.Boxes())
         swatches_.push_back(
             {QRect(box.x() + r.left, box.y() + r.top, r.Width(), r.Height()), colour});
-    row("n/a", DecayColour(DecayClass::Unknown));
+    row(QCoreApplication::translate("ChartFigure", "无数据"), DecayColour(DecayClass::Unknown));
 }
 
 }  // namespace nuklorama

@@ -9,7 +9,7 @@
 namespace nuklorama {
 namespace {
 
-constexpr const char* kFontFamily = "DejaVu Sans";
+constexpr QLatin1StringView kFontFamily("DejaVu Sans");
 
 QFont FontOfPixels(int pixels) {
     QFont font(kFontFamily);

@@ -116,7 +116,7 @@ QByteArray Poster::Pdf(const NuclideTable& table, const CellColouring& colouring
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
-    pdf.setCreator("Nuklorama");
+    pdf.setCreator(QStringLiteral("Nuklorama"));
     if (!figure_.title.isEmpty()) pdf.setTitle(figure_.title);
     pdf.setResolution(kDpi);
     pdf.setPageLayout(QPageLayout(page_.paper,

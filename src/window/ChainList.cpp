@@ -26,13 +26,13 @@ QString Name(const ChainMember& m) {
 }
 
 QString Percent(double fraction) {
-    return QString::number(100 * fraction, 'g', 6) + " %";
+    return QString::number(100 * fraction, 'g', 6) + QStringLiteral(" %");
 }
 
 QString HalfLife(const ChainMember& m) {
-    if (m.record == 0) return QStringLiteral("表中没有");
-    if (m.lifetime == Lifetime::Stable) return QString::fromUtf8(kStable);
-    if (m.lifetime == Lifetime::Unknown) return QString::fromUtf8(kUnknown);
+    if (m.record == 0) return ChainList::tr("表中没有");
+    if (m.lifetime == Lifetime::Stable) return QString::fromStdString(Say(Word::Stable));
+    if (m.lifetime == Lifetime::Unknown) return QString::fromStdString(Say(Word::Unknown));
     return QString::fromStdString(Duration(m.halfLife, 4));
 }
 
@@ -51,45 +51,47 @@ ChainList::ChainList(QWidget* parent)
     summary_->setTextFormat(Qt::PlainText);
     summary_->setWordWrap(true);
     layout->addWidget(summary_);
-    table_->setHorizontalHeaderLabels({QStringLiteral("核素"), QStringLiteral("半衰期"),
-                                       QStringLiteral("来自"), QStringLiteral("概率"),
-                                       QStringLiteral("活度比")});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setAccessibleName(QStringLiteral("衰变链"));
     layout->addWidget(table_);
     auto* timeRow = new QHBoxLayout;
-    auto* timeLabel = new QLabel(QStringLiteral("时间"), this);
-    timeLabel->setBuddy(time_);
-    time_->setPlaceholderText(QStringLiteral("例如 7 d、1e6 y"));
-    time_->setAccessibleName(QStringLiteral("活度的时间"));
+    timeLabel_ = new QLabel(this);
+    timeLabel_->setBuddy(time_);
     timeNote_->setTextFormat(Qt::PlainText);
-    timeRow->addWidget(timeLabel);
+    timeRow->addWidget(timeLabel_);
     timeRow->addWidget(time_);
     timeRow->addWidget(timeNote_, 1);
     layout->addLayout(timeRow);
     connect(time_, &QLineEdit::textChanged, this, &ChainList::ShowActivities);
+    Retranslate();
     hide();
+}
+
+void ChainList::Retranslate() {
+    table_->setHorizontalHeaderLabels(
+        {tr("核素"), tr("半衰期"), tr("来自"), tr("概率"), tr("活度比")});
+    table_->setAccessibleName(tr("衰变链"));
+    timeLabel_->setText(tr("时间"));
+    time_->setPlaceholderText(tr("例如 7 d、1e6 y"));
+    time_->setAccessibleName(tr("活度的时间"));
+    if (!chain_.members.empty() && isVisible()) Show(DecayChain(chain_));
 }
 
 void ChainList::Show(const DecayChain& chain) {
     chain_ = chain;
     const ChainMember& start = chain.members[std::size_t(chain.start)];
-    QString ends;
+    QStringList ends;
     for (const ChainMember& m : chain.members)
-        if (m.end != ChainEnd::None) ends += "，" + Name(m) + " " + Percent(m.probability);
-    if (chain.fission > 0) ends += QStringLiteral("，裂变 ") + Percent(chain.fission);
-    QString summary =
-        QStringLiteral("%1 的衰变链：%2 个成员，按衰变顺序。终点")
-            .arg(Name(start))
-            .arg(chain.members.size()) +
-        (ends.isEmpty() ? QStringLiteral("：无") : QStringLiteral("：") + ends.mid(1));
-    if (chain.leftOut > 0)
-        summary += QStringLiteral("。%1 条概率低于 10⁻¹² 的路径略去").arg(chain.leftOut);
-    if (chain.loopsCut > 0)
-        summary += QStringLiteral("。表中有循环，已切断 %1 处").arg(chain.loopsCut);
-    summary_->setText(summary + "。");
+        if (m.end != ChainEnd::None) ends << Name(m) + QLatin1Char(' ') + Percent(m.probability);
+    if (chain.fission > 0) ends << tr("裂变 %1").arg(Percent(chain.fission));
+    QString summary = tr("%1 的衰变链：%2 个成员，按衰变顺序。终点：%3")
+                          .arg(Name(start))
+                          .arg(chain.members.size())
+                          .arg(ends.isEmpty() ? tr("无") : ends.join(tr("，")));
+    if (chain.leftOut > 0) summary += tr("。%1 条概率低于 10⁻¹² 的路径略去").arg(chain.leftOut);
+    if (chain.loopsCut > 0) summary += tr("。表中有循环，已切断 %1 处").arg(chain.loopsCut);
+    summary_->setText(summary + tr("。"));
     table_->setAccessibleDescription(summary_->text());
 
     table_->setRowCount(int(chain.members.size()));
@@ -98,11 +100,12 @@ void ChainList::Show(const DecayChain& chain) {
         QStringList from;
         for (const ChainBranch& b : chain.branches)
             if (b.to == int(i))
-                from << QString::fromStdString(ModeNotation(b.mode)) + " " +
+                from << QString::fromStdString(ModeNotation(b.mode)) + QLatin1Char(' ') +
                             Name(chain.members[std::size_t(b.from)]) +
-                            (b.estimated ? QStringLiteral("（估计）") : QString());
+                            (b.estimated ? QString::fromStdString(nuklorama::Say(Word::Estimated))
+                                         : QString());
         const QStringList cells{Name(m), HalfLife(m),
-                                from.isEmpty() ? QStringLiteral("起点") : from.join("，"),
+                                from.isEmpty() ? tr("起点") : from.join(tr("，")),
                                 Percent(m.probability), QString()};
         for (int c = 0; c < kColumns; ++c)
             table_->setItem(int(i), c, new QTableWidgetItem(cells[c]));
@@ -133,8 +136,7 @@ QString ChainList::Summary() const {
 void ChainList::ShowActivities() {
     const std::string text = time_->text().trimmed().toStdString();
     const auto seconds = DurationSeconds(text);
-    timeNote_->setText(text.empty() || seconds ? QString()
-                                               : QStringLiteral("写成数值和单位，如 7 d"));
+    timeNote_->setText(text.empty() || seconds ? QString() : tr("写成数值和单位，如 7 d"));
     if (chain_.members.empty()) return;
     std::vector<MemberActivity> activities;
     if (seconds) activities = ChainActivities(chain_, *seconds);
@@ -144,11 +146,10 @@ void ChainList::ShowActivities() {
             cell = QString::number(activities[i].activity, 'g', 6);
         else if (seconds && activities[i].after >= 0) {
             const ChainMember& first = chain_.members[std::size_t(activities[i].after)];
-            cell = (first.record == 0 ? QStringLiteral("无：表中没有 %1")
-                                      : QStringLiteral("无：%1 半衰期未知"))
+            cell = (first.record == 0 ? tr("无：表中没有 %1") : tr("无：%1 半衰期未知"))
                        .arg(Name(first));
         } else if (seconds)
-            cell = QStringLiteral("无：成员过多");
+            cell = tr("无：成员过多");
         table_->item(int(i), kActivity)->setText(cell);
     }
     // As wide as its columns and up to a dozen rows tall, within the chart area.

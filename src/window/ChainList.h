@@ -23,6 +23,8 @@ public:
     void Show(const DecayChain& chain);
     // Says something in place of a chain: a stable nuclide, or nothing selected.
     void Say(const QString& text);
+    // Its words in the language in use, the chain shown again in them.
+    void Retranslate();
     QString Summary() const;
     QTableWidget* Table() const { return table_; }
     QLineEdit* TimeField() const { return time_; }
@@ -42,6 +44,7 @@ private:
     QTableWidget* table_;
     QLineEdit* time_;
     QLabel* timeNote_;
+    QLabel* timeLabel_;
 };
 
 }  // namespace nuklorama

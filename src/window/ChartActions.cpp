@@ -14,6 +14,7 @@
 #include "base/FileWriter.h"
 #include "chart/FindNuclide.h"
 #include "image/FrameRenderer.h"
+#include "image/Language.h"
 #include "image/Png.h"
 #include "window/ChainList.h"
 #include "window/ChartArea.h"
@@ -32,24 +33,28 @@ struct ViewGroup {
 };
 // The 着色 menu's views, grouped by what they tell.
 constexpr ViewGroup kViewGroups[] = {
-    {"寿命与衰变", {{{"半衰期", Colouring::HalfLife}, {"衰变方式", Colouring::Decay}}}},
-    {"质量",
-     {{{"每核子结合能", Colouring::BindingEnergy}, {"质量不确定度", Colouring::MassUncertainty}}}},
-    {"分离能",
-     {{{"中子分离能", Colouring::Sn},
-       {"质子分离能", Colouring::Sp},
-       {"双中子分离能", Colouring::S2n},
-       {"双质子分离能", Colouring::S2p}}}},
-    {"Q 值",
-     {{{"α 衰变 Q 值", Colouring::QAlpha},
-       {"β⁻ 衰变 Q 值", Colouring::QBetaMinus},
-       {"电子俘获 Q 值", Colouring::QEc}}}},
-    {"壳与配对",
-     {{{"中子壳隙", Colouring::ShellGapN},
-       {"质子壳隙", Colouring::ShellGapP},
-       {"中子对能隙", Colouring::PairingN},
-       {"质子对能隙", Colouring::PairingP}}}},
-    {"历史与丰度", {{{"发现年份", Colouring::DiscoveryYear}, {"天然丰度", Colouring::Abundance}}}},
+    {QT_TR_NOOP("寿命与衰变"),
+     {{{QT_TR_NOOP("半衰期"), Colouring::HalfLife}, {QT_TR_NOOP("衰变方式"), Colouring::Decay}}}},
+    {QT_TR_NOOP("质量"),
+     {{{QT_TR_NOOP("每核子结合能"), Colouring::BindingEnergy},
+       {QT_TR_NOOP("质量不确定度"), Colouring::MassUncertainty}}}},
+    {QT_TR_NOOP("分离能"),
+     {{{QT_TR_NOOP("中子分离能"), Colouring::Sn},
+       {QT_TR_NOOP("质子分离能"), Colouring::Sp},
+       {QT_TR_NOOP("双中子分离能"), Colouring::S2n},
+       {QT_TR_NOOP("双质子分离能"), Colouring::S2p}}}},
+    {QT_TR_NOOP("Q 值"),
+     {{{QT_TR_NOOP("α 衰变 Q 值"), Colouring::QAlpha},
+       {QT_TR_NOOP("β⁻ 衰变 Q 值"), Colouring::QBetaMinus},
+       {QT_TR_NOOP("电子俘获 Q 值"), Colouring::QEc}}}},
+    {QT_TR_NOOP("壳与配对"),
+     {{{QT_TR_NOOP("中子壳隙"), Colouring::ShellGapN},
+       {QT_TR_NOOP("质子壳隙"), Colouring::ShellGapP},
+       {QT_TR_NOOP("中子对能隙"), Colouring::PairingN},
+       {QT_TR_NOOP("质子对能隙"), Colouring::PairingP}}}},
+    {QT_TR_NOOP("历史与丰度"),
+     {{{QT_TR_NOOP("发现年份"), Colouring::DiscoveryYear},
+       {QT_TR_NOOP("天然丰度"), Colouring::Abundance}}}},
 };
 
 }  // namespace
@@ -61,17 +66,18 @@ ChartActions::ChartActions(ChartArea& area, UserInterface& ui, QObject* parent)
       menu_(new QMenu(&area)),
       find_(new FindField(&area)),
       chains_(new ChainList(&area)) {
-    QAction* copy =
-        Add(QStringLiteral("复制图片"), {QKeySequence::Copy}, &ChartActions::CopyPicture);
+    QAction* copy = Add(QT_TR_NOOP("复制图片"), {QKeySequence::Copy}, &ChartActions::CopyPicture);
     copy->setShortcutContext(Qt::WidgetShortcut);
-    Add(QStringLiteral("图片另存为…"), {}, &ChartActions::AskWhereToSave);
-    auto* colours = menu_->addMenu(QStringLiteral("着色"));
+    Add(QT_TR_NOOP("图片另存为…"), {}, &ChartActions::AskWhereToSave);
+    QMenu* colours = menu_->addMenu(QString());
+    texts_.push_back({colours->menuAction(), QT_TR_NOOP("着色")});
     auto* choice = new QActionGroup(colours);
     for (const auto& [group, views] : kViewGroups) {
-        colours->addSection(QString::fromUtf8(group));
+        texts_.push_back({colours->addSection(QString()), group});
         for (const auto& [name, colouring] : views) {
             if (!name) break;
-            QAction* action = colours->addAction(QString::fromUtf8(name));
+            QAction* action = colours->addAction(QString());
+            texts_.push_back({action, name});
             action->setCheckable(true);
             action->setChecked(colouring == colouring_);
             choice->addAction(action);
@@ -79,16 +85,30 @@ ChartActions::ChartActions(ChartArea& area, UserInterface& ui, QObject* parent)
                     [this, c = colouring] { ChooseColouring(c); });
         }
     }
-    QAction* drip = menu_->addAction(QStringLiteral("滴线"));
+    QAction* drip = menu_->addAction(QString());
+    texts_.push_back({drip, QT_TR_NOOP("滴线")});
     drip->setCheckable(true);
     connect(drip, &QAction::toggled, this, [this](bool on) {
         drip_ = on;
         area_.ShowDripLines(on);
     });
-    Add(QStringLiteral("查找核素…"), {QKeySequence::Find}, &ChartActions::OpenFind);
-    Add(QStringLiteral("衰变链"), {QKeySequence(Qt::CTRL | Qt::Key_L)}, &ChartActions::ShowChain);
-    Add(QStringLiteral("复制当前视图"), {}, &ChartActions::CopyView);
-    Add(QStringLiteral("打印…"), {QKeySequence::Print}, &ChartActions::Print);
+    Add(QT_TR_NOOP("查找核素…"), {QKeySequence::Find}, &ChartActions::OpenFind);
+    Add(QT_TR_NOOP("衰变链"), {QKeySequence(Qt::CTRL | Qt::Key_L)}, &ChartActions::ShowChain);
+    Add(QT_TR_NOOP("复制当前视图"), {}, &ChartActions::CopyView);
+    Add(QT_TR_NOOP("打印…"), {QKeySequence::Print}, &ChartActions::Print);
+    // Named the same in every language, and each language in its own words, so that anyone
+    // finds the way to theirs; ready before the first press too.
+    QMenu* languages = menu_->addMenu(QStringLiteral("语言 / Language"));
+    auto* spoken = new QActionGroup(languages);
+    for (const auto& [name, language] : {std::pair{QStringLiteral("中文"), Language::Chinese},
+                                         std::pair{QStringLiteral("English"), Language::English}}) {
+        QAction* action = languages->addAction(name);
+        action->setCheckable(true);
+        action->setChecked(language == LanguageInUse());
+        spoken->addAction(action);
+        connect(action, &QAction::triggered, this, [this, l = language] { ChooseLanguage(l); });
+    }
+    Retranslate();
 
     area.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&area, &QWidget::customContextMenuRequested, menu_,
@@ -115,9 +135,10 @@ ChartActions::ChartActions(ChartArea& area, UserInterface& ui, QObject* parent)
     connect(&area, &ChartArea::ViewReset, chains_, &QWidget::hide);
 }
 
-QAction* ChartActions::Add(const QString& text, QList<QKeySequence> keys,
+QAction* ChartActions::Add(const char* text, QList<QKeySequence> keys,
                            void (ChartActions::*slot)()) {
-    auto* action = new QAction(text, &area_);
+    auto* action = new QAction(&area_);
+    texts_.push_back({action, text});
     action->setShortcuts(keys);
     action->setShortcutContext(Qt::WindowShortcut);
     action->setEnabled(false);
@@ -128,19 +149,34 @@ QAction* ChartActions::Add(const QString& text, QList<QKeySequence> keys,
     return action;
 }
 
+void ChartActions::Retranslate() {
+    for (const auto& [action, text] : texts_)
+        action->setText(tr(text));
+    find_->Retranslate();
+    chains_->Retranslate();
+    area_.Retranslate();
+}
+
+void ChartActions::ChooseLanguage(Language language) {
+    // The window's captions follow the catalogue; the pictures are drawn again in its words.
+    UseLanguage(language);
+    area_.Redraw();
+}
+
 void ChartActions::CopyPicture() {
     if (area_.Drawn()) QApplication::clipboard()->setImage(area_.Picture().AreaImage());
 }
 
 void ChartActions::AskWhereToSave() {
     // The dialog adds the ending itself, so that it asks before replacing the file so named.
-    QFileDialog dialog(&area_, QStringLiteral("图片另存为…"), QString(),
+    QFileDialog dialog(&area_, tr("图片另存为…"), QString(),
                        QStringLiteral("PNG (*.png);;SVG (*.svg)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.selectFile(QStringLiteral("nuklorama.png"));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        dialog.setDefaultSuffix(filter.startsWith("SVG") ? "svg" : "png");
+        dialog.setDefaultSuffix(filter.startsWith(u"SVG") ? QStringLiteral("svg")
+                                                          : QStringLiteral("png"));
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     SavePicture(dialog.selectedFiles().constFirst());
@@ -150,7 +186,7 @@ bool ChartActions::SavePicture(const QString& path) {
     const DrawnChart* drawn = area_.Drawn();
     if (!drawn) return false;
     const QByteArray bytes =
-        path.endsWith(".svg", Qt::CaseInsensitive)
+        path.endsWith(u".svg", Qt::CaseInsensitive)
             ? QByteArray::fromStdString(
                   FrameRenderer(
                       FrameOf(*drawn, Viewport::Picture(drawn->cellSize, drawn->widthPixels,
@@ -160,7 +196,8 @@ bool ChartActions::SavePicture(const QString& path) {
     const WriteFailure failure = WriteFileAtomically(
         QFile::encodeName(path).toStdString(), {bytes.constData(), std::size_t(bytes.size())});
     if (!failure) return true;
-    ui_.MsgBox((path + ": " + QString::fromLocal8Bit(failure.reason.c_str())).toStdString(),
+    ui_.MsgBox((path + QStringLiteral(": ") + QString::fromLocal8Bit(failure.reason.c_str()))
+                   .toStdString(),
                Buttons::Ok, Icon::Exclamation);
     return false;
 }
@@ -194,7 +231,7 @@ void ChartActions::ShowChain() {
     chains_->move(4, 4);
     if (!cell || drawn->cells->At(cell->Z, cell->N) == 0) {
         area_.ClearChain();
-        return chains_->Say(QStringLiteral("先选中表中的一个核素：单击它的格子，或查找它。"));
+        return chains_->Say(tr("先选中表中的一个核素：单击它的格子，或查找它。"));
     }
     const char state = foundState_ && foundState_->first == *cell ? foundState_->second : 0;
     const ExtraFieldTable none;
@@ -203,8 +240,9 @@ void ChartActions::ShowChain() {
     const ChainMember& start = chain.members[std::size_t(chain.start)];
     if (start.lifetime == Lifetime::Stable) {
         area_.ClearChain();
-        return chains_->Say(QString::fromStdString(StateName(start.Z, start.N, start.state)) +
-                            QStringLiteral(" 是稳定核素，没有衰变链。"));
+        return chains_->Say(
+            tr("%1 是稳定核素，没有衰变链。")
+                .arg(QString::fromStdString(StateName(start.Z, start.N, start.state))));
     }
     area_.ShowChain(chain);
 }

@@ -4,9 +4,11 @@
 #include <QObject>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "base/UserInterface.h"
 #include "chart/Colouring.h"
+#include "image/Language.h"
 #include "window/ChartView.h"
 
 class QAction;
@@ -41,9 +43,13 @@ public:
     // The decay chain of the selected nuclide over the chart, and its list; from the excited
     // state find last found in that cell, if any.
     void ShowChain();
+    // Every word of the menu, the find field and the chain's list in the language in use.
+    void Retranslate();
+    // The language of the window and all it draws, copies, saves and prints, until it closes.
+    void ChooseLanguage(Language language);
 
 private:
-    QAction* Add(const QString& text, QList<QKeySequence> keys, void (ChartActions::*slot)());
+    QAction* Add(const char* text, QList<QKeySequence> keys, void (ChartActions::*slot)());
     void AskWhereToSave();
     void OpenFind();
     void Find(const QString& text);
@@ -54,6 +60,8 @@ private:
     UserInterface& ui_;
     QMenu* menu_;
     QList<QAction*> actions_;
+    // Each action and menu with the text it says before translation.
+    std::vector<std::pair<QAction*, const char*>> texts_;
     FindField* find_;
     ChainList* chains_;
     // The excited state find named last, and its cell.

@@ -23,7 +23,8 @@ constexpr int kCellsPerNotch = 3;
 
 // Tool tips take rich text when it looks like markup; this shows any text verbatim.
 QString AsPlainToolTip(const QString& text) {
-    return "<p style='white-space:pre'>" + text.toHtmlEscaped() + "</p>";
+    return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() +
+           QStringLiteral("</p>");
 }
 
 }  // namespace
@@ -31,18 +32,24 @@ QString AsPlainToolTip(const QString& text) {
 ChartArea::ChartArea(QWidget* parent) : QWidget(parent), picture_(0, 0, 15) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("核素图"));
-    setAccessibleDescription(
-        QStringLiteral("核素图：横向中子数 N，纵向质子数 "
-                       "Z，灰度表示半衰期。指针停在格子上显示核素；右键菜单可复制或保存图片，或改按"
-                       "衰变方式、质量等着色。"));
-    chartDescription_ = accessibleDescription();
     AddViewActions();
+    Retranslate();
+}
+
+void ChartArea::Retranslate() {
+    setAccessibleName(tr("核素图"));
+    setAccessibleDescription(tr(
+        "核素图：横向中子数 N，纵向质子数 Z，灰度表示半衰期。指针停在格子上显示核素；右键菜单可复制"
+        "或保存图片，或改按衰变方式着色。"));
+    chartDescription_ = accessibleDescription();
+    const char* names[] = {QT_TR_NOOP("放大"), QT_TR_NOOP("缩小"), QT_TR_NOOP("适合窗口")};
+    for (int i = 0; i < 3; ++i)
+        viewActions_[i]->setText(tr(names[i]));
 }
 
 void ChartArea::AddViewActions() {
-    const auto add = [this](const QString& text, QList<QKeySequence> keys, auto slot) {
-        auto* action = new QAction(text, this);
+    const auto add = [this](QList<QKeySequence> keys, auto slot) {
+        auto* action = new QAction(this);
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         action->setEnabled(false);
@@ -50,11 +57,10 @@ void ChartArea::AddViewActions() {
         addAction(action);
         viewActions_ << action;
     };
-    add(QStringLiteral("放大"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+    add({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
         [this] { ZoomAboutSelection(1); });
-    add(QStringLiteral("缩小"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-        [this] { ZoomAboutSelection(-1); });
-    add(QStringLiteral("适合窗口"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { ShowFit(); });
+    add({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { ZoomAboutSelection(-1); });
+    add({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { ShowFit(); });
 }
 
 void ChartArea::SetDrawn(DrawnChart drawn) {
@@ -67,25 +73,26 @@ void ChartArea::SetDrawn(DrawnChart drawn) {
 }
 
 void ChartArea::Recolour(Colouring colouring) {
-    if (drawn_ && drawn_->colouring != colouring) Redraw(colouring, drawn_->overlays);
+    if (!drawn_ || drawn_->colouring == colouring) return;
+    drawn_->colouring = colouring;
+    Redraw();
 }
 
 void ChartArea::ShowDripLines(bool on) {
     if (!drawn_ || drawn_->overlays.drip == on) return;
-    Overlays overlays = drawn_->overlays;
-    overlays.drip = on;
-    Redraw(drawn_->colouring, overlays);
+    drawn_->overlays.drip = on;
+    Redraw();
 }
 
-void ChartArea::Redraw(Colouring colouring, const Overlays& overlays) {
-    // The picture as the last press left it, only shown the other way, on today's area.
+void ChartArea::Redraw() {
+    if (!drawn_) return;
+    // The picture as the last press left it, on today's area, with what its view and overlays
+    // need worked out once.
     DrawnChart& d = *drawn_;
-    d.colouring = colouring;
     static const ExtraFieldTable kNone;
-    d.quantities =
-        QuantitiesFor(colouring, overlays, *d.table, d.extras ? *d.extras : kNone, d.quantities);
-    d.overlays =
-        overlays.dripLines ? overlays : WithDripLines(overlays, *d.table, d.quantities.get());
+    d.quantities = QuantitiesFor(d.colouring, d.overlays, *d.table, d.extras ? *d.extras : kNone,
+                                 d.quantities);
+    if (!d.overlays.dripLines) d.overlays = WithDripLines(d.overlays, *d.table, d.quantities.get());
     d.widthPixels = picture_.WidthPixels();
     d.heightPixels = picture_.HeightPixels();
     d.twipsPerPixel = picture_.TwipsPerPixelX();

@@ -36,6 +36,10 @@ public:
     void Recolour(Colouring colouring);
     // Redraws the drawn chart from memory with or without the drip lines.
     void ShowDripLines(bool on);
+    // The same in the words of the language in use.
+    void Redraw();
+    // Its names and the shortcuts' names in the language in use.
+    void Retranslate();
 
     const ChartView& View() const { return view_; }
     std::optional<ChartView::Cell> Selected() const { return selected_; }
@@ -80,8 +84,6 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    // The drawn chart in this colouring and with these overlays, from memory on today's area.
-    void Redraw(Colouring colouring, const Overlays& overlays);
     void FitSurface();
     void AddViewActions();
     QPoint DevicePoint(QPointF logical) const;

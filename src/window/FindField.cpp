@@ -14,16 +14,23 @@ FindField::FindField(QWidget* parent)
     setAutoFillBackground(true);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(new QLabel(QStringLiteral("查找核素"), this));
+    label_ = new QLabel(this);
+    layout->addWidget(label_);
     layout->addWidget(edit_);
     layout->addWidget(reason_);
-    edit_->setPlaceholderText(QStringLiteral("U-238、238U、铀-238、Z=92 N=146"));
-    edit_->setAccessibleName(QStringLiteral("查找核素"));
-    edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance(edit_->placeholderText()) + 16);
+    Retranslate();
     reason_->setTextFormat(Qt::PlainText);
     connect(edit_, &QLineEdit::returnPressed, this, [this] { emit Submitted(edit_->text()); });
     connect(edit_, &QLineEdit::textEdited, reason_, &QLabel::clear);
     hide();
+}
+
+void FindField::Retranslate() {
+    label_->setText(tr("查找核素"));
+    edit_->setPlaceholderText(tr("U-238、238U、铀-238、Z=92 N=146"));
+    edit_->setAccessibleName(tr("查找核素"));
+    edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance(edit_->placeholderText()) + 16);
+    reason_->clear();
 }
 
 void FindField::Open() {

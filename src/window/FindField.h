@@ -18,6 +18,8 @@ public:
     QLineEdit* Edit() const { return edit_; }
     void Open();
     void SayNotFound(const QString& reason);
+    // Its words in the language in use.
+    void Retranslate();
 
 signals:
     void Submitted(const QString& text);
@@ -30,6 +32,7 @@ protected:
 private:
     QLineEdit* edit_;
     QLabel* reason_;
+    QLabel* label_;
 };
 
 }  // namespace nuklorama

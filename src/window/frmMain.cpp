@@ -41,13 +41,11 @@ frmMain::frmMain(UserInterface* ui)
     // Created in this order so that the chart area lies beneath the controls next to it.
     picEl = new ChartArea(this);
     actions_ = new ChartActions(*picEl, *ui_, this);
-    cmdDraw = new QPushButton(QStringLiteral("画图"), this);
-    lbHeader = new QLabel(QStringLiteral("Nuklorama 核素图 · 版本 "), this);
+    cmdDraw = new QPushButton(tr("画图"), this);
+    lbHeader = new QLabel(tr("Nuklorama 核素图 · 版本 "), this);
     lbHeader->setTextFormat(Qt::PlainText);
-    const QString captions[] = {QStringLiteral("显示网格(绿)"), QStringLiteral("显示周期(黄)"),
-                                QStringLiteral("显示幻数(蓝)")};
     for (int i = 0; i < 3; ++i) {
-        chkGrid[i] = new QCheckBox(captions[i], this);
+        chkGrid[i] = new QCheckBox(this);
         chkGrid[i]->setChecked(true);
     }
 
@@ -57,12 +55,7 @@ frmMain::frmMain(UserInterface* ui)
     Place(chkGrid[0], 1680, 6360, 1935, 255);
     Place(chkGrid[1], 3720, 6360, 1935, 255);
     Place(chkGrid[2], 5760, 6360, 1935, 255);
-    Describe(cmdDraw, QStringLiteral("读取当前文件夹中的 nuklorama.csv，按窗口大小重新画核素图"));
-    const QString bands[] = {QStringLiteral("画出每隔十行十列的绿色带"),
-                             QStringLiteral("画出闭合周期的质子数所在行的黄色带"),
-                             QStringLiteral("画出幻数所在行列的蓝色带")};
-    for (int i = 0; i < 3; ++i)
-        Describe(chkGrid[i], bands[i]);
+    Retranslate();
     setTabOrder(picEl, cmdDraw);
     setTabOrder(cmdDraw, chkGrid[0]);
     setTabOrder(chkGrid[0], chkGrid[1]);
@@ -71,7 +64,20 @@ frmMain::frmMain(UserInterface* ui)
     connect(cmdDraw, &QPushButton::clicked, this, &frmMain::cmdDraw_Click);
     resize(twips::ToLogicalPixels(this, kClientWidth), twips::ToLogicalPixels(this, kClientHeight));
     Form_Load();
-    Describe(lbHeader, QStringLiteral("程序名称与版本"));
+    Describe(lbHeader, tr("程序名称与版本"));
+}
+
+void frmMain::Retranslate() {
+    cmdDraw->setText(tr("画图"));
+    const QString captions[] = {tr("显示网格(绿)"), tr("显示周期(黄)"), tr("显示幻数(蓝)")};
+    for (int i = 0; i < 3; ++i)
+        chkGrid[i]->setText(captions[i]);
+    Describe(cmdDraw, tr("读取当前文件夹中的 nuklorama.csv，按窗口大小重新画核素图"));
+    const QString bands[] = {tr("画出每隔十行十列的绿色带"),
+                             tr("画出闭合周期的质子数所在行的黄色带"),
+                             tr("画出幻数所在行列的蓝色带")};
+    for (int i = 0; i < 3; ++i)
+        Describe(chkGrid[i], bands[i]);
 }
 
 frmMain::~frmMain() = default;
@@ -104,6 +110,14 @@ void frmMain::resizeEvent(QResizeEvent*) {
 void frmMain::changeEvent(QEvent* event) {
     // Restoring from the task bar may not change the size, yet the layout must follow.
     if (event->type() == QEvent::WindowStateChange) Form_Resize();
+    // Another language: every caption, the banner and the menu say it at once.
+    if (event->type() == QEvent::LanguageChange && lbHeader) {
+        Retranslate();
+        lbHeader->setText(tr("Nuklorama 核素图 · 版本 "));
+        Form_Load();
+        Describe(lbHeader, tr("程序名称与版本"));
+        actions_->Retranslate();
+    }
     QWidget::changeEvent(event);
 }
 

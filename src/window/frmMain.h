@@ -26,7 +26,7 @@ public:
     explicit frmMain(UserInterface* ui = nullptr);
     ~frmMain() override;
 
-    QLabel* lbHeader;
+    QLabel* lbHeader = nullptr;
     ChartArea* picEl;
     QPushButton* cmdDraw;
     std::array<QCheckBox*, 3> chkGrid;
@@ -45,6 +45,8 @@ protected:
 private:
     void Form_Load();
     void Form_Resize();
+    // The captions and descriptions in the language in use.
+    void Retranslate();
 
     std::unique_ptr<UserInterface> ownUi_;
     UserInterface* ui_;

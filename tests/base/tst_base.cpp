@@ -17,6 +17,21 @@ Q_DECLARE_METATYPE(Calculation)
 class TestBase : public QObject {
     Q_OBJECT
 private slots:
+    // A word's arguments go in as they are, even a table's text with a % in it; another
+    // language's words replace every word or none.
+    void wordsTakeTheirArguments() {
+        QCOMPARE(Say(Word::NoneOfElement, "U", "铀"), std::string("表中没有铀的核素"));
+        QCOMPARE(Say(Word::HalfLife, "%2 s", "x"), std::string("半衰期 %2 s"));
+        UseWords({"stable"});
+        QCOMPARE(Say(Word::Stable), std::string("稳定"));
+        std::vector<std::string> english(std::size_t(Word::Count), "?");
+        english[std::size_t(Word::NoneOfElement)] = "No nuclide of %1";
+        UseWords(english);
+        QCOMPARE(Say(Word::NoneOfElement, "U", "铀"), std::string("No nuclide of U"));
+        UseWords({});
+        QCOMPARE(Say(Word::Stable), std::string("稳定"));
+    }
+
     // One notation for a half-life: a cell writes three digits, the tool tip the table's own.
     void halfLives_data() {
         QTest::addColumn<double>("value");

@@ -598,7 +598,7 @@ private slots:
         s_->ui = ScriptedUserInterface();
         QVERIFY(Press(table) != DrawResult::Drawn);
         QCOMPARE(s_->ui.boxes.back().text,
-                 std::string(tooSmall ? kAreaTooSmallMessage : kNothingToDrawMessage));
+                 std::string(tooSmall ? Say(Word::AreaTooSmall) : kNothingToDrawMessage));
         QCOMPARE(s_->ui.boxes.back().buttons, Buttons::Ok);
         QCOMPARE(s_->ui.boxes.back().icon, tooSmall ? Icon::None : Icon::Exclamation);
         QCOMPARE(s_->ui.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Default}));

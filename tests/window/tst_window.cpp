@@ -28,6 +28,7 @@
 #include "chart/CellLabel.h"
 #include "chart/LabelPlan.h"
 #include "chart/RecordedSurface.h"
+#include "image/Language.h"
 #include "support/PixelCheck.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestFiles.h"
@@ -102,6 +103,7 @@ private slots:
     }
 
     void cleanup() {
+        UseLanguage(Language::Chinese);
         boxes_.reset();
         window_.reset();
         dir_.reset();
@@ -499,9 +501,52 @@ private slots:
             read.start("pdftotext", {"view.pdf", "-"});
             QVERIFY(read.waitForFinished());
             const QString text = QString::fromUtf8(read.readAllStandardOutput());
-            QVERIFY2(text.contains("magic numbers"), qPrintable(text));
+            QVERIFY2(text.contains(QString::fromUtf8("幻数")), qPrintable(text));
             QCOMPARE(text.contains(QString::fromUtf8("⁵⁶Fe")), zoomed);
         }
+    }
+
+    void languageMenuSwitchesEveryWord() {
+        const auto choose = [this](const char* name) {
+            for (QAction* action : window_->picEl->findChildren<QAction*>())
+                if (action->text() == QString::fromUtf8(name)) action->trigger();
+        };
+        const QString banner = window_->lbHeader->text();
+        const auto say = [this] {
+            QStringList words{window_->lbHeader->text(), window_->cmdDraw->text()};
+            for (const QCheckBox* box : window_->chkGrid)
+                words << box->text();
+            return words;
+        };
+        const QStringList chinese = say();
+        // Before the first press too, and every caption fits the box it has.
+        choose("English");
+        QTRY_COMPARE(
+            say(), (QStringList{"Nuklorama chart of nuclides · version " NUKLORAMA_VERSION, "Draw",
+                                "Grid (green)", "Periods (yellow)", "Magic (blue)"}));
+        for (const QWidget* control : Controls())
+            QVERIFY2(control->sizeHint().width() <= control->width(),
+                     qPrintable(control->property("text").toString()));
+        Draw(Table({Record(118, 177, "1", "s"), Record(2, 2, "3", "s")}));
+        const int c = window_->State().CellSize;
+        ChartArea* area = window_->picEl;
+        QHelpEvent help(QEvent::ToolTip, QPoint(2 * c, 3 * c - 1) / area->devicePixelRatio(),
+                        area->mapToGlobal(QPoint(2 * c, 3 * c - 1)));
+        QApplication::sendEvent(area, &help);
+        QVERIFY2(QToolTip::text().contains("Half-life 3.00 s"), qPrintable(QToolTip::text()));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName("view.pdf");
+        area->PrintTo(printer);
+        QProcess read;
+        read.start("pdftotext", {"view.pdf", "-"});
+        QVERIFY(read.waitForFinished());
+        const QString text = QString::fromUtf8(read.readAllStandardOutput());
+        QVERIFY2(text.contains("magic numbers") && !text.contains(QString::fromUtf8("幻数")),
+                 qPrintable(text));
+        choose("中文");
+        QTRY_COMPARE(say(), chinese);
+        QCOMPARE(window_->lbHeader->text(), banner);
     }
 
     void colouringMenuRedrawsFromMemory() {
