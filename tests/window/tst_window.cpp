@@ -527,6 +527,11 @@ private slots:
         for (const QWidget* control : Controls())
             QVERIFY2(control->sizeHint().width() <= control->width(),
                      qPrintable(control->property("text").toString()));
+        // The context menu too, every view group and entry in it.
+        const QRegularExpression han(QStringLiteral("[\\x{4e00}-\\x{9fff}]"));
+        for (const QAction* action : window_->findChildren<QAction*>())
+            if (action->text() != QString::fromUtf8("中文") && !action->text().contains("Language"))
+                QVERIFY2(!action->text().contains(han), qPrintable(action->text()));
         Draw(Table({Record(118, 177, "1", "s"), Record(2, 2, "3", "s")}));
         const int c = window_->State().CellSize;
         ChartArea* area = window_->picEl;
