@@ -78,6 +78,7 @@ int ChainCommand(const QStringList& arguments) {
 
     const QString name = parser.positionalArguments().at(0);
     const QString tableFile = parser.positionalArguments().at(1);
+    if (!IsTableFileOrMissing(tableFile)) return kFailed;
     auto table = std::make_unique<NuclideTable>();
     ExtraFieldTable extras;
     ConsoleUserInterface ui(true);

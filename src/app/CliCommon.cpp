@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -43,6 +44,14 @@ int WriteOutput(const QString& output, const QByteArray& bytes) {
         message += "; it was left as it is (name the output - to write to standard output)";
     Complain(message);
     return kFailed;
+}
+
+bool IsTableFileOrMissing(const QString& table) {
+    const QFileInfo info(table);
+    if (!info.exists() || info.isFile()) return true;
+    Complain(table + (info.isDir() ? ": is a folder, not a table file"
+                                   : ": is not a regular file, so not a table file"));
+    return false;
 }
 
 }  // namespace nuklorama::cli

@@ -21,6 +21,10 @@ void Complain(const QString& message);
 // The only help option: Qt's own adds a --help-all that has nothing more to show here.
 void AddHelpOption(QCommandLineParser& parser);
 
+// Whether a table's name, when it names anything, names a regular file; says what it names
+// instead when not. The window's loader calls anything else missing; here we can say more.
+bool IsTableFileOrMissing(const QString& table);
+
 // Writes bytes to the file named output, or to standard output for "-": kSuccess, or kFailed
 // after saying why.
 int WriteOutput(const QString& output, const QByteArray& bytes);

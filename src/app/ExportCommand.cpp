@@ -2,7 +2,6 @@
 #include "app/ExportCommand.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -131,11 +130,7 @@ int ExportCommand(const QStringList& arguments) {
         Complain(error);
         return kUsage;
     }
-    if (const QFileInfo table(o->table); table.exists() && !table.isFile()) {
-        Complain(o->table + (table.isDir() ? ": is a folder, not a table file"
-                                           : ": is not a regular file, so not a table file"));
-        return kFailed;
-    }
+    if (!IsTableFileOrMissing(o->table)) return kFailed;
 
     ConsoleUserInterface ui(o->ignoreRecordFailures);
     auto state = std::make_unique<ChartState>();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RenderCommand.h"
 
-#include <QFileInfo>
 #include <memory>
 #include <optional>
 
@@ -249,12 +248,7 @@ int RenderCommand(const QStringList& arguments) {
         return kUsage;
     }
 
-    // The window's loader calls anything but a regular file missing; here it can say more.
-    if (const QFileInfo table(o->table); table.exists() && !table.isFile()) {
-        Complain(o->table + (table.isDir() ? ": is a folder, not a table file"
-                                           : ": is not a regular file, so not a table file"));
-        return kFailed;
-    }
+    if (!IsTableFileOrMissing(o->table)) return kFailed;
 
     ConsoleUserInterface ui(o->ignoreRecordFailures);
     const int written = o->region || o->format == "pdf" ? RenderPart(*o, ui) : RenderFit(*o, ui);
