@@ -493,14 +493,7 @@ private slots:
         QCOMPARE(Entries(), QStringList{kTableFileName});
         for (const bool zoomed : {false, true}) {
             if (zoomed) Find("Fe-56");
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName("view.pdf");
-            area->PrintTo(printer);
-            QProcess read;
-            read.start("pdftotext", {"view.pdf", "-"});
-            QVERIFY(read.waitForFinished());
-            const QString text = QString::fromUtf8(read.readAllStandardOutput());
+            const QString text = PrintedText(area);
             QVERIFY2(text.contains(QString::fromUtf8("幻数")), qPrintable(text));
             QCOMPARE(text.contains(QString::fromUtf8("⁵⁶Fe")), zoomed);
         }
@@ -539,14 +532,7 @@ private slots:
                         area->mapToGlobal(QPoint(2 * c, 3 * c - 1)));
         QApplication::sendEvent(area, &help);
         QVERIFY2(QToolTip::text().contains("Half-life 3.00 s"), qPrintable(QToolTip::text()));
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName("view.pdf");
-        area->PrintTo(printer);
-        QProcess read;
-        read.start("pdftotext", {"view.pdf", "-"});
-        QVERIFY(read.waitForFinished());
-        const QString text = QString::fromUtf8(read.readAllStandardOutput());
+        const QString text = PrintedText(area);
         QVERIFY2(text.contains("magic numbers") && !text.contains(QString::fromUtf8("幻数")),
                  qPrintable(text));
         choose("中文");
@@ -640,6 +626,17 @@ private:
         QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
         window_->Actions().Finder()->Edit()->setText(text);
         QTest::keyClick(window_->Actions().Finder()->Edit(), Qt::Key_Return);
+    }
+    // The text of what the area prints, read back from the PDF.
+    static QString PrintedText(ChartArea* area) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName("view.pdf");
+        area->PrintTo(printer);
+        QProcess read;
+        read.start("pdftotext", {"view.pdf", "-"});
+        read.waitForFinished();
+        return QString::fromUtf8(read.readAllStandardOutput());
     }
     void Wheel(QPoint at, int angle, Qt::KeyboardModifiers modifiers) {
         QWheelEvent wheel(at, window_->picEl->mapToGlobal(at), {}, {0, angle}, Qt::NoButton,
