@@ -12,6 +12,7 @@
 #include "base/Notation.h"
 #include "chart/CellIndex.h"
 #include "chart/FindNuclide.h"
+#include "image/Language.h"
 #include "table/LoadFile.h"
 
 namespace nuklorama::cli {
@@ -85,7 +86,8 @@ int ChainCommand(const QStringList& arguments) {
     LoadFile(QFile::encodeName(tableFile).toStdString(), *table, ui, &extras);
     ui.SummariseFailures();
     const CellIndex cells(*table);
-    const FoundNuclide found = FindNuclide(name.toStdString(), *table, cells, &extras);
+    const FoundNuclide found =
+        InEnglish([&] { return FindNuclide(name.toStdString(), *table, cells, &extras); });
     if (!found.Z) {
         Complain(name + ": " + QString::fromStdString(found.reason));
         return kFailed;

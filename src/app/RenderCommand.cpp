@@ -20,6 +20,7 @@
 #include "chart/Region.h"
 #include "chart/Viewport.h"
 #include "image/FrameRenderer.h"
+#include "image/Language.h"
 #include "image/Poster.h"
 #include "table/LoadFile.h"
 
@@ -48,7 +49,8 @@ bool FindChain(const RenderOptions& o, const NuclideTable& table, const ExtraFie
                std::optional<ChainOverlay>& overlay) {
     if (o.chain.isEmpty()) return true;
     const CellIndex cells(table);
-    const FoundNuclide found = FindNuclide(o.chain.toStdString(), table, cells, &extras);
+    const FoundNuclide found =
+        InEnglish([&] { return FindNuclide(o.chain.toStdString(), table, cells, &extras); });
     if (!found.Z) {
         Complain("--chain " + o.chain + ": " + QString::fromStdString(found.reason));
         return false;

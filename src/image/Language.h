@@ -17,4 +17,15 @@ std::optional<Language> LanguageNamed(const QString& name);
 void UseLanguage(Language language);
 Language LanguageInUse();
 
+// What call returns with the plain floors' words in English, whatever the language in use: the
+// command line's diagnostics stay English for the scripts that read them.
+template <typename Call>
+auto InEnglish(const Call& call) {
+    const Language before = LanguageInUse();
+    UseLanguage(Language::English);
+    auto result = call();
+    UseLanguage(before);
+    return result;
+}
+
 }  // namespace nuklorama

@@ -469,7 +469,8 @@ private slots:
                "82,126,208,Pb,,,1,83-129:0.00014;84-128:0.64046;81-127:0.3594,0\n";
         QTest::newRow("stable") << QStringList{"Pb-208"} << 1
                                 << "²⁰⁸Pb is stable: there is no chain to follow";
-        QTest::newRow("unknown name") << QStringList{"Xx-1"} << 1 << "Xx-1: 认不出这个核素名";
+        QTest::newRow("unknown name")
+            << QStringList{"Xx-1"} << 1 << "Xx-1: Not a nuclide name I can read";
         QTest::newRow("format") << QStringList{"U-238", "--format", "xml"} << 2 << "--format";
         QTest::newRow("threshold")
             << QStringList{"U-238", "--min-branch", "1"} << 2 << "--min-branch";
