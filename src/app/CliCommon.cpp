@@ -46,6 +46,13 @@ int WriteOutput(const QString& output, const QByteArray& bytes) {
     return kFailed;
 }
 
+QString NotAChoice(const char* name, const char* valueName, const QString& value) {
+    const QStringList choices = QString(valueName).split('|');
+    if (choices.size() < 2 || choices.contains(value)) return {};
+    return QString("--%1 takes %2 or %3")
+        .arg(name, choices.mid(0, choices.size() - 1).join(", "), choices.last());
+}
+
 bool IsTableFileOrMissing(const QString& table) {
     const QFileInfo info(table);
     if (!info.exists() || info.isFile()) return true;

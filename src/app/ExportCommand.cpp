@@ -40,7 +40,6 @@ QString QuantityNames() {
 }
 
 QString ApplyFormat(const QString& value, ExportOptions& o) {
-    if (value != "csv" && value != "json") return "--format takes csv or json";
     o.format = value;
     return {};
 }
@@ -57,7 +56,6 @@ QString ApplyQuantities(const QString& value, ExportOptions& o) {
 }
 
 QString ApplyOnError(const QString& value, ExportOptions& o) {
-    if (value != "abort" && value != "ignore") return "--on-error takes abort or ignore";
     o.ignoreRecordFailures = value == "ignore";
     return {};
 }
@@ -85,11 +83,7 @@ std::optional<ExportOptions> ParseExportOptions(const QStringList& arguments, QS
         "gaps, each with its uncertainty and whether it is estimated; the mass excess's "
         "uncertainty, the discovery year and the natural abundance.");
     AddHelpOption(parser);
-    for (const Option& option : Options()) {
-        QCommandLineOption added(option.name, option.help, option.valueName);
-        if (option.byDefault) added.setDefaultValue(option.byDefault);
-        parser.addOption(added);
-    }
+    AddOptions(parser, Options());
     parser.addPositionalArgument("TABLE", "The nuclide table, e.g. data/nuklorama.csv.");
     parser.addPositionalArgument("OUT", "The file to write, ending in .csv or .json, or -.");
     if (!parser.parse(arguments)) {
@@ -99,11 +93,8 @@ std::optional<ExportOptions> ParseExportOptions(const QStringList& arguments, QS
     if (parser.isSet("help")) ShowHelp(parser, "nuklorama-cli export");
 
     ExportOptions o;
-    for (const Option& option : Options()) {
-        if (!parser.isSet(option.name) && !option.byDefault) continue;
-        error = option.apply(parser.value(option.name), o);
-        if (!error.isEmpty()) return std::nullopt;
-    }
+    error = ApplyOptions(parser, Options(), o);
+    if (!error.isEmpty()) return std::nullopt;
     if (parser.positionalArguments().size() != 2) {
         error = "export takes TABLE and OUT; see export --help";
         return std::nullopt;

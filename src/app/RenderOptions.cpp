@@ -182,14 +182,6 @@ const std::vector<Option>& Options() {
     return kOptions;
 }
 
-// A value named as a choice, a|b|c, is one of them; else what the option takes.
-QString NotAChoice(const Option& option, const QString& value) {
-    const QStringList choices = QString(option.valueName).split('|');
-    if (choices.size() < 2 || choices.contains(value)) return {};
-    return QString("--%1 takes %2 or %3")
-        .arg(option.name, choices.mid(0, choices.size() - 1).join(", "), choices.last());
-}
-
 // The format named by --format, else by OUTPUT's ending.
 QString ApplyOutputFormat(RenderOptions& o) {
     if (!o.format.isEmpty()) return {};
@@ -207,12 +199,7 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
     parser.setApplicationDescription(
         "Draws a table's chart of nuclides to a PNG or SVG file, or a PDF page.");
     AddHelpOption(parser);
-    for (const Option& option : Options()) {
-        QCommandLineOption added(option.name, option.help);
-        if (option.valueName) added.setValueName(option.valueName);
-        if (option.byDefault) added.setDefaultValue(option.byDefault);
-        parser.addOption(added);
-    }
+    AddOptions(parser, Options());
     parser.addPositionalArgument("TABLE", "The nuclide table, e.g. data/nuklorama.csv.");
     parser.addPositionalArgument("OUTPUT",
                                  "The file to write, ending in .png, .svg or .pdf, or -.");
@@ -223,13 +210,8 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
     if (parser.isSet("help")) ShowHelp(parser, "nuklorama-cli render");
 
     RenderOptions o;
-    for (const Option& option : Options()) {
-        if (!parser.isSet(option.name) && !option.byDefault) continue;
-        const QString value = parser.value(option.name);
-        error = NotAChoice(option, value);
-        if (error.isEmpty()) error = option.apply(value, o);
-        if (!error.isEmpty()) return std::nullopt;
-    }
+    error = ApplyOptions(parser, Options(), o);
+    if (!error.isEmpty()) return std::nullopt;
     if (parser.positionalArguments().size() != 2) {
         error = "render takes TABLE and OUTPUT; see render --help";
         return std::nullopt;
